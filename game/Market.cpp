@@ -1,0 +1,38 @@
+#include "game/Game.h"
+
+#include <bitset>
+#include <span>
+
+namespace tp::game {
+
+void Game::GenerateMarket(std::int8_t forced) {
+    std::bitset<GoodsCount + 1> placed;
+    for (std::size_t slot = 1; slot <= MarketSlots; ++slot) {
+        std::int32_t startPrice = 0;
+        int n = random_.RandomBelow(GoodsCount) + 1;
+        while (placed[static_cast<std::size_t>(n)]) {
+            n = random_.RandomBelow(GoodsCount) + 1;
+        }
+        // The forced good replaces the index just drawn; that draw still counts, so the rest
+        // of the sequence is the same as the game has always made it.
+        if (forced != 0) {
+            n = forced;
+            startPrice = state_.Goods[static_cast<std::size_t>(n)].Price;
+            forced = 0;
+        }
+        placed[static_cast<std::size_t>(n)] = true;
+
+        const GoodsRecord& good = state_.Goods[static_cast<std::size_t>(n)];
+        const std::int32_t base = good.Price;
+        std::int32_t price = 0;
+        if (random_.RandomBelow(2) == 1) {
+            price = startPrice + base + random_.RandomBelow(base);
+        } else {
+            price = startPrice + base - random_.RandomBelow(base / 2);
+        }
+        state_.Market[slot] = GoodsRecord{good.Name, price};
+    }
+    view_.ShowMarket(std::span<const GoodsRecord>(state_.Market).subspan(1));
+}
+
+} // namespace tp::game

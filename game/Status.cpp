@@ -1,0 +1,65 @@
+#include "game/Game.h"
+#include "game/Saturate.h"
+
+#include <charconv>
+
+namespace tp::game {
+
+namespace {
+
+constexpr std::string_view DeathMessage = "你壮志未筹身先死，永远的从地球消失了！";
+constexpr std::string_view EarnedText = "你在青岛共赚到了:￥";
+constexpr std::string_view HomeText = ",你高兴的回到了你的故乡";
+constexpr std::string_view CaptionHead = "潮汐货郎 V1.00            (";
+
+void AppendNumber(std::string& text, std::int64_t value) {
+    char digits[24];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    text.append(digits, result.ptr);
+}
+
+} // namespace
+
+void Game::RefreshStatus() {
+    if (state_.Day % 10 == 0) {
+        state_.Arrearage = SaturatingAdd(state_.Arrearage, 1000);
+    }
+    if (state_.Health <= 0) {
+        view_.ShowMessage(DeathMessage);
+        view_.CloseMainWindow();
+    }
+    if (state_.Day > 60) {
+        // The name comes from the label, so a name typed just before the last journey is the
+        // one the farewell uses.
+        std::string text = nameLabel_;
+        text += EarnedText;
+        AppendNumber(text, SaturatingAdd(state_.Money, state_.Fund));
+        text += HomeText;
+        view_.ShowMessage(text);
+        view_.CloseMainWindow();
+    }
+    nameLabel_.assign(state_.PlayerName.View());
+    WriteCaption();
+    ShowStatus();
+}
+
+void Game::WriteCaption() {
+    caption_.assign(CaptionHead);
+    AppendNumber(caption_, state_.Day);
+    caption_ += "/60)";
+}
+
+void Game::ShowStatus() {
+    view_.ShowStatus(StatusDisplay{caption_, nameLabel_, state_.Money, state_.Arrearage,
+                                   state_.Health, state_.Fund});
+}
+
+void Game::Rename() {
+    // The input box holds at most this many characters; a longer answer is cut the same way.
+    constexpr std::size_t NameBoxCharacters = 255;
+    const std::string typed = view_.InputBox("改名", "请输入您的姓名:", "小二黑");
+    nameLabel_.assign(CutToCharacters(typed, NameBoxCharacters));
+    ShowStatus();
+}
+
+} // namespace tp::game

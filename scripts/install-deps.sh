@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running and testing the game needs.
+# Safe to run again: it only asks apt for what is missing, and updates the package
+# lists at most once per run.
+set -euo pipefail
+
+packages=(
+  # build
+  build-essential cmake ninja-build pkg-config clang-format
+  # the game
+  qt6-base-dev libgl-dev libjpeg62-turbo-dev libxcb1-dev
+  # fonts that stand in for the Song and Hei faces the windows ask for
+  fonts-arphic-uming fonts-wqy-zenhei
+  # tests and benchmarks
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth xdotool x11-utils
+  clang libclang-rt-14-dev libfuzzer-14-dev
+  # desktop integration checks
+  desktop-file-utils appstream
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  sudo=(sudo)
+fi
+
+echo "Installing: ${missing[*]}" >&2
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

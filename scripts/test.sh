@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the optimised build, the same tests under the address
+# and undefined-behaviour sanitizers, the style check and, where present, the bounded fuzz run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+scripts/check-format.sh
+
+cmake --preset release
+cmake --build --preset release
+ctest --preset release
+
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan
+
+for extra in fuzz/run.sh scripts/check-desktop.sh; do
+  if [ -x "$extra" ]; then
+    "$extra"
+  fi
+done

@@ -1,0 +1,164 @@
+#include "game/DailyEvents.h"
+#include "FakeView.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace tp::game {
+namespace {
+
+using testing::Fixture;
+
+// Applies event k to a started game whose values were set by `setup`.
+template <typename Setup> Fixture& Apply(Fixture& f, int k, Setup setup) {
+    setup(f.state());
+    f.game.ApplyDailyEvent(k);
+    return f;
+}
+
+TEST(ApplyDailyEvent, WritesDateAndWeatherABlankLineAndTheStory) {
+    for (int k = 0; k < 31; ++k) {
+        Fixture f;
+        f.view.dateText = "2026/12/8";
+        f.game.ApplyDailyEvent(k);
+        const auto& diary = f.game.Diary();
+        ASSERT_EQ(diary.size(), 3u) << "event " << k;
+        EXPECT_EQ(diary[0],
+                  "2026/12/8" + std::string(DailyEvents[static_cast<std::size_t>(k)].weather));
+        EXPECT_EQ(diary[1], "");
+        EXPECT_EQ(diary[2], DailyEvents[static_cast<std::size_t>(k)].diary);
+        const std::size_t blanks = diary[0].find_first_not_of(' ', 9) - 9;
+        EXPECT_EQ(blanks, k >= 23 ? 7u : 6u) << "event " << k;
+    }
+}
+
+TEST(ApplyDailyEvent, KeepsItsTextsExactly) {
+    Fixture f;
+    f.view.dateText = "12/8/26";
+    f.game.ApplyDailyEvent(22);
+    EXPECT_EQ(f.game.Diary()[0], "12/8/26      阴有小雨");
+    EXPECT_EQ(DailyEvents[2].diary,
+              "婚姻中介给俺介绍了个“美女”，要了俺300元钱，到约会地点打远一看吓的我赶快打的跑了，"
+              "唉！盈亏跑的快！金钱－307");
+    EXPECT_EQ(DailyEvents[4].diary,
+              "早上出摊，几个青岛小哥说看俺不顺眼把我拳打脚踢,俺哭了一晚上。健康－30.");
+    EXPECT_EQ(DailyEvents[30].weather, "       多云");
+}
+
+TEST(ApplyDailyEvent, HealthGainsStopAtOneHundred) {
+    const std::pair<int, int> thirteen[] = {{50, 60}, {90, 100}, {93, 100}, {95, 100}};
+    for (auto [before, after] : thirteen) {
+        Fixture f;
+        Apply(f, 13, [&](GameState& s) { s.Health = static_cast<std::int8_t>(before); });
+        EXPECT_EQ(f.game.State().Health, after);
+    }
+    const std::pair<int, int> three[] = {{94, 99}, {96, 100}};
+    for (auto [before, after] : three) {
+        Fixture f;
+        Apply(f, 3, [&](GameState& s) { s.Health = static_cast<std::int8_t>(before); });
+        EXPECT_EQ(f.game.State().Health, after);
+    }
+    Fixture f;
+    Apply(f, 29, [](GameState& s) { s.Health = 0; });
+    EXPECT_EQ(f.game.State().Health, 100);
+}
+
+TEST(ApplyDailyEvent, HealthLossesHaveNoFloor) {
+    Fixture f;
+    Apply(f, 4, [](GameState& s) { s.Health = 1; });
+    EXPECT_EQ(f.game.State().Health, -29);
+    Fixture g;
+    Apply(g, 8, [](GameState& s) { s.Health = 5; });
+    EXPECT_EQ(g.game.State().Health, -5);
+}
+
+TEST(ApplyDailyEvent, MoneyTakenNeverGoesBelowZero) {
+    const std::tuple<int, std::int32_t, std::int32_t> cases[] = {
+        {2, 1000, 693}, {2, 307, 0}, {2, 300, 0}, {7, 150, 0},   {7, 1000, 800},
+        {6, 0, 0},      {6, 3, 3},   {6, 5, 4},   {6, 1000, 750}};
+    for (auto [k, before, after] : cases) {
+        Fixture f;
+        Apply(f, k, [&](GameState& s) { s.Money = before; });
+        EXPECT_EQ(f.game.State().Money, after) << "event " << k << " from " << before;
+    }
+}
+
+TEST(ApplyDailyEvent, GainsSaturateInsteadOfWrapping) {
+    Fixture f;
+    Apply(f, 30, [](GameState& s) { s.Money = 2147483000; });
+    EXPECT_EQ(f.game.State().Money, 2147483647);
+    Fixture g;
+    Apply(g, 14, [](GameState& s) { s.Fund = 2147483000; });
+    EXPECT_EQ(g.game.State().Fund, 2147483647);
+    Fixture h;
+    Apply(h, 28, [](GameState& s) { s.Arrearage = 1500000000; });
+    EXPECT_EQ(h.game.State().Arrearage, 2147483647);
+    Fixture i;
+    Apply(i, 1, [](GameState& s) { s.Money = 5; });
+    EXPECT_EQ(i.game.State().Money, 1005);
+    Fixture j;
+    Apply(j, 9, [](GameState& s) { s.Money = 5; });
+    EXPECT_EQ(j.game.State().Money, 505);
+}
+
+TEST(ApplyDailyEvent, DebtDoublesAndDaysAreLost) {
+    Fixture f;
+    Apply(f, 28, [](GameState& s) { s.Arrearage = 3000; });
+    EXPECT_EQ(f.game.State().Arrearage, 6000);
+    Fixture g;
+    Apply(g, 28, [](GameState& s) { s.Arrearage = 0; });
+    EXPECT_EQ(g.game.State().Arrearage, 0);
+    for (int k : {5, 12}) {
+        Fixture d;
+        Apply(d, k, [](GameState& s) { s.Day = 60; });
+        EXPECT_EQ(d.game.State().Day, 61);
+    }
+}
+
+TEST(ApplyDailyEvent, EveryGoodIsForcedByExactlyOneEvent) {
+    std::multiset<int> forced;
+    for (int k = 0; k < 31; ++k) {
+        const DailyEvent& e = DailyEvents[static_cast<std::size_t>(k)];
+        if (e.market == MarketAction::Forced) {
+            forced.insert(e.forcedGood);
+            EXPECT_EQ(e.effect, Effect::None) << "event " << k;
+        }
+    }
+    ASSERT_EQ(forced.size(), 15u);
+    for (int g = 1; g <= 15; ++g) {
+        EXPECT_EQ(forced.count(g), 1u) << "good " << g;
+    }
+}
+
+TEST(ApplyDailyEvent, ForcedEventsPutTheirGoodFirst) {
+    for (int k = 0; k < 31; ++k) {
+        const DailyEvent& e = DailyEvents[static_cast<std::size_t>(k)];
+        Fixture f(static_cast<std::uint32_t>(k) + 100u);
+        const int shows = f.view.marketShows;
+        f.game.ApplyDailyEvent(k);
+        if (e.market == MarketAction::Keep) {
+            EXPECT_EQ(f.view.marketShows, shows) << "event " << k;
+            continue;
+        }
+        EXPECT_EQ(f.view.marketShows, shows + 1) << "event " << k;
+        if (e.market == MarketAction::Forced) {
+            EXPECT_EQ(f.view.marketRows[0].name,
+                      f.game.State().Goods[static_cast<std::size_t>(e.forcedGood)].Name.View());
+        }
+    }
+    EXPECT_EQ(DailyEvents[10].forcedGood, 11);
+    EXPECT_EQ(DailyEvents[25].forcedGood, 5);
+}
+
+TEST(ApplyDailyEvent, NeitherShowsTheDiaryNorRefreshes) {
+    Fixture f;
+    const int shows = f.view.statusShows;
+    f.game.ApplyDailyEvent(1);
+    EXPECT_EQ(f.view.statusShows, shows);
+    EXPECT_TRUE(f.view.diaryShown.empty());
+    EXPECT_EQ(f.view.money, 2000) << "labels wait for the journey's refresh";
+}
+
+} // namespace
+} // namespace tp::game

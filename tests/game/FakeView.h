@@ -1,0 +1,143 @@
+#pragma once
+
+#include "game/Game.h"
+#include "game/GameView.h"
+#include "runtime/Random.h"
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tp::game::testing {
+
+// Records what the rules ask of the windows, in order, and mirrors the two lists the way the
+// main window would show them.
+class FakeView : public GameView {
+public:
+    struct Notice {
+        std::string kind; // "message", "box", "diary", "close", "input"
+        std::string text;
+        std::string caption;
+    };
+
+    void ShowMessage(std::string_view text) override {
+        log.push_back({"message", std::string(text), {}});
+    }
+    void MessageBox(std::string_view text, std::string_view caption) override {
+        log.push_back({"box", std::string(text), std::string(caption)});
+    }
+    std::string InputBox(std::string_view caption, std::string_view prompt,
+                         std::string_view defaultText) override {
+        log.push_back({"input", std::string(prompt), std::string(caption)});
+        inputDefault = std::string(defaultText);
+        if (inputAnswers.empty()) {
+            return std::string(defaultText);
+        }
+        std::string answer = inputAnswers.front();
+        inputAnswers.pop_front();
+        return answer;
+    }
+    void ShowDiary(std::span<const std::string> lines) override {
+        diaryShown.assign(lines.begin(), lines.end());
+        std::string joined;
+        for (const auto& line : lines) {
+            joined += line + "\n";
+        }
+        log.push_back({"diary", joined, {}});
+        if (onDiary) {
+            onDiary();
+        }
+    }
+    void CloseMainWindow() override {
+        ++closes;
+        log.push_back({"close", {}, {}});
+    }
+    std::string CurrentDateText() override { return dateText; }
+
+    void ShowStatus(const StatusDisplay& s) override {
+        windowCaption = std::string(s.caption);
+        name = std::string(s.name);
+        money = s.money;
+        arrearage = s.arrearage;
+        health = s.health;
+        fund = s.fund;
+        ++statusShows;
+    }
+    void ShowMarket(std::span<const GoodsRecord> slots) override {
+        marketRows.clear();
+        for (const auto& slot : slots) {
+            marketRows.push_back({std::string(slot.Name.View()), slot.Price});
+        }
+        ++marketShows;
+    }
+    void AddCarriedRow(const CarriedGoods& row) override { carriedRows.push_back(Mirror(row)); }
+    void UpdateCarriedRow(int index, const CarriedGoods& row) override {
+        carriedRows.at(static_cast<std::size_t>(index)) = Mirror(row);
+    }
+    void RemoveCarriedRow(int index) override { carriedRows.erase(carriedRows.begin() + index); }
+
+    std::vector<std::string> KindsLogged() const {
+        std::vector<std::string> kinds;
+        for (const auto& n : log) {
+            kinds.push_back(n.kind);
+        }
+        return kinds;
+    }
+
+    struct MarketRow {
+        std::string name;
+        std::int32_t price;
+    };
+    struct CarriedRow {
+        std::string name;
+        std::int32_t price;
+        std::int32_t quantity;
+    };
+    static CarriedRow Mirror(const CarriedGoods& row) {
+        return {std::string(row.Name.View()), row.Price, row.Quantity};
+    }
+
+    std::vector<Notice> log;
+    std::deque<std::string> inputAnswers;
+    std::string inputDefault;
+    std::string dateText = "12/8/26";
+    std::vector<std::string> diaryShown;
+    std::function<void()> onDiary;
+    int closes = 0;
+
+    std::string windowCaption;
+    std::string name;
+    std::int32_t money = 0;
+    std::int32_t arrearage = 0;
+    std::int32_t health = 0;
+    std::int32_t fund = 0;
+    int statusShows = 0;
+    std::vector<MarketRow> marketRows;
+    int marketShows = 0;
+    std::vector<CarriedRow> carriedRows;
+};
+
+// A generator state from which the next journey brings event `k` (or no event when k < 0).
+inline std::uint32_t StateForJourney(int k) {
+    for (std::uint32_t s = 1;; ++s) {
+        runtime::Random r;
+        r.SeedWith(s);
+        const bool event = r.RandomBelow(5) == 1;
+        if (k < 0 ? !event : (event && r.RandomBelow(31) == k)) {
+            return s;
+        }
+    }
+}
+
+// A started game with a recording view.
+struct Fixture {
+    FakeView view;
+    Game game{view};
+    explicit Fixture(std::uint32_t seed = 1) { game.FormCreate(seed); }
+    GameState& state() { return game.MutableState(); }
+    void NextJourney(int event) { game.Generator().SeedWith(StateForJourney(event)); }
+};
+
+} // namespace tp::game::testing

@@ -1,0 +1,149 @@
+#include "FakeView.h"
+
+#include <gtest/gtest.h>
+
+namespace tp::game {
+namespace {
+
+using testing::Fixture;
+
+const std::string Death = "你壮志未筹身先死，永远的从地球消失了！";
+
+TEST(RefreshStatus, AddsTheDebtStepOnEveryRefreshOfATenthDay) {
+    Fixture f;
+    f.state().Day = 10;
+    f.game.RefreshStatus();
+    f.game.RefreshStatus();
+    f.game.RefreshStatus();
+    EXPECT_EQ(f.game.State().Arrearage, 6000);
+    EXPECT_EQ(f.view.arrearage, 6000);
+    f.state().Day = 11;
+    f.game.RefreshStatus();
+    EXPECT_EQ(f.game.State().Arrearage, 6000);
+    f.state().Day = 60;
+    f.state().Arrearage = 2147483000;
+    f.game.RefreshStatus();
+    EXPECT_EQ(f.game.State().Arrearage, 2147483647);
+}
+
+TEST(RefreshStatus, DiesAtZeroHealthButNotAtOne) {
+    Fixture alive;
+    alive.state().Health = 1;
+    alive.game.RefreshStatus();
+    EXPECT_TRUE(alive.view.log.empty());
+
+    Fixture dead;
+    dead.state().Health = 0;
+    dead.game.RefreshStatus();
+    ASSERT_EQ(dead.view.KindsLogged(), (std::vector<std::string>{"message", "close"}));
+    EXPECT_EQ(dead.view.log[0].text, Death);
+    EXPECT_EQ(dead.view.health, 0) << "labels are still written after the close";
+
+    Fixture negative;
+    negative.state().Health = -30;
+    negative.game.RefreshStatus();
+    EXPECT_EQ(negative.view.closes, 1);
+}
+
+TEST(RefreshStatus, EndsAfterDaySixtyWithCashPlusDeposit) {
+    Fixture f;
+    f.state().Day = 60;
+    f.game.RefreshStatus();
+    EXPECT_EQ(f.view.closes, 0);
+
+    f.state().Day = 61;
+    f.state().Money = 5000;
+    f.state().Fund = 1200;
+    f.state().Arrearage = 9000;
+    f.game.RefreshStatus();
+    ASSERT_EQ(f.view.KindsLogged(), (std::vector<std::string>{"message", "close"}));
+    EXPECT_EQ(f.view.log[0].text, "路人甲你在青岛共赚到了:￥6200,你高兴的回到了你的故乡");
+    EXPECT_EQ(f.view.windowCaption, "潮汐货郎 V1.00            (61/60)");
+    EXPECT_EQ(f.view.money, 5000);
+}
+
+TEST(RefreshStatus, TheFortuneSaturatesRatherThanTurningNegative) {
+    Fixture f;
+    f.state().Day = 61;
+    f.state().Money = 2000000000;
+    f.state().Fund = 2000000000;
+    f.game.RefreshStatus();
+    EXPECT_EQ(f.view.log[0].text, "路人甲你在青岛共赚到了:￥2147483647,你高兴的回到了你的故乡");
+}
+
+TEST(RefreshStatus, DeathAndTheEndInOneRefreshShowBothInOrder) {
+    Fixture f;
+    f.state().Day = 61;
+    f.state().Health = 0;
+    f.game.RefreshStatus();
+    ASSERT_EQ(f.view.KindsLogged(),
+              (std::vector<std::string>{"message", "close", "message", "close"}));
+    EXPECT_EQ(f.view.log[0].text, Death);
+    EXPECT_EQ(f.view.log[2].text.substr(0, 9), "路人甲");
+}
+
+TEST(Rename, ChangesOnlyTheLabelUntilTheNextRefresh) {
+    Fixture f;
+    f.view.inputAnswers.push_back("王老五");
+    const int shows = f.view.statusShows;
+    f.game.Rename();
+    EXPECT_EQ(f.view.log[0].caption, "改名");
+    EXPECT_EQ(f.view.log[0].text, "请输入您的姓名:");
+    EXPECT_EQ(f.view.inputDefault, "小二黑");
+    EXPECT_EQ(f.view.name, "王老五");
+    EXPECT_EQ(f.game.State().PlayerName.View(), "路人甲");
+    EXPECT_EQ(f.game.State().Arrearage, 3000);
+    EXPECT_EQ(f.view.statusShows, shows + 1);
+
+    f.game.RefreshStatus();
+    EXPECT_EQ(f.view.name, "路人甲");
+}
+
+TEST(Rename, CancellingGivesTheDefaultName) {
+    Fixture f;
+    f.game.Rename(); // the fake answers like a cancelled box: with the default
+    EXPECT_EQ(f.view.name, "小二黑");
+}
+
+TEST(Rename, TheTypedNameOpensTheEndTextOnlyIfNoOtherRefreshCameFirst) {
+    Fixture f;
+    f.state().Day = 60;
+    f.view.inputAnswers.push_back("王老五");
+    f.game.Rename();
+    f.NextJourney(-1);
+    f.game.Travel();
+    EXPECT_EQ(f.view.log[1].text.substr(0, 9), "王老五");
+
+    Fixture g;
+    g.state().Day = 59;
+    g.view.inputAnswers.push_back("王老五");
+    g.game.Rename();
+    g.NextJourney(-1);
+    g.game.Travel();
+    g.NextJourney(-1);
+    g.game.Travel();
+    EXPECT_EQ(g.view.log[1].text.substr(0, 9), "路人甲");
+}
+
+TEST(Rename, LongAndUnusualNamesAreShownWholeUpToTheBoxLimit) {
+    Fixture f;
+    f.view.inputAnswers.push_back("一个非常非常长的名字超过十一个字节");
+    f.game.Rename();
+    EXPECT_EQ(f.view.name, "一个非常非常长的名字超过十一个字节");
+    EXPECT_EQ(f.game.State().PlayerName.View(), "路人甲");
+
+    std::string huge;
+    for (int i = 0; i < 300; ++i) {
+        huge += "😀";
+    }
+    f.view.inputAnswers.push_back(huge);
+    f.game.Rename();
+    EXPECT_EQ(f.view.name.size(), 255u * 4u);
+
+    f.view.inputAnswers.push_back("");
+    f.game.Rename();
+    EXPECT_EQ(f.view.name, "");
+}
+
+} // namespace
+} // namespace tp::game
