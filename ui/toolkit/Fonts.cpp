@@ -1,0 +1,90 @@
+#include "ui/toolkit/Fonts.h"
+
+#include <QFontMetricsF>
+#include <QRawFont>
+
+#include <cmath>
+
+namespace tp::ui {
+
+namespace {
+
+const QString kSong = QStringLiteral("宋体");
+const QString kPalSong = QStringLiteral("Pal宋体");
+const QString kHei = QStringLiteral("黑体");
+
+// Song/Ming serifs first for the Song faces, Hei sans first for the Hei face; each list ends
+// with the other style, so Chinese text still has a face where only one kind is installed.
+const QStringList& SongFamilies() {
+    static const QStringList families{
+        QStringLiteral("AR PL UMing CN"),      QStringLiteral("AR PL UMing TW"),
+        QStringLiteral("AR PL SungtiL GB"),    QStringLiteral("Noto Serif CJK SC"),
+        QStringLiteral("Source Han Serif SC"), QStringLiteral("WenQuanYi Zen Hei"),
+        QStringLiteral("Noto Sans CJK SC"),    QStringLiteral("Droid Sans Fallback")};
+    return families;
+}
+
+const QStringList& HeiFamilies() {
+    static const QStringList families{
+        QStringLiteral("WenQuanYi Zen Hei"),   QStringLiteral("Noto Sans CJK SC"),
+        QStringLiteral("Source Han Sans SC"),  QStringLiteral("WenQuanYi Micro Hei"),
+        QStringLiteral("Droid Sans Fallback"), QStringLiteral("AR PL UMing CN")};
+    return families;
+}
+
+} // namespace
+
+void InstallFontSubstitutes() {
+    QFont::insertSubstitutions(kSong, SongFamilies());
+    QFont::insertSubstitutions(kPalSong, SongFamilies());
+    QFont::insertSubstitutions(kHei, HeiFamilies());
+}
+
+QStringList StandInFamilies(const QString& face) {
+    if (face == kSong || face == kPalSong) {
+        return SongFamilies();
+    }
+    if (face == kHei) {
+        return HeiFamilies();
+    }
+    return {face};
+}
+
+QFont GameFont(const QString& face, int height) {
+    QFont font;
+    font.setFamilies(StandInFamilies(face));
+    font.setStyleHint(face == kHei ? QFont::SansSerif : QFont::Serif);
+    if (height < 0) {
+        font.setPixelSize(-height);
+    } else if (height > 0) {
+        // The cell height includes the face's internal leading, which differs per face:
+        // measure it on a large size and scale.
+        constexpr int kProbe = 200;
+        QFont probe = font;
+        probe.setPixelSize(kProbe);
+        const QFontMetricsF metrics(probe);
+        const qreal cell = metrics.ascent() + metrics.descent();
+        const qreal pixels = cell > 0 ? height * kProbe / cell : height;
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+    }
+    return font;
+}
+
+QString MissingGlyphs(const QFont& font, const QString& text) {
+    const QRawFont raw = QRawFont::fromFont(font, QFontDatabase::SimplifiedChinese);
+    QString missing;
+    for (const char32_t c : text.toUcs4()) {
+        if (QChar::isSpace(c)) {
+            continue;
+        }
+        if (!raw.isValid() || !raw.supportsCharacter(c)) {
+            const QString character = QString::fromUcs4(&c, 1);
+            if (!missing.contains(character)) {
+                missing += character;
+            }
+        }
+    }
+    return missing;
+}
+
+} // namespace tp::ui

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+namespace tp::ui {
+
+// The windows ask for the faces "宋体", "Pal宋体" (a Song serif) and "黑体" (a Hei sans),
+// which Linux desktops do not have. Left alone, Qt settles on a Latin face and Chinese
+// falls back to whatever fontconfig picks.
+
+// Registers the stand-ins with QFont's substitution table, so a QFont naming one of the
+// faces finds them too. Only strings are stored: no font is loaded here.
+void InstallFontSubstitutes();
+
+// The installed faces that stand in for `face`, best first; {face} for any other face.
+QStringList StandInFamilies(const QString& face);
+
+// A font for `face` with the windows' height convention: a negative height is the
+// characters' height in pixels, a positive one the cell height (characters plus internal
+// leading, i.e. ascent + descent), 0 the default size.
+QFont GameFont(const QString& face, int height);
+
+// The characters of `text` that the font's own face has no glyph for (each listed once, in
+// order; whitespace ignored). Empty means nothing would be drawn from a fallback face or as
+// a missing-glyph box.
+QString MissingGlyphs(const QFont& font, const QString& text);
+
+} // namespace tp::ui

@@ -1,0 +1,232 @@
+#include "ui/toolkit/ListView.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tp::ui {
+
+namespace {
+constexpr int kImageIndexRole = Qt::UserRole + 1;
+} // namespace
+
+ListView::ListView(QWidget* parent) : QTreeWidget(parent) {
+    setColumnCount(0);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSortingEnabled(false);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setExpandsOnDoubleClick(false);
+    setIndentation(0);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setIconSize(QSize(16, 16));
+    header()->setSectionsMovable(false);
+    header()->setSectionsClickable(false);
+    header()->setStretchLastSection(false);
+    header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void ListView::AddColumn(const QString& caption, int width) {
+    const int column = columnCount();
+    setColumnCount(column + 1);
+    headerItem()->setText(column, caption);
+    setColumnWidth(column, width);
+}
+
+void ListView::SetImages(const QList<QIcon>& images) {
+    images_ = images;
+    for (int i = 0; i < Count(); ++i) {
+        ApplyIcon(*topLevelItem(i));
+    }
+}
+
+void ListView::Clear() {
+    clear();
+    clearSelection();
+}
+
+int ListView::AddRow(const QString& caption, int imageIndex, const QStringList& subItems) {
+    auto* item = new QTreeWidgetItem();
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setText(0, caption);
+    item->setData(0, kImageIndexRole, imageIndex);
+    for (int i = 0; i < subItems.size(); ++i) {
+        item->setText(i + 1, subItems.at(i));
+    }
+    ApplyIcon(*item);
+    addTopLevelItem(item);
+    return indexOfTopLevelItem(item);
+}
+
+QTreeWidgetItem* ListView::Row(int row) const {
+    return row >= 0 && row < Count() ? topLevelItem(row) : nullptr;
+}
+
+QString ListView::Caption(int row) const {
+    const QTreeWidgetItem* item = Row(row);
+    return item != nullptr ? item->text(0) : QString();
+}
+
+void ListView::SetCaption(int row, const QString& text) {
+    if (QTreeWidgetItem* item = Row(row)) {
+        item->setText(0, text);
+    }
+}
+
+int ListView::ImageIndex(int row) const {
+    const QTreeWidgetItem* item = Row(row);
+    return item != nullptr ? item->data(0, kImageIndexRole).toInt() : -1;
+}
+
+void ListView::SetImageIndex(int row, int imageIndex) {
+    if (QTreeWidgetItem* item = Row(row)) {
+        item->setData(0, kImageIndexRole, imageIndex);
+        ApplyIcon(*item);
+    }
+}
+
+QString ListView::SubItem(int row, int index) const {
+    const QTreeWidgetItem* item = Row(row);
+    if (item == nullptr || index < 0) {
+        return {};
+    }
+    return item->text(index + 1);
+}
+
+QStringList ListView::SubItems(int row) const {
+    QStringList texts;
+    if (const QTreeWidgetItem* item = Row(row)) {
+        for (int column = 1; column < item->columnCount(); ++column) {
+            texts << item->text(column);
+        }
+    }
+    return texts;
+}
+
+void ListView::SetSubItem(int row, int index, const QString& text) {
+    QTreeWidgetItem* item = Row(row);
+    if (item != nullptr && index >= 0) {
+        item->setText(index + 1, text);
+    }
+}
+
+int ListView::ItemIndex() const {
+    QTreeWidgetItem* item = SelectedRow();
+    return item != nullptr ? indexOfTopLevelItem(item) : -1;
+}
+
+void ListView::SetItemIndex(int row) {
+    QTreeWidgetItem* item = Row(row);
+    if (item == nullptr) {
+        clearSelection();
+        return;
+    }
+    setCurrentItem(item, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+QTreeWidgetItem* ListView::SelectedRow() const {
+    for (int i = 0; i < Count(); ++i) {
+        if (topLevelItem(i)->isSelected()) {
+            return topLevelItem(i);
+        }
+    }
+    return nullptr;
+}
+
+void ListView::DeleteRow(int row) {
+    QTreeWidgetItem* item = Row(row);
+    if (item == nullptr) {
+        return;
+    }
+    const bool wasSelected = item->isSelected();
+    // The view would select a neighbour of a removed selected row.
+    delete takeTopLevelItem(row);
+    if (wasSelected) {
+        clearSelection();
+    }
+}
+
+void ListView::DeleteSelected() {
+    bool removed = false;
+    for (int i = Count() - 1; i >= 0; --i) {
+        if (topLevelItem(i)->isSelected()) {
+            delete takeTopLevelItem(i);
+            removed = true;
+        }
+    }
+    if (removed) {
+        clearSelection();
+    }
+}
+
+void ListView::SetFlat(bool flat) {
+    setFrameShape(flat ? QFrame::Box : QFrame::StyledPanel);
+    setFrameShadow(flat ? QFrame::Plain : QFrame::Sunken);
+    setLineWidth(1);
+}
+
+void ListView::ApplyIcon(QTreeWidgetItem& item) const {
+    const int index = item.data(0, kImageIndexRole).toInt();
+    item.setIcon(0, index >= 0 && index < images_.size() ? images_.at(index) : QIcon());
+}
+
+void ListView::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTreeWidget::mouseDoubleClickEvent(event);
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    QTreeWidgetItem* item = itemAt(event->position().toPoint());
+    if (item == nullptr) {
+        return;
+    }
+    // The handler reads the selection, so the row under the pointer is selected first
+    // whatever the press before did.
+    if (!item->isSelected()) {
+        SetItemIndex(indexOfTopLevelItem(item));
+    }
+    emit DoubleClicked();
+}
+
+void ListView::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (enter && modifiers == Qt::NoModifier && ItemIndex() >= 0) {
+        event->accept();
+        emit DoubleClicked();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void ListView::focusInEvent(QFocusEvent* event) {
+    QTreeWidget::focusInEvent(event);
+    viewport()->update();
+}
+
+void ListView::focusOutEvent(QFocusEvent* event) {
+    QTreeWidget::focusOutEvent(event);
+    viewport()->update();
+}
+
+void ListView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                       const QModelIndex& index) const {
+    if (hasFocus()) {
+        QTreeWidget::drawRow(painter, option, index);
+        return;
+    }
+    // Without the focus a selected row is drawn like any other; it stays selected.
+    QStyleOptionViewItem plain = option;
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        plain.palette.setBrush(group, QPalette::Highlight,
+                               option.palette.brush(group, QPalette::Base));
+        plain.palette.setBrush(group, QPalette::HighlightedText,
+                               option.palette.brush(group, QPalette::Text));
+    }
+    QTreeWidget::drawRow(painter, plain, index);
+}
+
+} // namespace tp::ui

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace tp::ui {
+
+// The three modal boxes the game uses. Each belongs to DialogOwner() (the open dialog or
+// the main window), which takes no input while the box is open. Each returns at once,
+// showing nothing, when the end of the run has been requested, and closes by itself if it
+// is requested while the box is open.
+
+// A plain message: no icon, one "OK" button (also Enter and Esc), titled with
+// ApplicationTitle(), centred on the screen.
+void ShowMessage(const QString& text);
+
+// An information message: the information icon, one "OK" button, `caption` as the title.
+// An empty caption gives an empty title bar, not the program's name. Returns mrOk, or
+// mrCancel when it was not shown because the run is ending.
+int MessageBox(const QString& text, const QString& caption);
+
+// Asks for a line of text: `caption` as the title, `prompt` above an edit box holding
+// `defaultText` fully selected, at most 255 characters, buttons "OK" (Enter) and "Cancel"
+// (Esc), centred on the screen. Returns the edited text on OK, and `defaultText` when the
+// box is cancelled, closed or not shown. A surrogate pair cut in half by the length limit is
+// dropped rather than returned broken.
+QString InputBox(const QString& caption, const QString& prompt, const QString& defaultText);
+
+inline constexpr int kInputBoxMaxLength = 255;
+
+} // namespace tp::ui

@@ -1,0 +1,19 @@
+#pragma once
+
+namespace tp::ui {
+
+// The result a modal window closes with. The values are fixed: buttons map to them by kind
+// and callers compare against them.
+enum ModalResult : int {
+    mrNone = 0,
+    mrOk = 1,
+    mrCancel = 2,
+    mrAbort = 3,
+    mrRetry = 4,
+    mrIgnore = 5,
+    mrYes = 6,
+    mrNo = 7,
+    mrAll = 8,
+};
+
+} // namespace tp::ui

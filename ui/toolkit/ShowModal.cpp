@@ -1,0 +1,31 @@
+#include "ui/toolkit/ShowModal.h"
+
+#include "ui/toolkit/EndOfRun.h"
+#include "ui/toolkit/ModalResult.h"
+
+#include <QDialog>
+
+namespace tp::ui {
+
+int ShowModal(QDialog& dialog) {
+    // A visible window cannot be made modal; refusing quietly beats the error box the
+    // original toolkit raised, and callers ignore the result of a refused showing anyway.
+    if (EndOfRunRequested() || dialog.isVisible()) {
+        return mrCancel;
+    }
+    dialog.setResult(mrNone);
+    const QMetaObject::Connection closer =
+        QObject::connect(&EndOfRunNotifier::Instance(), &EndOfRunNotifier::requested, &dialog,
+                         [&dialog] { dialog.done(mrCancel); });
+    dialog.exec();
+    QObject::disconnect(closer);
+    if (EndOfRunRequested()) {
+        // The quit request ends the nested loop without closing the window.
+        dialog.hide();
+        dialog.setResult(mrCancel);
+        return mrCancel;
+    }
+    return dialog.result();
+}
+
+} // namespace tp::ui

@@ -1,0 +1,31 @@
+#include "ui/toolkit/SystemColors.h"
+
+#include <QGuiApplication>
+
+namespace tp::ui {
+
+QPalette::ColorRole RoleOf(SystemColor color) {
+    switch (color) {
+    case SystemColor::BtnFace:
+        return QPalette::Button;
+    case SystemColor::Window:
+        return QPalette::Base;
+    case SystemColor::WindowText:
+        return QPalette::WindowText;
+    case SystemColor::Background:
+        // Desktops no longer expose their background colour; the one text drawn in it is a
+        // web address, and the link colour keeps it readable in light and dark themes.
+        return QPalette::Link;
+    }
+    return QPalette::Window;
+}
+
+QColor ColorOf(SystemColor color, const QPalette& palette) {
+    return palette.color(QPalette::Active, RoleOf(color));
+}
+
+QColor ColorOf(SystemColor color) {
+    return ColorOf(color, QGuiApplication::palette());
+}
+
+} // namespace tp::ui

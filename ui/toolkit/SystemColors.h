@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+
+namespace tp::ui {
+
+// The desktop's colours the windows use, taken from the palette so the game follows a light
+// or a dark theme. Setting a widget's colour through a role (rather than a fixed QColor)
+// also follows a theme change while the game runs.
+enum class SystemColor {
+    BtnFace,    // faces of buttons and the windows' background
+    Window,     // background of edit boxes and lists
+    WindowText, // ordinary text
+    Background, // the desktop background; stands in as the colour of a web address
+};
+
+QPalette::ColorRole RoleOf(SystemColor color);
+QColor ColorOf(SystemColor color, const QPalette& palette);
+// From the application's palette.
+QColor ColorOf(SystemColor color);
+
+// Fixed colours stay what they are in every theme.
+inline constexpr QColor kBlack{0, 0, 0};
+inline constexpr QColor kLime{0, 255, 0};
+inline constexpr QColor kRed{255, 0, 0};
+
+} // namespace tp::ui
