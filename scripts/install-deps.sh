@@ -11,6 +11,8 @@ packages=(
   qt6-base-dev libgl-dev libjpeg62-turbo-dev libxcb1-dev
   # fonts that stand in for the Song and Hei faces the windows ask for
   fonts-arphic-uming fonts-wqy-zenhei
+  # the brush-style face that resources/make-resources.sh paints the titles with
+  fonts-arphic-ukai
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Repaints every picture, glyph and icon under resources/ and rewrites the committed files.
+# Usage: resources/make-resources.sh
+# Needs the build dependencies (scripts/install-deps.sh), including the brush-style font used
+# for the titles. Commit the rewritten files afterwards; the game's build only embeds them.
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+build="${here}/../build/resource-generator"
+cmake -S "${here}/generator" -B "${build}" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "${build}"
+"${build}/tp_resource_generator" "${here}"
