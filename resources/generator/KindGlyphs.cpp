@@ -8,6 +8,8 @@
 #include <cmath>
 #include <map>
 
+// Glyph rows are laid out one per line, as they appear.
+// clang-format off
 namespace tp::generator {
 namespace {
 
@@ -26,10 +28,16 @@ const std::map<char, QRgb>& StockColours() {
 }
 
 void Check(PixelCanvas& c, int dx, int dy) {
-    c.Stamp(dx, dy,
-            {"............gG", "...........gGG", "..........gGG.", ".........gGG..",
-             "gG......gGG...", "gGG....gGG....", ".gGG..gGG.....", "..gGGgGG......",
-             "...gGGG.......", "....gG........"},
+    c.Stamp(dx, dy, {"............gG",
+                     "...........gGG",
+                     "..........gGG.",
+                     ".........gGG..",
+                     "gG......gGG...",
+                     "gGG....gGG....",
+                     ".gGG..gGG.....",
+                     "..gGGgGG......",
+                     "...gGGG.......",
+                     "....gG........"},
             StockColours());
 }
 
@@ -80,19 +88,40 @@ PixelCanvas NormalCell(const QString& kind) {
             c.Set(i + 1, 17 - i, kSixteenColours[15]);
         }
     } else if (kind == "help") {
-        c.Stamp(4, 1,
-                {"..BBBBB...", ".BBcccBB..", "BBc...BBB.", "BB....BBB.", "......BBB.", ".....BBB..",
-                 "....BBB...", "...BBB....", "...BBB....", "...BBB....", "..........", "...BBB....",
-                 "...BBB....", "...BBB...."},
-                k);
+        c.Stamp(4, 1, {"..BBBBB...",
+                       ".BBcccBB..",
+                       "BBc...BBB.",
+                       "BB....BBB.",
+                       "......BBB.",
+                       ".....BBB..",
+                       "....BBB...",
+                       "...BBB....",
+                       "...BBB....",
+                       "...BBB....",
+                       "..........",
+                       "...BBB....",
+                       "...BBB....",
+                       "...BBB...."},
+            k);
     } else if (kind == "close") {
         // An open door in its frame.
-        c.Stamp(3, 1,
-                {"kkkkkkkkkkk.", "kSSSSSSSSSk.", "kSkkk....Sk.", "kSkyyk...Sk.", "kSkyyyk..Sk.",
-                 "kSkyyyyk.Sk.", "kSkyyyyk.Sk.", "kSkykyyk.Sk.", "kSkyyyyk.Sk.", "kSkyyyyk.Sk.",
-                 "kSkyyyyk.Sk.", "kSkyyyyk.Sk.", "kSkyyyk..Sk.", "kSkyyk...Sk.", "kSkkk....Sk.",
-                 "kkkkkkkkkkk."},
-                k);
+        c.Stamp(3, 1, {"kkkkkkkkkkk.",
+                       "kSSSSSSSSSk.",
+                       "kSkkk....Sk.",
+                       "kSkyyk...Sk.",
+                       "kSkyyyk..Sk.",
+                       "kSkyyyyk.Sk.",
+                       "kSkyyyyk.Sk.",
+                       "kSkykyyk.Sk.",
+                       "kSkyyyyk.Sk.",
+                       "kSkyyyyk.Sk.",
+                       "kSkyyyyk.Sk.",
+                       "kSkyyyyk.Sk.",
+                       "kSkyyyk..Sk.",
+                       "kSkyyk...Sk.",
+                       "kSkkk....Sk.",
+                       "kkkkkkkkkkk."},
+            k);
     } else if (kind == "retry") {
         // Two green arrows chasing each other round.
         Disc(c, kSixteenColours[2], 4.5, 6.5);
@@ -101,15 +130,31 @@ PixelCanvas NormalCell(const QString& kind) {
                 c.Set(x, y, kOlive);
             }
         }
-        c.Stamp(0, 7, {"GGGGG...........", ".GGG............", "..G............."}, k);
-        c.Stamp(13, 8, {"..G..", ".GGG.", "GGGGG"}, k);
+        c.Stamp(0, 7, {"GGGGG...........",
+                       ".GGG............",
+                       "..G............."},
+            k);
+        c.Stamp(13, 8, {"..G..",
+                        ".GGG.",
+                        "GGGGG"},
+            k);
     } else if (kind == "ignore") {
         // A walking figure.
-        c.Stamp(5, 1,
-                {"....kk...", "...kffk..", "....kk...", "...NNNN..", "..NNNNNN.", ".fNNNN.f.",
-                 "...NNNN..", "...NNNN..", "...RRRR..", "..RR..RR.", "..RR...RR", ".RR.....R",
-                 ".RR......", "kkk....kk"},
-                {{'k', kSixteenColours[0]},
+        c.Stamp(5, 1, {"....kk...",
+                       "...kffk..",
+                       "....kk...",
+                       "...NNNN..",
+                       "..NNNNNN.",
+                       ".fNNNN.f.",
+                       "...NNNN..",
+                       "...NNNN..",
+                       "...RRRR..",
+                       "..RR..RR.",
+                       "..RR...RR",
+                       ".RR.....R",
+                       ".RR......",
+                       "kkk....kk"},
+            {{'k', kSixteenColours[0]},
                  {'f', kSixteenColours[7]},
                  {'N', kSixteenColours[4]},
                  {'R', kSixteenColours[1]}});
@@ -150,4 +195,5 @@ QImage KindGlyph(const QString& kind) {
     return both.Image();
 }
 
+// clang-format on
 } // namespace tp::generator

@@ -9,6 +9,8 @@
 
 #include <cmath>
 
+// Glyph rows are laid out one per line, as they appear.
+// clang-format off
 namespace tp::generator {
 namespace {
 
@@ -46,11 +48,22 @@ QImage ShipsWheel() {
 
 QImage Computer() {
     PixelCanvas c(16, 16, qRgb(255, 0, 255));
-    c.Stamp(0, 0,
-            {"..kkkkkkkkkkkk..", "..keeeeeeeeeek..", "..kekkkkkkkkek..", "..kekbcBBBBkek..",
-             "..kekcBBBBBkek..", "..kekBBBBBBkek..", "..kekBBBBBnkek..", "..kekkkkkkkkek..",
-             "..keeeeeeeeGek..", "..kkkkkkkkkkkk..", "......ksSk......", "...kkkkkkkkkk...",
-             ".keeeeeeeeeeeek.", "kekSkSkSkSkSkSek", "keeeeeeeeeeeeeek", "kkkkkkkkkkkkkkkk"},
+    c.Stamp(0, 0, {"..kkkkkkkkkkkk..",
+                   "..keeeeeeeeeek..",
+                   "..kekkkkkkkkek..",
+                   "..kekbcBBBBkek..",
+                   "..kekcBBBBBkek..",
+                   "..kekBBBBBBkek..",
+                   "..kekBBBBBnkek..",
+                   "..kekkkkkkkkek..",
+                   "..keeeeeeeeGek..",
+                   "..kkkkkkkkkkkk..",
+                   "......ksSk......",
+                   "...kkkkkkkkkk...",
+                   ".keeeeeeeeeeeek.",
+                   "kekSkSkSkSkSkSek",
+                   "keeeeeeeeeeeeeek",
+                   "kkkkkkkkkkkkkkkk"},
             GlyphColours());
     QImage image(16, 16, QImage::Format_ARGB32);
     for (int y = 0; y < 16; ++y) {
@@ -87,4 +100,5 @@ ListIconStrip ListIcons() {
     return out;
 }
 
+// clang-format on
 } // namespace tp::generator
