@@ -1,0 +1,167 @@
+#!/usr/bin/env bash
+# Builds the game's .deb from a release build, unpacks it into an empty root and runs the game
+# from there under Xvfb, as a user who installed the package would:
+#   - the package is named tidepeddler and holds the program, its menu entry, metainfo and icons;
+#   - its dependencies are installed runtime packages, none of them for development;
+#   - every library and font the running program maps comes from a declared dependency or from
+#     theirs, and every declared dependency provides at least one of them (no more, no less);
+#   - the main window maps with "(1/60)" in its title, and closing it ends the program with 0.
+#
+# usage: check-package.sh BUILD-DIR TP-XWATCH
+set -euo pipefail
+
+if [ "${1:-}" = --inside-xvfb ]; then
+  phase=run
+  shift
+else
+  phase=prepare
+fi
+build=$(cd "$1" && pwd)
+xwatch=$2
+app_id=io.github.tidepeddler.TidePeddler
+
+fail() {
+  echo "check-package: $*" >&2
+  exit 1
+}
+
+# The package a file belongs to. /lib and /usr/lib are one folder here, but dpkg knows each
+# file under the name its package gave it.
+owner_of() {
+  local path=$1 candidate
+  for candidate in "$path" "${path#/usr}" "/usr$path"; do
+    if out=$(dpkg-query -S "$candidate" 2>/dev/null); then
+      echo "${out%%:*}" | sed 's/:.*//; s/,.*//'
+      return 0
+    fi
+  done
+  return 1
+}
+
+if [ "$phase" = prepare ]; then
+  work=$(mktemp -d)
+  trap 'rm -rf "$work"' EXIT
+
+  cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log" >&2; fail "cpack failed"; }
+  deb=$(find "$work/out" -maxdepth 1 -name 'tidepeddler_*.deb' | head -n 1)
+  [ -n "$deb" ] || fail "cpack made no tidepeddler_*.deb"
+  echo "check-package: built $(basename "$deb")"
+
+  [ "$(dpkg-deb -f "$deb" Package)" = tidepeddler ] || fail "package is not named tidepeddler"
+  depends=$(dpkg-deb -f "$deb" Depends)
+  echo "check-package: Depends: $depends"
+  declared=()
+  IFS=',' read -r -a fields <<<"$depends"
+  for field in "${fields[@]}"; do
+    name=$(echo "$field" | sed 's/(.*)//; s/|.*//; s/ //g')
+    [ -n "$name" ] || continue
+    case "$name" in
+      *-dev | *-dbg | *-dbgsym) fail "declares the development package $name" ;;
+    esac
+    dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep -q 'install ok installed' ||
+      fail "declares $name, which is not an installed package here"
+    declared+=("$name")
+  done
+
+  contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
+  for expected in ./usr/bin/tidepeddler ./usr/share/applications/$app_id.desktop \
+    ./usr/share/metainfo/$app_id.metainfo.xml; do
+    grep -qxF "$expected" <<<"$contents" || fail "package lacks $expected"
+  done
+  # Menus draw 16 to 48 pixels, software centres 64 and up.
+  for size in 16x16 32x32 48x48 64x64 128x128; do
+    grep -qxF "./usr/share/icons/hicolor/$size/apps/tidepeddler.png" <<<"$contents" ||
+      fail "package lacks the $size program icon"
+  done
+
+  root="$work/root"
+  dpkg-deb -x "$deb" "$root"
+  desktop-file-validate "$root/usr/share/applications/$app_id.desktop" ||
+    fail "installed desktop entry rejected"
+  for size in 16 32 48 64 128; do
+    # Width and height stand big-endian in the PNG header, bytes 16 to 23.
+    read -r w h < <(od -An -tu1 -j16 -N8 \
+      "$root/usr/share/icons/hicolor/${size}x$size/apps/tidepeddler.png" |
+      awk '{print $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8}')
+    [ "${w:-0}" = "$size" ] && [ "${h:-0}" = "$size" ] ||
+      fail "the ${size}x$size icon is ${w:-?} x ${h:-?}"
+  done
+
+  if ldd "$root/usr/bin/tidepeddler" | grep 'not found'; then
+    fail "the installed program links libraries that are not there"
+  fi
+
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+    "$0" --inside-xvfb "$build" "$xwatch" "$root" "$work" "${declared[@]}"
+fi
+
+# Under Xvfb: start the unpacked program with nothing of the build's environment.
+root=$3
+work=$4
+shift 4
+declared=("$@")
+
+env -i PATH=/usr/bin:/bin HOME="$work" LANG=C.UTF-8 DISPLAY="$DISPLAY" \
+  XAUTHORITY="${XAUTHORITY:-}" "$root/usr/bin/tidepeddler" >"$work/run.log" 2>&1 &
+pid=$!
+
+if ! timeout 30 xdotool search --sync --onlyvisible --name '\(1/60\)' >/dev/null; then
+  kill "$pid" 2>/dev/null || true
+  cat "$work/run.log" >&2
+  fail "no window titled with (1/60) was mapped within 30 s"
+fi
+echo "check-package: main window mapped"
+
+# What the program has loaded once its window is up: its libraries, plugins and fonts.
+mapped=$(awk '$6 ~ /^\// {print $6}' "/proc/$pid/maps" | sort -u)
+closure=$(apt-cache depends --recurse --installed --no-recommends --no-suggests --no-conflicts \
+  --no-breaks --no-replaces --no-enhances "${declared[@]}" 2>/dev/null | grep -v '^ ' |
+  tr -d '<>' | sort -u)
+used=()
+problems=0
+while read -r file; do
+  case "$file" in
+    "$root"/*) continue ;;
+    *.so | *.so.* | *.ttf | *.ttc | *.otf | *.pfb | *.pcf | *.pcf.gz) ;;
+    *) continue ;;
+  esac
+  if ! package=$(owner_of "$file"); then
+    echo "check-package: $file belongs to no package" >&2
+    problems=1
+    continue
+  fi
+  used+=("$package")
+  if ! grep -qxF "$package" <<<"$closure"; then
+    echo "check-package: $file comes from $package, which no declared dependency brings" >&2
+    problems=1
+  fi
+done <<<"$mapped"
+for name in "${declared[@]}"; do
+  if ! printf '%s\n' "${used[@]}" | grep -qxF "$name"; then
+    echo "check-package: declares $name, but the running program loads nothing of it" >&2
+    problems=1
+  fi
+done
+echo "check-package: loaded files come from: $(printf '%s\n' "${used[@]}" | sort -u | tr '\n' ' ')"
+
+# A process that has ended but is not yet waited for still answers kill -0.
+running() {
+  [ -r "/proc/$1/stat" ] && ! awk '{sub(/.*\) /, ""); exit $1 == "Z" ? 0 : 1}' "/proc/$1/stat"
+}
+
+"$xwatch" close '(1/60)' || fail "could not find the main window to close it"
+status=0
+for _ in $(seq 100); do
+  running "$pid" || break
+  sleep 0.1
+done
+if running "$pid"; then
+  kill "$pid"
+  fail "the program did not end within 10 s of its main window closing"
+fi
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || { cat "$work/run.log" >&2; fail "the program ended with status $status"; }
+echo "check-package: closing the main window ended the program with status 0"
+[ "$problems" -eq 0 ] || fail "the declared dependencies do not match what the program loads"
+echo "check-package: passed"
