@@ -1,0 +1,53 @@
+#include "ui/pictures/PictureImage.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cstring>
+
+namespace tp::ui {
+
+ColourDepth DisplayColourDepth() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr && screen->depth() <= 8 ? ColourDepth::Palette
+                                                     : ColourDepth::TrueColour;
+}
+
+QImage ToQImage(const DecodedPicture& picture) {
+    if (picture.width <= 0 || picture.height <= 0) {
+        return {};
+    }
+    const bool indexed = picture.bitsPerPixel == 8;
+    QImage image(picture.width, picture.height,
+                 indexed ? QImage::Format_Indexed8 : QImage::Format_RGB888);
+    const std::size_t rowBytes = static_cast<std::size_t>(picture.width) *
+                                 static_cast<std::size_t>(picture.bitsPerPixel / 8);
+    for (int y = 0; y < picture.height; ++y) {
+        std::memcpy(image.scanLine(y), picture.Row(y), rowBytes);
+    }
+    if (indexed) {
+        QList<QRgb> table;
+        table.reserve(static_cast<qsizetype>(picture.palette.size()));
+        for (const auto& c : picture.palette) {
+            table.push_back(qRgb(c[0], c[1], c[2]));
+        }
+        image.setColorTable(table);
+    }
+    return image;
+}
+
+QImage ToQImage(const ArgbImage& source) {
+    if (source.width <= 0 || source.height <= 0) {
+        return {};
+    }
+    QImage image(source.width, source.height, QImage::Format_ARGB32);
+    for (int y = 0; y < source.height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < source.width; ++x) {
+            line[x] = source.At(x, y);
+        }
+    }
+    return image;
+}
+
+} // namespace tp::ui
