@@ -151,14 +151,18 @@ void ListView::DeleteRow(int row) {
 }
 
 void ListView::DeleteSelected() {
-    bool removed = false;
+    // Collected first: removing a selected row makes the view select a neighbour, which a
+    // row-by-row scan would then remove too.
+    QList<int> selected;
     for (int i = Count() - 1; i >= 0; --i) {
         if (topLevelItem(i)->isSelected()) {
-            delete takeTopLevelItem(i);
-            removed = true;
+            selected << i;
         }
     }
-    if (removed) {
+    for (const int row : selected) {
+        delete takeTopLevelItem(row);
+    }
+    if (!selected.isEmpty()) {
         clearSelection();
     }
 }

@@ -46,6 +46,9 @@ public:
     // Places the combined control over the edit box's and the up-down control's boxes.
     void PlaceOver(const QRect& editBox, const QRect& upDownBox);
 
+    // Steps in 64 bits and stops at the ends (the stock step wraps past the 32-bit end).
+    void stepBy(int steps) override;
+
     // Background of the edit box (the window switches it on focus).
     void SetEditColor(const QColor& color);
     QColor EditColor() const;
@@ -59,7 +62,6 @@ protected:
     int valueFromText(const QString& text) const override;
     QString textFromValue(int value) const override;
     void fixup(QString& input) const override;
-    void stepBy(int steps) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 

@@ -1,0 +1,132 @@
+#include "ui/toolkit/Fonts.h"
+
+#include "game/Catalogue.h"
+#include "game/DailyEvents.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace tp::ui {
+namespace {
+
+// Every fixed text the windows and messages show, besides the goods and the diary stories
+// that come from the rules.
+const QStringList& WindowTexts() {
+    static const QStringList texts{
+        u"潮汐货郎 V1.00            (61/60)"_s,
+        u"姓名：现金：欠款：健康：存款："_s,
+        u"小二黑路人甲"_s,
+        u"商品名称价格数量=><="_s,
+        u"医院银行声明网吧中介帮助"_s,
+        u"火车站李沧区栈桥东海路中山路啤酒城小青岛四方区李村集贸市场长途站"_s,
+        u"交易要购买的数量：要卖出的数量：确定(&O)取消(&N)关闭(&C)我的日记本"_s,
+        u"银行存款银行取款定期检查作者的声明游戏帮助取款存款太贵算了接受治疗算了还钱买下明白了"_s,
+        u"现在流行网上汇款，挣了点钱，还是赶快把欠村长的钱给还清了吧！"_s,
+        u"中介老板说，我们这里什么房子都有，不过您今天来的真巧，我们这里正好有一套适合做买卖用的，"
+        u"可"
+        u"以装好多货物，看你一个外地打工的不容易，收你10000好了！"_s,
+        u"声明：本故事情节和现实没有任何关系，如果您未满18岁，尚未建立是非观念，我强烈建议您退出游"
+        u"戏，"
+        u"本游戏只作为娱乐之用，免费提供，您可以随意的传播。"_s,
+        u"帮助：本游戏利用商品差价来赚得利润，所以在低价的时候买入，在高价时候卖出可以得到不少的利"
+        u"润，"
+        u"买入时选择要买的商品，然后双击或者按＝》，卖出同理，银行是存钱的地方，每一天有1％的利息，"
+        u"医院"
+        u"是治疗的地方，健康不好会OVER的。中介可以买到放货物的场所可以增加购买量（默认200），换名字"
+        u"只要"
+        u"点击名字即可。换买卖场地选地图上的按钮。"_s,
+        u"你壮志未筹身先死，永远的从地球消失了！你在青岛共赚到了:￥6200,你高兴的回到了你的故乡"_s,
+        u"改名请输入您的姓名:OK Cancel 2026/12/8 12/8/26 1,000,000"_s,
+    };
+    return texts;
+}
+
+QStringList GameTexts() {
+    QStringList texts = WindowTexts();
+    for (const auto& entry : tp::game::Catalogue) {
+        texts << QString::fromUtf8(entry.name.data(), static_cast<qsizetype>(entry.name.size()));
+    }
+    for (const auto& event : tp::game::DailyEvents) {
+        texts << QString::fromUtf8(event.weather.data(),
+                                   static_cast<qsizetype>(event.weather.size()));
+        texts << QString::fromUtf8(event.diary.data(), static_cast<qsizetype>(event.diary.size()));
+    }
+    return texts;
+}
+
+bool StandInsInstalled() {
+    const QStringList families = QFontDatabase::families();
+    return families.contains(u"AR PL UMing CN"_s) && families.contains(u"WenQuanYi Zen Hei"_s);
+}
+
+TEST(Fonts, TheGameFacesMapToSongAndHeiStandIns) {
+    EXPECT_EQ(StandInFamilies(u"宋体"_s).first(), u"AR PL UMing CN"_s);
+    EXPECT_EQ(StandInFamilies(u"Pal宋体"_s).first(), u"AR PL UMing CN"_s);
+    EXPECT_EQ(StandInFamilies(u"黑体"_s).first(), u"WenQuanYi Zen Hei"_s);
+    EXPECT_EQ(StandInFamilies(u"DejaVu Sans"_s), QStringList{u"DejaVu Sans"_s});
+    InstallFontSubstitutes();
+    // The table keeps family names folded to lower case.
+    EXPECT_EQ(QFont::substitute(u"宋体"_s), u"ar pl uming cn"_s);
+    EXPECT_EQ(QFont::substitute(u"Pal宋体"_s), u"ar pl uming cn"_s);
+    EXPECT_EQ(QFont::substitute(u"黑体"_s), u"wenquanyi zen hei"_s);
+}
+
+TEST(Fonts, ResolveToTheInstalledStandIns) {
+    if (!StandInsInstalled()) {
+        GTEST_SKIP() << "fonts-arphic-uming or fonts-wqy-zenhei is not installed";
+    }
+    EXPECT_EQ(QFontInfo(GameFont(u"宋体"_s, -12)).family(), u"AR PL UMing CN"_s);
+    EXPECT_EQ(QFontInfo(GameFont(u"Pal宋体"_s, -12)).family(), u"AR PL UMing CN"_s);
+    EXPECT_EQ(QFontInfo(GameFont(u"黑体"_s, 12)).family(), u"WenQuanYi Zen Hei"_s);
+    // A QFont naming the face itself finds the stand-in through the substitution table.
+    InstallFontSubstitutes();
+    QFont byName(u"宋体"_s);
+    byName.setPixelSize(12);
+    EXPECT_EQ(QFontInfo(byName).family(), u"AR PL UMing CN"_s);
+}
+
+TEST(Fonts, HeightConventionNegativeIsCharacterPositiveIsCell) {
+    if (!StandInsInstalled()) {
+        GTEST_SKIP() << "fonts-arphic-uming or fonts-wqy-zenhei is not installed";
+    }
+    EXPECT_EQ(GameFont(u"宋体"_s, -12).pixelSize(), 12);
+    for (const QString& face : {u"黑体"_s, u"宋体"_s}) {
+        const QFont cell = GameFont(face, 12);
+        const QFontMetricsF metrics(cell);
+        EXPECT_NEAR(metrics.ascent() + metrics.descent(), 12.0, 1.0) << face.toStdString();
+        EXPECT_LE(cell.pixelSize(), 12);
+    }
+    EXPECT_GT(GameFont(u"黑体"_s, 0).pointSizeF(), 0.0) << "0 keeps the default size";
+}
+
+TEST(Fonts, EveryGameTextHasGlyphsInTheStandIns) {
+    if (!StandInsInstalled()) {
+        GTEST_SKIP() << "fonts-arphic-uming or fonts-wqy-zenhei is not installed";
+    }
+    const QStringList texts = GameTexts();
+    ASSERT_GT(texts.size(), 60);
+    for (const QString& face : {u"宋体"_s, u"Pal宋体"_s, u"黑体"_s}) {
+        const QFont font = GameFont(face, -12);
+        for (const QString& text : texts) {
+            EXPECT_EQ(MissingGlyphs(font, text), QString())
+                << face.toStdString() << ": " << text.toStdString();
+        }
+    }
+}
+
+TEST(Fonts, MissingGlyphsFindsWhatAFaceLacks) {
+    if (!StandInsInstalled()) {
+        GTEST_SKIP() << "fonts-arphic-uming or fonts-wqy-zenhei is not installed";
+    }
+    // Private-use and unassigned code points have no glyph in any of the stand-ins.
+    const QString text = u"现金\uE000\uE000x"_s;
+    EXPECT_EQ(MissingGlyphs(GameFont(u"黑体"_s, -12), text), u"\uE000"_s);
+}
+
+} // namespace
+} // namespace tp::ui

@@ -1,0 +1,63 @@
+#include "ui/toolkit/WindowCaption.h"
+#include "ui/toolkit/FormDialog.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace tp::ui {
+namespace {
+
+TEST(WindowCaption, SetsTheTitleAndKeepsAnEmptyOneEmpty) {
+    FormDialog dialog;
+    dialog.SetCaption(u"交易"_s);
+    EXPECT_EQ(dialog.Caption(), u"交易"_s);
+    dialog.SetCaption(QString());
+    dialog.show();
+    EXPECT_TRUE(dialog.windowTitle().isEmpty());
+    EXPECT_FALSE(ReadNativeTitle(dialog).has_value()) << "offscreen windows have no X11 title";
+}
+
+TEST(WindowCaption, FormDialogIsFixedWithACloseBoxOnly) {
+    FormDialog dialog;
+    dialog.SetClientSize(187, 59);
+    EXPECT_EQ(dialog.minimumSize(), QSize(187, 59));
+    EXPECT_EQ(dialog.maximumSize(), QSize(187, 59));
+    const Qt::WindowFlags flags = dialog.windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowContextHelpButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+}
+
+// The X11 side needs a real server: the probe runs there and reports what a window manager
+// would read from the windows' title properties.
+TEST(WindowCaption, EmptyCaptionsAreEmptyOnX11) {
+    const QString xvfbRun = QStandardPaths::findExecutable(u"xvfb-run"_s);
+    if (xvfbRun.isEmpty() || QStandardPaths::findExecutable(u"Xvfb"_s).isEmpty()) {
+        GTEST_SKIP() << "xvfb-run is not installed";
+    }
+    QProcess probe;
+    probe.setProcessChannelMode(QProcess::SeparateChannels);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(u"QT_QPA_PLATFORM"_s);
+    probe.setProcessEnvironment(environment);
+    probe.start(xvfbRun,
+                {u"-a"_s, u"-s"_s, u"-screen 0 800x600x24"_s, QStringLiteral(TP_X11_PROBE)});
+    ASSERT_TRUE(probe.waitForFinished(30000));
+    const QString out = QString::fromUtf8(probe.readAllStandardOutput());
+    ASSERT_EQ(probe.exitCode(), 0)
+        << out.toStdString() << probe.readAllStandardError().toStdString();
+    const QStringList lines = out.split(u'\n', Qt::SkipEmptyParts);
+    EXPECT_TRUE(lines.contains(u"dialog-empty net=0 wm=0"_s)) << out.toStdString();
+    EXPECT_TRUE(lines.contains(u"dialog-retitled-empty net=0 wm=0"_s)) << out.toStdString();
+    EXPECT_TRUE(lines.contains(u"messagebox-empty net=0 wm=0"_s)) << out.toStdString();
+    EXPECT_TRUE(lines.contains(u"dialog-named net=交易"_s)) << out.toStdString();
+}
+
+} // namespace
+} // namespace tp::ui
