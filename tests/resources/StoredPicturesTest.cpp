@@ -41,8 +41,10 @@ TEST_P(StoredPictures, StoredFormWrapsExactlyOneJpegStream) {
     ASSERT_GT(stored.size(), 15u);
     EXPECT_EQ(stored[0], 10);
     EXPECT_EQ(std::memcmp(stored.data() + 1, "TJPEGImage", 10), 0);
-    const std::uint32_t length = stored[11] | stored[12] << 8 | stored[13] << 16 |
-                                 static_cast<std::uint32_t>(stored[14]) << 24;
+    std::uint32_t length = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        length |= static_cast<std::uint32_t>(stored[11 + i]) << (8 * i);
+    }
     EXPECT_EQ(length, stored.size() - 15);
     // Each picture holds well under the 48 KB that the biggest may take.
     EXPECT_LT(length, 48u * 1024u);
