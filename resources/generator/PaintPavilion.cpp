@@ -7,6 +7,7 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tp::generator {
@@ -35,12 +36,17 @@ void Hill(QPainter& p, Rng& rng) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(58, 96, 50));
     p.drawPath(hill);
-    for (int i = 0; i < 130; ++i) {
-        const double x = rng.Uniform(-4, 104);
-        const double top = 63 + std::pow(std::abs(x - 52) / 52, 1.6) * (x < 52 ? 23 : 15);
-        const double y = rng.Uniform(top + 4, top + 34);
-        TreeCrown(p, QPointF(x, y), rng.Uniform(2.5, 4.5) * (0.7 + (y - 63) / 60),
-                  Jitter(rng, QColor(70, 120, 56), 12), rng);
+    // A dense canopy: rows of crowns over the whole slope, lit from the left.
+    for (double y = 62; y < 104; y += 2.6) {
+        for (double x = -4; x < 106; x += rng.Uniform(3, 4.5)) {
+            const QPointF at(x, y + rng.Uniform(-1, 1));
+            if (!hill.contains(at + QPointF(0, 2))) {
+                continue;
+            }
+            const double light = std::clamp(0.65 - x / 140.0 - (y - 62) / 120.0, 0.0, 1.0);
+            const QColor base = Mix(QColor(46, 88, 40), QColor(104, 150, 64), light);
+            TreeCrown(p, at, rng.Uniform(2.2, 3.4), Jitter(rng, base, 8), rng);
+        }
     }
 }
 
