@@ -13,10 +13,10 @@ namespace {
 constexpr int kSize = 80;
 
 void Sky(QPainter& p, Rng& rng) {
-    QLinearGradient sky(0, 0, 0, 50);
+    QLinearGradient sky(0, 0, 0, 64);
     sky.setColorAt(0.0, QColor(96, 150, 210));
     sky.setColorAt(1.0, QColor(208, 224, 236));
-    p.fillRect(QRectF(0, 0, kSize, 50), sky);
+    p.fillRect(QRectF(0, 0, kSize, 64), sky);
     Cloud(p, QPointF(60, 10), 30, 6, rng);
 }
 
@@ -48,6 +48,14 @@ void Windows(QPainter& p, double left, double right, double top, double bottom) 
             p.setBrush(QColor(52, 58, 66));
             p.drawPath(arch);
         }
+    }
+}
+
+void BackTrees(QPainter& p, Rng& rng) {
+    // Old trees behind the building, darker with the distance and the shade.
+    for (double x = -4; x < kSize + 6; x += rng.Uniform(5, 8)) {
+        TreeCrown(p, QPointF(x, rng.Uniform(27, 33)), rng.Uniform(6, 9),
+                  Jitter(rng, QColor(50, 90, 46), 10), rng);
     }
 }
 
@@ -100,6 +108,9 @@ void Trees(QPainter& p, Rng& rng) {
     TreeCrown(p, QPointF(77, 36), 13, QColor(60, 110, 48), rng);
     TreeCrown(p, QPointF(14, 62), 10, QColor(66, 120, 52), rng);
     TreeCrown(p, QPointF(70, 62), 11, QColor(58, 112, 50), rng);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(64, 104, 52)); // shrubs along the foot of the walls
+    p.drawRect(QRectF(0, 58, kSize, 6));
     QLinearGradient lawn(0, 60, 0, kSize);
     lawn.setColorAt(0.0, QColor(110, 150, 70));
     lawn.setColorAt(1.0, QColor(70, 110, 44));
@@ -124,6 +135,7 @@ QImage PaintHospitalBuilding() {
     QImage image = Supersampled(kSize, kSize, 3, [](QPainter& p) {
         Rng rng(1904);
         Sky(p, rng);
+        BackTrees(p, rng);
         Building(p, rng);
         Trees(p, rng);
     });
