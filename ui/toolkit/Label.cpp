@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 namespace tp::ui {
 
@@ -65,11 +64,11 @@ void Label::keyPressEvent(QKeyEvent* event) {
 void Label::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
     if (hasFocus()) {
+        // Drawn in the label's own text colour: the style's focus frame is skipped when the
+        // focus came from code, and would vanish on a coloured background anyway.
         QPainter painter(this);
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.backgroundColor = palette().color(QPalette::Window);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }
 

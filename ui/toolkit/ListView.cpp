@@ -4,11 +4,32 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyledItemDelegate>
 
 namespace tp::ui {
 
 namespace {
+
 constexpr int kImageIndexRole = Qt::UserRole + 1;
+
+// Draws a selected row like any other while the list lacks the focus, icon included (the
+// icon would otherwise take its tinted "selected" look).
+class FocusOnlySelectionDelegate : public QStyledItemDelegate {
+public:
+    explicit FocusOnlySelectionDelegate(QWidget& view) : QStyledItemDelegate(&view), view_(view) {}
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (!view_.hasFocus()) {
+            option->state &= ~QStyle::State_Selected;
+        }
+    }
+
+private:
+    QWidget& view_;
+};
+
 } // namespace
 
 ListView::ListView(QWidget* parent) : QTreeWidget(parent) {
@@ -24,6 +45,7 @@ ListView::ListView(QWidget* parent) : QTreeWidget(parent) {
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
     setIconSize(QSize(16, 16));
+    setItemDelegate(new FocusOnlySelectionDelegate(*this));
     header()->setSectionsMovable(false);
     header()->setSectionsClickable(false);
     header()->setStretchLastSection(false);
