@@ -149,3 +149,48 @@ TEST_F(ShowModalTest, NestedDialogsBothCloseOnEndOfRun) {
 
 } // namespace
 } // namespace tp::ui
+
+namespace tp::ui {
+namespace {
+
+// A main window that, like the game's, ends the run when it is closed.
+class EndingMainWindow : public QWidget {
+public:
+    int closes = 0;
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        ++closes;
+        RequestEndOfRun();
+        QWidget::closeEvent(event);
+    }
+};
+
+TEST(EndOfRunInTheMainLoop, HandlerRunsToItsEndThenTheLoopEnds) {
+    ResetEndOfRunForTests();
+    EndingMainWindow main;
+    main.show();
+    FormDialog dialog(&main);
+    bool handlerFinished = false;
+    int dialogResult = -1;
+    QTimer::singleShot(0, &main, [&] {
+        main.close(); // inside a handler, as the endings do
+        dialogResult = ShowModal(dialog);
+        handlerFinished = true;
+    });
+    // Should the loop not end, this ends the test instead of hanging it.
+    QTimer failSafe;
+    failSafe.setSingleShot(true);
+    QObject::connect(&failSafe, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    failSafe.start(3000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(handlerFinished);
+    EXPECT_EQ(dialogResult, mrCancel);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(main.isVisible());
+    EXPECT_GE(main.closes, 1);
+    ResetEndOfRunForTests();
+}
+
+} // namespace
+} // namespace tp::ui
