@@ -53,7 +53,11 @@ QStringList StandInFamilies(const QString& face) {
 QFont GameFont(const QString& face, int height) {
     QFont font;
     font.setFamilies(StandInFamilies(face));
-    font.setStyleHint(face == kHei ? QFont::SansSerif : QFont::Serif);
+    if (face == kHei) {
+        font.setStyleHint(QFont::SansSerif);
+    } else if (face == kSong || face == kPalSong) {
+        font.setStyleHint(QFont::Serif);
+    }
     if (height < 0) {
         font.setPixelSize(-height);
     } else if (height > 0) {

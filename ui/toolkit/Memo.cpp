@@ -12,7 +12,6 @@ Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTabChangesFocus(true);
-    setUndoRedoEnabled(false);
     connect(this, &QPlainTextEdit::textChanged, this, &Memo::OnTextChanged);
 }
 
