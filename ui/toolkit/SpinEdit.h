@@ -21,10 +21,10 @@ QString GroupedText(int value, const QString& groupSeparator);
 // The range is Min..Max with Min always 0 and Max any non-negative 32-bit amount; it starts
 // at 0..100 with position 0. The edit box groups digits with the locale's separator.
 // Arrow buttons, Up/Down keys and the wheel step by 1 and stop at the ends.
-// Typed text changes the position only when, once group separators are removed, it is
-// all ASCII digits and within Min..Max. Anything else - letters, signs, full-width digits,
-// numbers beyond the range or beyond 32 bits, pasted novels - leaves the position as it was
-// (the edit box shows it again once the text is taken in).
+// Typed text changes the position only when ParseGroupedCount accepts it within Min..Max.
+// Anything else - letters, signs, full-width digits, numbers beyond the range or beyond
+// 32 bits, a pasted page of text - leaves the position as it was (the edit box shows it
+// again once the text is taken in). Typing itself is never refused.
 class SpinEdit : public QSpinBox {
     Q_OBJECT
 public:
