@@ -20,8 +20,8 @@ public:
     void CloseMainWindow() override { closed = true; }
     std::string CurrentDateText() override { return "12/8/26"; }
     void ShowStatus(const StatusDisplay& s) override { benchmark::DoNotOptimize(s.money); }
-    void ShowMarket(std::span<const GoodsRecord> slots) override {
-        benchmark::DoNotOptimize(slots.data());
+    void ShowMarket(std::span<const GoodsRecord> market) override {
+        benchmark::DoNotOptimize(market.data());
     }
     void AddCarriedRow(const CarriedGoods&) override {}
     void UpdateCarriedRow(int, const CarriedGoods&) override {}

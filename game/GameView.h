@@ -43,7 +43,7 @@ public:
 
     virtual void ShowStatus(const StatusDisplay& status) = 0;
     // The five slots of today's market, in row order.
-    virtual void ShowMarket(std::span<const GoodsRecord> slots) = 0;
+    virtual void ShowMarket(std::span<const GoodsRecord> market) = 0;
     virtual void AddCarriedRow(const CarriedGoods& row) = 0;
     virtual void UpdateCarriedRow(int index, const CarriedGoods& row) = 0;
     // Removes a row; afterwards no row is selected.

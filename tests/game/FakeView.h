@@ -65,9 +65,9 @@ public:
         fund = s.fund;
         ++statusShows;
     }
-    void ShowMarket(std::span<const GoodsRecord> slots) override {
+    void ShowMarket(std::span<const GoodsRecord> market) override {
         marketRows.clear();
-        for (const auto& slot : slots) {
+        for (const auto& slot : market) {
             marketRows.push_back({std::string(slot.Name.View()), slot.Price});
         }
         ++marketShows;

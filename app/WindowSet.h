@@ -1,0 +1,34 @@
+#pragma once
+
+#include "game/Game.h"
+#include "ui/WindowView.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace tp::ui {
+class TForm1;
+}
+
+namespace tp::app {
+
+// The game and its four windows, created in their fixed order: the main window first (its
+// creation starts the game), then the trade dialog, the diary and the service window, hidden.
+class WindowSet {
+public:
+    explicit WindowSet(std::optional<std::uint32_t> seed);
+    ~WindowSet();
+    WindowSet(const WindowSet&) = delete;
+    WindowSet& operator=(const WindowSet&) = delete;
+
+    ui::TForm1& MainWindow() { return *main_; }
+    game::Game& Game() { return game_; }
+
+private:
+    ui::WindowView view_;
+    game::Game game_{view_};
+    std::unique_ptr<ui::TForm1> main_;
+};
+
+} // namespace tp::app

@@ -1,0 +1,44 @@
+#include "app/Options.h"
+#include "app/WindowSet.h"
+#include "ui/Unit1.h"
+#include "ui/pictures/Icons.h"
+#include "ui/toolkit/Fonts.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+namespace {
+
+void Print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(TP_VERSION));
+
+    const tp::app::Options options = tp::app::ParseOptions(QApplication::arguments());
+    switch (options.action) {
+    case tp::app::Options::Action::ShowHelp:
+        Print(stdout, options.helpText);
+        return 0;
+    case tp::app::Options::Action::ShowVersion:
+        Print(stdout, QStringLiteral("tidepeddler %1\n").arg(QApplication::applicationVersion()));
+        return 0;
+    case tp::app::Options::Action::Fail:
+        Print(stderr, QStringLiteral("tidepeddler: %1\n\n%2").arg(options.error, options.helpText));
+        return 2;
+    case tp::app::Options::Action::Play:
+        break;
+    }
+
+    tp::ui::InstallFontSubstitutes();
+    QApplication::setWindowIcon(tp::ui::WindowIcon());
+    tp::app::WindowSet windows(options.seed);
+    windows.MainWindow().show();
+    QApplication::exec();
+    return 0;
+}

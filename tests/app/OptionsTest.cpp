@@ -1,0 +1,68 @@
+#include "app/Options.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+namespace tp::app {
+namespace {
+
+Options Parse(QStringList args) {
+    args.prepend(QStringLiteral("tidepeddler"));
+    return ParseOptions(args);
+}
+
+TEST(ParseSeed, AcceptsEveryThirtyTwoBitNumberAndNothingElse) {
+    EXPECT_EQ(ParseSeed(QStringLiteral("0")), 0u);
+    EXPECT_EQ(ParseSeed(QStringLiteral("42")), 42u);
+    EXPECT_EQ(ParseSeed(QStringLiteral("4294967295")), 4294967295u);
+    EXPECT_EQ(ParseSeed(QStringLiteral("0000000007")), 7u);
+    for (const char* bad : {"", "4294967296", "99999999999", "-1", "+5", " 5", "5 ", "1,000",
+                            "0x10", "1e3", "abc", "４２"}) {
+        EXPECT_FALSE(ParseSeed(QString::fromUtf8(bad)).has_value()) << bad;
+    }
+}
+
+TEST(ParseOptions, PlaysWithoutOptionsAndReplaysWithASeed) {
+    Options plain = Parse({});
+    EXPECT_EQ(plain.action, Options::Action::Play);
+    EXPECT_FALSE(plain.seed.has_value());
+
+    Options seeded = Parse({QStringLiteral("--seed"), QStringLiteral("123")});
+    EXPECT_EQ(seeded.action, Options::Action::Play);
+    EXPECT_EQ(seeded.seed, 123u);
+    EXPECT_EQ(Parse({QStringLiteral("--seed=4294967295")}).seed, 4294967295u);
+}
+
+TEST(ParseOptions, ReportsBadInputInOneLine) {
+    const QStringList cases[] = {
+        {QStringLiteral("--seed"), QStringLiteral("-3")},
+        {QStringLiteral("--seed")},
+        {QStringLiteral("--seed=4294967296")},
+        {QStringLiteral("--colour")},
+        {QStringLiteral("extra")},
+        {QStringLiteral("--seed=1"), QStringLiteral("--seed=2")},
+    };
+    for (const QStringList& args : cases) {
+        const Options o = Parse(args);
+        EXPECT_EQ(o.action, Options::Action::Fail) << args.join(' ').toStdString();
+        EXPECT_FALSE(o.error.isEmpty());
+        EXPECT_FALSE(o.error.contains(QLatin1Char('\n')));
+        EXPECT_TRUE(o.helpText.contains(QStringLiteral("--seed")));
+    }
+}
+
+TEST(ParseOptions, AnswersHelpAndVersion) {
+    EXPECT_EQ(Parse({QStringLiteral("--help")}).action, Options::Action::ShowHelp);
+    EXPECT_EQ(Parse({QStringLiteral("-h")}).action, Options::Action::ShowHelp);
+    EXPECT_EQ(Parse({QStringLiteral("--version")}).action, Options::Action::ShowVersion);
+}
+
+} // namespace
+} // namespace tp::app
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

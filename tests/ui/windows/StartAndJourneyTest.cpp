@@ -1,0 +1,106 @@
+#include "WindowsFixture.h"
+
+#include "ui/toolkit/ListView.h"
+#include "ui/toolkit/Memo.h"
+
+#include <QPushButton>
+
+namespace tp::ui::testing {
+namespace {
+
+class StartAndJourney : public WindowsTest {};
+
+TEST_F(StartAndJourney, TheMainWindowOpensOnDayOneWithTheStartValues) {
+    Start(2026);
+    EXPECT_EQ(Title(), QStringLiteral("潮汐货郎 V1.00            (1/60)"));
+    EXPECT_EQ(Form1->gr_name->text(), QStringLiteral("路人甲"));
+    EXPECT_EQ(Form1->gr_money->text(), QStringLiteral("2000"));
+    EXPECT_EQ(Form1->gr_arrearage->text(), QStringLiteral("3000"));
+    EXPECT_EQ(Form1->gr_health->text(), QStringLiteral("100"));
+    EXPECT_EQ(Form1->gr_fund->text(), QStringLiteral("0"));
+    EXPECT_EQ(Form1->ListView1->Count(), 5);
+    EXPECT_EQ(Form1->ListView2->Count(), 0);
+    EXPECT_EQ(Form1->size(), QSize(514, 327));
+    EXPECT_FALSE(Form1->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(Form1->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(Form1->minimumSize(), Form1->maximumSize());
+    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_FALSE(Form3->isVisible());
+    EXPECT_FALSE(Form4->isVisible());
+    // The market rows show the game's market, slot by slot.
+    for (int row = 0; row < 5; ++row) {
+        const auto& slot = State().Market[static_cast<std::size_t>(row + 1)];
+        EXPECT_EQ(Form1->ListView1->Caption(row).toStdString(), slot.Name.View());
+        EXPECT_EQ(Form1->ListView1->SubItem(row, 0), QString::number(slot.Price));
+    }
+}
+
+TEST_F(StartAndJourney, EveryLocationButtonTravelsOneDay) {
+    Start(7);
+    for (int i = 0; i < 10; ++i) {
+        NextJourney(-1);
+        Form1->Buttons[static_cast<std::size_t>(i)]->click();
+        EXPECT_TRUE(Title().endsWith(QStringLiteral("(%1/60)").arg(i + 2))) << i;
+    }
+    EXPECT_EQ(Form1->gr_health->text(), QStringLiteral("90"));
+    EXPECT_FALSE(Form3->isVisible());
+}
+
+TEST_F(StartAndJourney, AJourneyWithAnEventShowsTheDiaryOverUpdatedLabels) {
+    Start(7);
+    NextJourney(30);
+    QString moneyBehindDiary;
+    QStringList diary;
+    script.Then([&](QWidget& window) {
+        EXPECT_EQ(&window, Form3);
+        EXPECT_EQ(window.windowTitle(), QStringLiteral("我的日记本"));
+        moneyBehindDiary = Form1->gr_money->text();
+        diary = Form3->Memo1->Lines();
+        Press(window, "BitBtn2");
+    });
+    Form1->Buttons[6]->click();
+    EXPECT_EQ(moneyBehindDiary, QStringLiteral("5000"));
+    ASSERT_EQ(diary.size(), 3);
+    EXPECT_TRUE(diary[0].endsWith(QStringLiteral("       多云")));
+    EXPECT_EQ(diary[1], QString());
+    EXPECT_TRUE(diary[2].startsWith(QStringLiteral("今天我买了一张齐鲁福利彩票")));
+    EXPECT_FALSE(Form3->isVisible());
+    EXPECT_TRUE(Title().endsWith(QStringLiteral("(2/60)")));
+}
+
+TEST_F(StartAndJourney, TheDiaryClosesWithEscape) {
+    Start(7);
+    NextJourney(3);
+    script.Then([](QWidget& window) {
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(&window, &escape);
+    });
+    Form1->Buttons[0]->click();
+    EXPECT_FALSE(Form3->isVisible());
+}
+
+TEST_F(StartAndJourney, RenamingChangesOnlyTheLabel) {
+    Start(7);
+    script.Then([](QWidget& window) {
+        EXPECT_EQ(window.windowTitle(), QStringLiteral("改名"));
+        auto* edit = window.findChild<QLineEdit*>();
+        ASSERT_NE(edit, nullptr);
+        EXPECT_EQ(edit->text(), QStringLiteral("小二黑"));
+        EXPECT_EQ(edit->selectedText(), QStringLiteral("小二黑"));
+        edit->setText(QStringLiteral("王老五😀"));
+        qobject_cast<QDialog*>(&window)->accept();
+    });
+    emit Form1->gr_name->Clicked();
+    EXPECT_EQ(Form1->gr_name->text(), QStringLiteral("王老五😀"));
+    EXPECT_EQ(State().PlayerName.View(), "路人甲");
+}
+
+TEST_F(StartAndJourney, CancellingTheNameBoxGivesTheDefault) {
+    Start(7);
+    script.Then([](QWidget& window) { Dismiss(window); });
+    emit Form1->gr_name->Clicked();
+    EXPECT_EQ(Form1->gr_name->text(), QStringLiteral("小二黑"));
+}
+
+} // namespace
+} // namespace tp::ui::testing

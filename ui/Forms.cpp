@@ -1,0 +1,10 @@
+#include "ui/Forms.h"
+
+namespace tp::ui {
+
+TForm1* Form1 = nullptr;
+TForm2* Form2 = nullptr;
+TForm3* Form3 = nullptr;
+TForm4* Form4 = nullptr;
+
+} // namespace tp::ui

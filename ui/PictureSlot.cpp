@@ -1,0 +1,23 @@
+#include "ui/PictureSlot.h"
+
+#include "ui/Layout.h"
+#include "ui/pictures/PictureBox.h"
+
+#include <cstdio>
+
+namespace tp::ui {
+
+QWidget* MakePicture(QWidget* parent, const char* name, const QRect& box,
+                     resources::PictureId picture, bool autoSize) {
+    auto* image = Place(new PictureBox(parent), name, box);
+    image->SetPicture(resources::Picture(picture));
+    image->SetAutoSize(autoSize);
+    // A picture that cannot be decoded leaves its box empty; the game goes on, and the reason
+    // goes where a desktop user can find it.
+    QObject::connect(image, &PictureBox::PictureFailed, image, [](const QString& message) {
+        std::fprintf(stderr, "tidepeddler: %s\n", message.toLocal8Bit().constData());
+    });
+    return image;
+}
+
+} // namespace tp::ui
