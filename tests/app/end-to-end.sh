@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Plays the first day of the real program in a real X server: the window opens on day 1, a
+# click on a location button moves the day on (the diary, if the day brings one, is closed),
+# and closing the main window ends the program with status 0.
+#
+# usage: end-to-end.sh PROGRAM XWATCH SEED
+set -euo pipefail
+
+fail() {
+  echo "end-to-end: $*" >&2
+  exit 1
+}
+
+if [ "${1:-}" != --inside-xvfb ]; then
+  exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" --inside-xvfb "$@"
+fi
+program=$2
+xwatch=$3
+seed=$4
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+
+"$program" --seed "$seed" >"$log" 2>&1 &
+pid=$!
+
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '\(1/60\)$' | head -n 1) ||
+  { cat "$log" >&2; fail "no window titled with (1/60) within 30 s"; }
+title=$(xdotool getwindowname "$window")
+[[ "$title" == "潮汐货郎 V1.00"*"(1/60)" ]] || fail "unexpected title '$title'"
+echo "end-to-end: mapped '$title'"
+
+# 火车站 (Button1) lies at 336,264, 49 x 17, in the window.
+xdotool mousemove --window "$window" 360 272 click 1
+
+advanced=no
+for _ in $(seq 100); do
+  if [[ "$(xdotool getwindowname "$window")" == *"(2/60)" ]]; then
+    advanced=yes
+    break
+  fi
+  sleep 0.1
+done
+[ "$advanced" = yes ] || fail "the day did not advance after the click"
+echo "end-to-end: the day advanced to 2"
+
+# A day with an event shows the diary, and the main window answers nothing until it closes.
+sleep 0.5
+if xdotool search --onlyvisible --name '^我的日记本$' >/dev/null; then
+  "$xwatch" close '我的日记本' || fail "could not close the diary"
+  echo "end-to-end: closed the diary"
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --name '^我的日记本$' >/dev/null || break
+    sleep 0.1
+  done
+fi
+
+"$xwatch" close '(2/60)' || fail "could not close the main window"
+for _ in $(seq 100); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$pid" 2>/dev/null; then
+  kill "$pid"
+  fail "the program was still running 10 s after its window closed"
+fi
+status=0
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || { cat "$log" >&2; fail "the program ended with status $status"; }
+echo "end-to-end: passed (exit status 0)"
