@@ -35,6 +35,6 @@ inline constexpr const char* Help[] = {
 };
 
 // The internet café's sign: an invented site on a domain reserved for examples.
-inline constexpr const char* CafeSite = "潮汐网吧 www.chaoxi.example";
+inline constexpr const char* CafeSite = "潮汐网吧 www.chaoxi-wang.example";
 
 } // namespace tp::ui::texts

@@ -184,6 +184,8 @@ void TForm1::SetTabOrder() {
     for (qsizetype i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
+    // The chain still begins where creation began; the first stop is the carried goods.
+    ListView2->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::Connect() {

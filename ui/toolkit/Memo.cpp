@@ -12,6 +12,9 @@ Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTabChangesFocus(true);
+    // The game's fixed lines are measured to fill their memos' width; the editor's default
+    // four-pixel margin would wrap the last character of each.
+    document()->setDocumentMargin(1);
     connect(this, &QPlainTextEdit::textChanged, this, &Memo::OnTextChanged);
 }
 

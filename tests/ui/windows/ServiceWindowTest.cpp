@@ -5,7 +5,10 @@
 #include "ui/toolkit/RadioButton.h"
 #include "ui/toolkit/SpinEdit.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QGroupBox>
+#include <QTextBlock>
+#include <QTextLayout>
 
 namespace tp::ui::testing {
 namespace {
@@ -169,6 +172,45 @@ TEST_F(ServiceWindow, StatementAndHelpShowTheirTextsAndCloseWithEscape) {
     });
     Form1->BitBtn2->click();
     EXPECT_EQ(Form1->gr_money->text(), QStringLiteral("2000"));
+}
+
+// Each fixed line is one display line of its memo, and all of them are in view: the memos
+// have no scroll bars, so a line that wrapped would push the last one out of sight.
+TEST_F(ServiceWindow, FixedTextsFitTheirMemosLineForLine) {
+    Start(5);
+    const auto fits = [](Memo* memo) {
+        memo->grab(); // lays the text out as a paint would
+        int displayLines = 0;
+        for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next()) {
+            ASSERT_NE(block.layout(), nullptr);
+            EXPECT_EQ(block.layout()->lineCount(), 1)
+                << memo->objectName().toStdString() << ": " << block.text().toStdString();
+            displayLines += block.layout()->lineCount();
+        }
+        const int lineHeight = QFontMetrics(memo->font()).lineSpacing();
+        EXPECT_LE(displayLines * lineHeight, memo->viewport()->height())
+            << memo->objectName().toStdString();
+    };
+    script.Then([&](QWidget& window) {
+        fits(Form4->Memo4);
+        Press(window, "BitBtn9");
+    });
+    Form1->BitBtn3->click();
+    script.Then([&](QWidget& window) {
+        fits(Form4->Memo5);
+        Press(window, "BitBtn10");
+    });
+    Form1->BitBtn6->click();
+    script.Then([&](QWidget& window) {
+        fits(Form4->Memo3);
+        Press(window, "BitBtn7");
+    });
+    Form1->BitBtn5->click();
+    script.Then([&](QWidget& window) {
+        fits(Form4->Memo2);
+        Press(window, "BitBtn5");
+    });
+    Form1->BitBtn4->click();
 }
 
 } // namespace
