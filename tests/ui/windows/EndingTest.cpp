@@ -41,6 +41,22 @@ TEST_F(Ending, TheLastJourneyWithAnEventShowsTheEndFirstAndTheDiaryNeverWaits) {
     EXPECT_TRUE(Title().endsWith(QStringLiteral("(61/60)")));
 }
 
+TEST_F(Ending, DyingOnADayWithAnEventShowsTheFarewellAndNeverTheDiary) {
+    Start(3);
+    State().Health = 21;
+    NextJourney(0); // the quarrel costs the last 20 points
+    script.Then([](QWidget& window) {
+        EXPECT_NE(&window, Form3);
+        EXPECT_TRUE(MessageText(window).contains(Death));
+        Dismiss(window);
+    });
+    Form1->Buttons[1]->click();
+    EXPECT_EQ(script.Seen().size(), 1u) << "the diary and the second farewell closed at once";
+    EXPECT_FALSE(Form3->isVisible());
+    EXPECT_TRUE(EndOfRunRequested());
+    EXPECT_EQ(Form1->gr_health->text(), QStringLiteral("0"));
+}
+
 TEST_F(Ending, DeathAndTheEndInOneRefreshShowOnlyTheDeath) {
     Start(3);
     State().Day = 60;
