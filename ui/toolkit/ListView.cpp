@@ -230,6 +230,11 @@ void ListView::keyPressEvent(QKeyEvent* event) {
 
 void ListView::focusInEvent(QFocusEvent* event) {
     QTreeWidget::focusInEvent(event);
+    // Qt makes the first row current on focus without selecting it, so the first Down would
+    // land on the second row; with nothing selected, the first Down selects the first row.
+    if (ItemIndex() == -1) {
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
     viewport()->update();
 }
 

@@ -163,12 +163,15 @@ TEST_F(ListViewTest, EnterOnASelectedRowActsLikeTheDoubleClick) {
     EXPECT_EQ(spy.count(), 2);
 }
 
-TEST_F(ListViewTest, KeyboardSelectsRows) {
+TEST_F(ListViewTest, KeyboardSelectsRowsFromTheTop) {
     Fill();
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(list->ItemIndex(), 0) << "the first Down selects the first row";
     QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_GE(list->ItemIndex(), 0);
+    EXPECT_EQ(list->ItemIndex(), 1);
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(list->ItemIndex(), 0);
 }
 
 TEST_F(ListViewTest, SelectionIsHighlightedOnlyWhileFocusedButStaysSelected) {
