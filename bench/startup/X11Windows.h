@@ -46,6 +46,8 @@ public:
     std::string Title(xcb_window_t window);
 
 private:
+    // Returns once the server has carried out every request sent before.
+    void Sync();
     xcb_atom_t Atom(const char* name);
     std::optional<std::uint32_t> WindowPid(xcb_window_t window);
 

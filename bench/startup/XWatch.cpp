@@ -116,6 +116,7 @@ int Close(const std::string& titlePart) {
     }
     const auto windows = x.FindByTitle(titlePart);
     for (const xcb_window_t window : windows) {
+        std::printf("asking window 0x%x \"%s\" to close\n", window, x.Title(window).c_str());
         x.RequestClose(window);
     }
     return windows.empty() ? 1 : 0;
