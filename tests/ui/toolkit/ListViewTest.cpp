@@ -165,7 +165,9 @@ TEST_F(ListViewTest, EnterOnASelectedRowActsLikeTheDoubleClick) {
 
 TEST_F(ListViewTest, KeyboardSelectsRowsFromTheTop) {
     Fill();
-    list->setFocus();
+    other->setFocus();
+    QTest::keyClick(other, Qt::Key_Tab);
+    ASSERT_TRUE(list->hasFocus());
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(list->ItemIndex(), 0) << "the first Down selects the first row";
     QTest::keyClick(list, Qt::Key_Down);
