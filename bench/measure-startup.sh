@@ -92,6 +92,17 @@ spread() {
 exits() {
   sed -n 's/.*exit=\([-0-9]*\).*/\1/p' "$results/$1.txt" | sort -u | tr '\n' ' '
 }
+# The median real time of the one benchmark in Google Benchmark's JSON on stdin, in the unit
+# that is $1 seconds' nanoseconds (1e-3: microseconds, 1e-6: milliseconds).
+median_of_json() {
+  python3 -c '
+import json, sys
+per_ns = float(sys.argv[1])
+unit_ns = {"ns": 1, "us": 1e3, "ms": 1e6, "s": 1e9}
+for r in json.load(sys.stdin)["benchmarks"]:
+    if r.get("aggregate_name") == "median":
+        print("%.3f" % (r["real_time"] * unit_ns[r["time_unit"]] * per_ns))' "$1"
+}
 verdict() { # ratio limit
   awk -v r="$1" -v l="$2" 'BEGIN {print (r <= l) ? "within" : "**over**"}'
 }
@@ -132,30 +143,16 @@ fi
 pictures_cell="not available yet"
 pictures_cells="— | < 5 ms | —"
 if [ -n "${TP_PICTURE_BENCH:-}" ] && [ -x "$build/bench/$TP_PICTURE_BENCH" ]; then
-  "$build/bench/$TP_PICTURE_BENCH" --benchmark_repetitions=10 \
-    --benchmark_report_aggregates_only=true --benchmark_format=json \
-    >"$results/pictures.json" 2>/dev/null
-  # The medians of every benchmark in it, added up, in milliseconds.
-  pictures_ms=$(python3 - "$results/pictures.json" <<'PY'
-import json, sys
-scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}
-rows = json.load(open(sys.argv[1]))["benchmarks"]
-medians = [r for r in rows if r.get("aggregate_name") == "median"]
-print(" ".join(f'{r["run_name"]}={r["real_time"] * scale[r["time_unit"]]:.4f}' for r in medians))
-PY
-  )
-  echo "pictures benchmark medians (ms): $pictures_ms" >&2
-  pictures_cell="see below"
+  pictures_ms=$("$build/bench/$TP_PICTURE_BENCH" --benchmark_filter='^BM_DecodeAllPictures$' \
+    --benchmark_repetitions=10 --benchmark_report_aggregates_only=true --benchmark_format=json \
+    2>/dev/null | median_of_json 1e-6)
+  pictures_cell="$pictures_ms ms"
+  pictures_cells="— | < 5 ms | $(awk -v t="$pictures_ms" 'BEGIN {print (t < 5) ? "within" : "**over**"}')"
 fi
 
 whole_game_us=$("$build/bench/tp_rules_bench" --benchmark_filter='^BM_WholeGame$' \
   --benchmark_repetitions=10 --benchmark_report_aggregates_only=true --benchmark_format=json \
-  2>/dev/null | python3 -c '
-import json, sys
-scale = {"ns": 1e-3, "us": 1.0, "ms": 1e3, "s": 1e6}
-for r in json.load(sys.stdin)["benchmarks"]:
-    if r.get("aggregate_name") == "median":
-        print("%.2f" % (r["real_time"] * scale[r["time_unit"]]))')
+  2>/dev/null | median_of_json 1e-3)
 whole_game_cells="— | < 20 µs | $(awk -v t="$whole_game_us" 'BEGIN {print (t < 20) ? "within" : "**over**"}')"
 
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
