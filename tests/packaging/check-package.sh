@@ -79,6 +79,9 @@ if [ "$phase" = prepare ]; then
   dpkg-deb -x "$deb" "$root"
   desktop-file-validate "$root/usr/share/applications/$app_id.desktop" ||
     fail "installed desktop entry rejected"
+  # The installed tree as a software centre reads it: metainfo, the entry it launches, icons.
+  appstreamcli validate-tree --no-net "$root" >"$work/appstream.log" 2>&1 ||
+    { cat "$work/appstream.log" >&2; fail "installed metainfo rejected"; }
   for size in 16 32 48 64 128; do
     # Width and height stand big-endian in the PNG header, bytes 16 to 23.
     read -r w h < <(od -An -tu1 -j16 -N8 \
