@@ -83,14 +83,15 @@ done
 # The median of key=value fields over the runs of one program.
 median() {
   sed -n "s/.*\\b$2=\\([-0-9.]*\\).*/\\1/p" "$results/$1.txt" | sort -g |
-    awk '{v[NR] = $1} END {if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2}'
+    awk '{v[NR] = $1} END {m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+                           print (m == int(m)) ? m : sprintf("%.1f", m)}'
 }
 spread() {
   sed -n "s/.*\\b$2=\\([-0-9.]*\\).*/\\1/p" "$results/$1.txt" | sort -g |
-    awk 'NR == 1 {lo = $1} {hi = $1} END {printf "%s–%s", lo, hi}'
+    awk 'NR == 1 {lo = $1} {hi = $1} END {printf "%.1f–%.1f", lo, hi}'
 }
 exits() {
-  sed -n 's/.*exit=\([-0-9]*\).*/\1/p' "$results/$1.txt" | sort -u | tr '\n' ' '
+  sed -n 's/.*exit=\([-0-9]*\).*/\1/p' "$results/$1.txt" | sort -u | paste -sd, -
 }
 # The median real time of the one benchmark in Google Benchmark's JSON on stdin, in the unit
 # that is $1 seconds' nanoseconds (1e-3: microseconds, 1e-6: milliseconds).
@@ -166,6 +167,6 @@ echo "|---|---|---|---|---|---|"
 echo "| exec → main window mapped | $bare_map ms ($(spread bare map_ms)) | $game_map_cell | $map_cells |"
 echo "| peak resident memory (VmHWM) | $(awk -v k="$bare_rss" 'BEGIN {printf "%.1f", k / 1024}') MiB | $game_rss_cell | $rss_cells |"
 echo "| CPU while idle ${idle} s | $bare_ticks ticks, $bare_us µs, $bare_wake wake-ups | $game_idle_cell | $idle_cells |"
-echo "| exit status after the window is closed | $(exits bare)| $exit_cell | — | 0 | — |"
+echo "| exit status after the window is closed | $(exits bare) | $exit_cell | — | 0 | — |"
 echo "| decoding all eight pictures | — | $pictures_cell | $pictures_cells |"
 echo "| a whole 60-day game (BM_WholeGame) | — | $whole_game_us µs | $whole_game_cells |"
