@@ -4,7 +4,6 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 
 namespace tp::bench {
 
@@ -52,8 +51,7 @@ std::uint64_t ReadStatusValue(const std::string& path, const std::string& key) {
     return 0;
 }
 
-// Per-thread figures summed over the threads alive now.
-void AddThreads(pid_t pid, ProcSample& sample) {
+void ReadThreads(pid_t pid, ProcSample& sample) {
     DIR* dir = opendir(ProcPath(pid, "task").c_str());
     if (dir == nullptr) {
         return;
@@ -64,13 +62,12 @@ void AddThreads(pid_t pid, ProcSample& sample) {
             continue;
         }
         const std::string task = ProcPath(pid, "task/" + tid + "/");
+        ThreadSample thread;
         std::ifstream schedstat(task + "schedstat");
-        std::uint64_t onCpu = 0;
-        if (schedstat >> onCpu) {
-            sample.cpuNanos += onCpu;
-        }
-        sample.switches += ReadStatusValue(task + "status", "voluntary_ctxt_switches:");
-        sample.switches += ReadStatusValue(task + "status", "nonvoluntary_ctxt_switches:");
+        schedstat >> thread.cpuNanos;
+        thread.switches = ReadStatusValue(task + "status", "voluntary_ctxt_switches:") +
+                          ReadStatusValue(task + "status", "nonvoluntary_ctxt_switches:");
+        sample.threads[static_cast<pid_t>(std::stol(tid))] = thread;
     }
     closedir(dir);
 }
@@ -85,12 +82,19 @@ std::optional<ProcSample> SampleProcess(pid_t pid) {
     ProcSample sample;
     sample.cpuTicks = *ticks;
     sample.peakRssKiB = ReadStatusValue(ProcPath(pid, "status"), "VmHWM:");
-    AddThreads(pid, sample);
+    ReadThreads(pid, sample);
     return sample;
 }
 
-long TicksPerSecond() {
-    return sysconf(_SC_CLK_TCK);
+ThreadSample ThreadWorkBetween(const ProcSample& before, const ProcSample& after) {
+    ThreadSample work;
+    for (const auto& [tid, now] : after.threads) {
+        const auto then = before.threads.find(tid);
+        const ThreadSample start = then != before.threads.end() ? then->second : ThreadSample{};
+        work.cpuNanos += now.cpuNanos - start.cpuNanos;
+        work.switches += now.switches - start.switches;
+    }
+    return work;
 }
 
 } // namespace tp::bench

@@ -95,16 +95,13 @@ int Run(int idleSeconds, int settleMs, std::vector<char*> argv) {
     x.RequestClose(mapped->window);
     const int exitStatus = WaitForExit(pid);
 
-    const auto grew = [](std::uint64_t from, std::uint64_t to) {
-        return to > from ? to - from : 0;
-    };
+    const tp::bench::ThreadSample idleWork = tp::bench::ThreadWorkBetween(*before, *after);
     std::printf("map_ms=%.3f peak_rss_kib=%llu idle_cpu_ticks=%llu idle_cpu_us=%.1f "
                 "idle_wakeups=%llu exit=%d\n",
                 mapMs, static_cast<unsigned long long>(after->peakRssKiB),
-                static_cast<unsigned long long>(grew(before->cpuTicks, after->cpuTicks)),
-                static_cast<double>(grew(before->cpuNanos, after->cpuNanos)) / 1000.0,
-                static_cast<unsigned long long>(grew(before->switches, after->switches)),
-                exitStatus);
+                static_cast<unsigned long long>(after->cpuTicks - before->cpuTicks),
+                static_cast<double>(idleWork.cpuNanos) / 1000.0,
+                static_cast<unsigned long long>(idleWork.switches), exitStatus);
     return exitStatus == 0 ? 0 : 1;
 }
 
