@@ -5,14 +5,24 @@
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 #include "ui/Unit4.h"
-#include "ui/pictures/Icons.h"
 #include "ui/toolkit/DialogOwner.h"
+
+#include <QCoreApplication>
 
 namespace tp::app {
 
 WindowSet::WindowSet(std::optional<std::uint32_t> seed) {
     main_ = std::make_unique<ui::TForm1>(game_, seed);
     ui::SetMainWindow(main_.get());
+}
+
+void WindowSet::Show() {
+    main_->show();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    CreateDialogs();
+}
+
+void WindowSet::CreateDialogs() {
     // The dialogs belong to the main window, which deletes them with itself.
     ui::Form2 = new ui::TForm2(main_.get(), game_);
     ui::Form3 = new ui::TForm3(main_.get());

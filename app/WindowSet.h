@@ -18,6 +18,10 @@ namespace tp::app {
 class WindowSet {
 public:
     explicit WindowSet(std::optional<std::uint32_t> seed);
+
+    // Shows the main window and then creates the three dialogs, hidden: they are not part of
+    // the first frame, so the main window goes to the display before they are built.
+    void Show();
     ~WindowSet();
     WindowSet(const WindowSet&) = delete;
     WindowSet& operator=(const WindowSet&) = delete;
@@ -26,6 +30,8 @@ public:
     game::Game& Game() { return game_; }
 
 private:
+    void CreateDialogs();
+
     ui::WindowView view_;
     game::Game game_{view_};
     std::unique_ptr<ui::TForm1> main_;

@@ -38,7 +38,7 @@ int main(int argc, char* argv[]) {
     tp::ui::InstallFontSubstitutes();
     QApplication::setWindowIcon(tp::ui::WindowIcon());
     tp::app::WindowSet windows(options.seed);
-    windows.MainWindow().show();
+    windows.Show();
     QApplication::exec();
     return 0;
 }

@@ -23,6 +23,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace tp::ui {
 
@@ -95,8 +96,7 @@ void TForm1::BuildStatusBlock() {
     const QFont song = GameFont(QStringLiteral("宋体"), -12);
     const QFont hei = GameFont(QStringLiteral("黑体"), 12);
     gr_name = ValueLabel<Label>(this, "gr_name", Box(232, 240, 57, 13), kLime, song, "姓名");
-    gr_name->SetKeyboardReachable(true);
-    gr_name->setToolTip(QStringLiteral("点击改名"));
+    gr_name->setToolTip(QStringLiteral("点击或按 F2 改名"));
     gr_money = ValueLabel<QLabel>(this, "gr_money", Box(232, 256, 57, 13), kLime, hei, "现金");
     gr_arrearage =
         ValueLabel<QLabel>(this, "gr_arrearage", Box(232, 272, 57, 13), kRed, hei, "欠款");
@@ -175,12 +175,12 @@ void TForm1::BuildLists() {
 
 void TForm1::SetTabOrder() {
     // Tab order as designed: the carried goods first, then the market, the trade buttons, the
-    // services and the map. The name box comes last so that renaming needs no mouse.
+    // services and the map.
     QList<QWidget*> order{ListView2, ListView1, buy, sell, BitBtn1, BitBtn2, BitBtn3, BitBtn4};
     for (QPushButton* button : Buttons) {
         order.append(button);
     }
-    order.append({BitBtn5, BitBtn6, gr_name});
+    order.append({BitBtn5, BitBtn6});
     for (qsizetype i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -203,6 +203,10 @@ void TForm1::Connect() {
     connect(BitBtn5, &BitBtn::Click, this, &TForm1::BitBtn5Click);
     connect(BitBtn6, &BitBtn::Click, this, &TForm1::BitBtn6Click);
     connect(gr_name, &Label::Clicked, this, &TForm1::gr_nameClick);
+    // F2 renames without the mouse. The name box itself takes no focus: a focusable label lays
+    // its text out as a document, which would load a font before the first frame.
+    auto* rename = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    connect(rename, &QShortcut::activated, this, &TForm1::gr_nameClick);
 }
 
 void TForm1::FormCreate() {

@@ -1,7 +1,7 @@
 #include "ui/toolkit/Fonts.h"
 
-#include <QFontMetricsF>
 #include <QRawFont>
+#include <algorithm>
 
 #include <cmath>
 
@@ -30,6 +30,17 @@ const QStringList& HeiFamilies() {
         QStringLiteral("Source Han Sans SC"),  QStringLiteral("WenQuanYi Micro Hei"),
         QStringLiteral("Droid Sans Fallback"), QStringLiteral("AR PL UMing CN")};
     return families;
+}
+
+// Ascent plus descent per pixel of size, of the first stand-in of each face.
+qreal CellPerPixel(const QString& face) {
+    if (face == kHei) {
+        return 1.26; // WenQuanYi Zen Hei
+    }
+    if (face == kSong || face == kPalSong) {
+        return 1.055; // AR PL UMing CN
+    }
+    return 1.2;
 }
 
 } // namespace
@@ -61,14 +72,10 @@ QFont GameFont(const QString& face, int height) {
     if (height < 0) {
         font.setPixelSize(-height);
     } else if (height > 0) {
-        // The cell height includes the face's internal leading, which differs per face:
-        // measure it on a large size and scale.
-        constexpr int kProbe = 200;
-        QFont probe = font;
-        probe.setPixelSize(kProbe);
-        const QFontMetricsF metrics(probe);
-        const qreal cell = metrics.ascent() + metrics.descent();
-        const qreal pixels = cell > 0 ? height * kProbe / cell : height;
+        // The cell height includes the face's internal leading. It is taken from the stand-in
+        // the game installs rather than measured, since measuring would open the font before
+        // the first frame needs it.
+        const qreal pixels = height / CellPerPixel(face);
         font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
     }
     return font;

@@ -12,6 +12,19 @@ namespace {
 
 constexpr int kImageIndexRole = Qt::UserRole + 1;
 
+// Rows and the header have fixed heights: a 16-pixel icon with a pixel above and below, and a
+// 12-pixel caption. Asking the font instead would load it before the window's first frame,
+// which then waits for it.
+constexpr int kRowHeight = 18;
+constexpr int kHeaderHeight = 18;
+constexpr int kMinimumColumnWidth = 16;
+
+class FixedHeightHeader : public QHeaderView {
+public:
+    explicit FixedHeightHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+    QSize sizeHint() const override { return {length(), kHeaderHeight}; }
+};
+
 // Draws a selected row like any other while the list lacks the focus, icon included (the
 // icon would otherwise take its tinted "selected" look).
 class FocusOnlySelectionDelegate : public QStyledItemDelegate {
@@ -24,6 +37,10 @@ protected:
         if (!view_.hasFocus()) {
             option->state &= ~QStyle::State_Selected;
         }
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+        return {kMinimumColumnWidth, kRowHeight};
     }
 
 private:
@@ -46,6 +63,8 @@ ListView::ListView(QWidget* parent) : QTreeWidget(parent) {
     setAllColumnsShowFocus(true);
     setIconSize(QSize(16, 16));
     setItemDelegate(new FocusOnlySelectionDelegate(*this));
+    setHeader(new FixedHeightHeader(this));
+    header()->setMinimumSectionSize(kMinimumColumnWidth);
     header()->setSectionsMovable(false);
     header()->setSectionsClickable(false);
     header()->setStretchLastSection(false);

@@ -4,6 +4,7 @@
 #include "ui/toolkit/Memo.h"
 
 #include <QPushButton>
+#include <QShortcut>
 
 namespace tp::ui::testing {
 namespace {
@@ -93,6 +94,21 @@ TEST_F(StartAndJourney, RenamingChangesOnlyTheLabel) {
     emit Form1->gr_name->Clicked();
     EXPECT_EQ(Form1->gr_name->text(), QStringLiteral("王老五😀"));
     EXPECT_EQ(State().PlayerName.View(), "路人甲");
+}
+
+TEST_F(StartAndJourney, F2RenamesWithoutTheMouse) {
+    Start(7);
+    script.Then([](QWidget& window) {
+        EXPECT_EQ(window.windowTitle(), QStringLiteral("改名"));
+        window.findChild<QLineEdit*>()->setText(QStringLiteral("阿福"));
+        qobject_cast<QDialog*>(&window)->accept();
+    });
+    Form1->activateWindow();
+    const auto shortcuts = Form1->findChildren<QShortcut*>();
+    ASSERT_EQ(shortcuts.size(), 1);
+    EXPECT_EQ(shortcuts[0]->key(), QKeySequence(Qt::Key_F2));
+    emit shortcuts[0]->activated();
+    EXPECT_EQ(Form1->gr_name->text(), QStringLiteral("阿福"));
 }
 
 TEST_F(StartAndJourney, CancellingTheNameBoxGivesTheDefault) {

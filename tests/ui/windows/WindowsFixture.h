@@ -125,7 +125,7 @@ protected:
     void Start(std::uint32_t seed) {
         ResetEndOfRunForTests();
         windows_ = std::make_unique<app::WindowSet>(seed);
-        Form1->show();
+        windows_->Show();
     }
     void TearDown() override {
         EXPECT_EQ(script.Pending(), 0u) << "a modal window that the test expected never opened";
