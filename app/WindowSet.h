@@ -26,7 +26,6 @@ public:
     WindowSet(const WindowSet&) = delete;
     WindowSet& operator=(const WindowSet&) = delete;
 
-    ui::TForm1& MainWindow() { return *main_; }
     game::Game& Game() { return game_; }
 
 private:

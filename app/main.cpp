@@ -1,6 +1,5 @@
 #include "app/Options.h"
 #include "app/WindowSet.h"
-#include "ui/Unit1.h"
 #include "ui/pictures/Icons.h"
 #include "ui/toolkit/Fonts.h"
 
