@@ -3,7 +3,8 @@
 # click on a location button moves the day on (the diary, if the day brings one, is closed),
 # and closing the main window ends the program with status 0.
 #
-# usage: end-to-end.sh PROGRAM XWATCH SEED
+# usage: end-to-end.sh PROGRAM XWATCH SEED DIARY
+# DIARY is "diary" when the seed's first journey brings an event, "none" when it does not.
 set -euo pipefail
 
 fail() {
@@ -17,6 +18,7 @@ fi
 program=$2
 xwatch=$3
 seed=$4
+expect=$5
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 
@@ -44,14 +46,23 @@ done
 echo "end-to-end: the day advanced to 2"
 
 # A day with an event shows the diary, and the main window answers nothing until it closes.
-sleep 0.5
-if xdotool search --onlyvisible --name '^我的日记本$' >/dev/null; then
-  "$xwatch" close '我的日记本' || fail "could not close the diary"
-  echo "end-to-end: closed the diary"
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name '^我的日记本$' >/dev/null || break
+diary_shown() { xdotool search --onlyvisible --name '^我的日记本$' >/dev/null; }
+if [ "$expect" = diary ]; then
+  for _ in $(seq 100); do
+    diary_shown && break
     sleep 0.1
   done
+  diary_shown || fail "the seed's first journey brings an event, but no diary opened"
+  "$xwatch" close '我的日记本' || fail "could not close the diary"
+  for _ in $(seq 100); do
+    diary_shown || break
+    sleep 0.1
+  done
+  diary_shown && fail "the diary did not close"
+  echo "end-to-end: closed the diary"
+else
+  sleep 0.5
+  diary_shown && fail "a diary opened on a day without an event"
 fi
 
 "$xwatch" close '(2/60)' || fail "could not close the main window"
