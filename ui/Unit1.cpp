@@ -129,12 +129,12 @@ void TForm1::BuildServiceButtons() {
 }
 
 void TForm1::BuildLocationButtons() {
-    struct Place {
+    struct Stop {
         const char* name;
         QRect box;
         const char* caption;
     };
-    const Place places[10] = {
+    const Stop places[10] = {
         {"Button1", Box(336, 264, 49, 17), "火车站"},
         {"Button2", Box(368, 168, 49, 17), "李沧区"},
         {"Button3", Box(312, 296, 49, 17), "栈桥"},

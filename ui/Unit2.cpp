@@ -2,6 +2,7 @@
 
 #include "game/Game.h"
 #include "ui/Artwork.h"
+#include "ui/GameText.h"
 #include "ui/Layout.h"
 #include "ui/toolkit/Accessibility.h"
 #include "ui/toolkit/BitBtn.h"
@@ -48,10 +49,8 @@ TForm2::TForm2(QWidget* owner, game::Game& game) : FormDialog(owner), game_(game
 
 void TForm2::Prepare(const game::DialogSetup& setup) {
     BitBtn1->setEnabled(true);
-    Label1->setText(
-        QString::fromUtf8(setup.text.data(), static_cast<qsizetype>(setup.text.size())));
-    SetCaption(
-        QString::fromUtf8(setup.caption.data(), static_cast<qsizetype>(setup.caption.size())));
+    Label1->setText(GameText(setup.text));
+    SetCaption(GameText(setup.caption));
     UpDown1->SetMax(setup.maximum);
     UpDown1->SetPosition(setup.position);
     BitBtn1->setEnabled(setup.confirmEnabled);

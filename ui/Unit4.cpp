@@ -3,6 +3,7 @@
 #include "game/Game.h"
 #include "ui/Artwork.h"
 #include "ui/Forms.h"
+#include "ui/GameText.h"
 #include "ui/Layout.h"
 #include "ui/PictureSlot.h"
 #include "ui/ServiceTexts.h"
@@ -22,10 +23,6 @@ namespace tp::ui {
 namespace {
 
 using resources::PictureId;
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QGroupBox* Panel(QWidget* parent, const char* name, int top) {
     auto* box = Place(new QGroupBox(parent), name, Box(3, top, 313, 152));
@@ -181,7 +178,7 @@ void TForm4::ShowPanel(QGroupBox* panel) {
 }
 
 void TForm4::ApplyBank(const game::DialogSetup& setup) {
-    SetCaption(Text(setup.caption));
+    SetCaption(GameText(setup.caption));
     UpDown1->SetMax(setup.maximum);
     UpDown1->SetPosition(setup.position);
 }
@@ -189,7 +186,7 @@ void TForm4::ApplyBank(const game::DialogSetup& setup) {
 void TForm4::OpenBank(const game::DialogSetup& setup) {
     ShowPanel(box1);
     UpDown1->SetMax(setup.maximum);
-    SetCaption(Text(setup.caption));
+    SetCaption(GameText(setup.caption));
     RadioButton1->SetChecked(true);
     UpDown1->SetPosition(setup.position);
 }
@@ -197,9 +194,9 @@ void TForm4::OpenBank(const game::DialogSetup& setup) {
 void TForm4::OpenHospital(const game::DialogSetup& setup) {
     ShowPanel(Box2);
     Memo1->Clear();
-    Memo1->AddLine(Text(setup.text));
+    Memo1->AddLine(GameText(setup.text));
     UpDown2->SetMax(setup.maximum);
-    SetCaption(Text(setup.caption));
+    SetCaption(GameText(setup.caption));
     UpDown2->SetPosition(setup.position);
     BitBtn4->setEnabled(setup.confirmEnabled);
 }
@@ -208,13 +205,13 @@ void TForm4::OpenInternetCafe(const game::DialogSetup& setup) {
     ShowPanel(Box3);
     UpDown3->SetMax(setup.maximum);
     UpDown3->SetPosition(setup.position);
-    SetCaption(Text(setup.caption));
+    SetCaption(GameText(setup.caption));
 }
 
 void TForm4::OpenAgency(const game::DialogSetup& setup) {
     ShowPanel(Box4);
     BitBtn8->setEnabled(setup.confirmEnabled);
-    SetCaption(Text(setup.caption));
+    SetCaption(GameText(setup.caption));
 }
 
 void TForm4::OpenStatement() {

@@ -1,6 +1,7 @@
 #include "ui/WindowView.h"
 
 #include "ui/Forms.h"
+#include "ui/GameText.h"
 #include "ui/Unit1.h"
 #include "ui/Unit3.h"
 #include "ui/toolkit/Accessibility.h"
@@ -17,10 +18,6 @@ namespace tp::ui {
 
 namespace {
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void ShowValue(QLabel* label, const QString& value) {
     label->setText(value);
     // Screen readers announce the box by what it shows, followed by the value.
@@ -34,16 +31,16 @@ QStringList CarriedTexts(const game::CarriedGoods& row) {
 } // namespace
 
 void WindowView::ShowMessage(std::string_view text) {
-    ui::ShowMessage(Text(text));
+    ui::ShowMessage(GameText(text));
 }
 
 void WindowView::MessageBox(std::string_view text, std::string_view caption) {
-    ui::MessageBox(Text(text), Text(caption));
+    ui::MessageBox(GameText(text), GameText(caption));
 }
 
 std::string WindowView::InputBox(std::string_view caption, std::string_view prompt,
                                  std::string_view defaultText) {
-    return ui::InputBox(Text(caption), Text(prompt), Text(defaultText)).toStdString();
+    return ui::InputBox(GameText(caption), GameText(prompt), GameText(defaultText)).toStdString();
 }
 
 void WindowView::ShowDiary(std::span<const std::string> lines) {
@@ -60,8 +57,8 @@ std::string WindowView::CurrentDateText() {
 }
 
 void WindowView::ShowStatus(const game::StatusDisplay& status) {
-    Form1->setWindowTitle(Text(status.caption));
-    ShowValue(Form1->gr_name, Text(status.name));
+    Form1->setWindowTitle(GameText(status.caption));
+    ShowValue(Form1->gr_name, GameText(status.name));
     ShowValue(Form1->gr_money, QString::number(status.money));
     ShowValue(Form1->gr_arrearage, QString::number(status.arrearage));
     ShowValue(Form1->gr_health, QString::number(status.health));
@@ -72,12 +69,12 @@ void WindowView::ShowMarket(std::span<const game::GoodsRecord> market) {
     ListView* list = Form1->ListView1;
     list->Clear();
     for (const game::GoodsRecord& slot : market) {
-        list->AddRow(Text(slot.Name.View()), 0, {QString::number(slot.Price)});
+        list->AddRow(GameText(slot.Name.View()), 0, {QString::number(slot.Price)});
     }
 }
 
 void WindowView::AddCarriedRow(const game::CarriedGoods& row) {
-    Form1->ListView2->AddRow(Text(row.Name.View()), 1, CarriedTexts(row));
+    Form1->ListView2->AddRow(GameText(row.Name.View()), 1, CarriedTexts(row));
 }
 
 void WindowView::UpdateCarriedRow(int index, const game::CarriedGoods& row) {

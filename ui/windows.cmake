@@ -2,6 +2,7 @@
 add_library(tp_windows STATIC
   Artwork.cpp Artwork.h
   Forms.cpp Forms.h
+  GameText.h
   Layout.h
   PictureSlot.cpp PictureSlot.h
   ServiceTexts.h
