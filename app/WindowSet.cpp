@@ -6,6 +6,7 @@
 #include "ui/Unit3.h"
 #include "ui/Unit4.h"
 #include "ui/toolkit/DialogOwner.h"
+#include "ui/toolkit/Fonts.h"
 
 #include <QCoreApplication>
 
@@ -18,6 +19,9 @@ WindowSet::WindowSet(std::optional<std::uint32_t> seed) {
 
 void WindowSet::Show() {
     main_->show();
+    // The window's map request has gone to the display server by now; the faces are needed
+    // from its first paint on, which comes from the event loop.
+    ui::InstallGameFaces();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     CreateDialogs();
 }

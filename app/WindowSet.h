@@ -19,8 +19,8 @@ class WindowSet {
 public:
     explicit WindowSet(std::optional<std::uint32_t> seed);
 
-    // Shows the main window and then creates the three dialogs, hidden: they are not part of
-    // the first frame, so the main window goes to the display before they are built.
+    // Shows the main window, installs the game's faces and then creates the three dialogs,
+    // hidden: neither is needed for the window to be mapped, so it goes to the display first.
     void Show();
     ~WindowSet();
     WindowSet(const WindowSet&) = delete;

@@ -35,6 +35,7 @@ int main(int argc, char* argv[]) {
     }
 
     tp::ui::InstallFontSubstitutes();
+    tp::ui::SetDefaultGameFont();
     QApplication::setWindowIcon(tp::ui::WindowIcon());
     tp::app::WindowSet windows(options.seed);
     windows.Show();

@@ -34,6 +34,8 @@ TP_RESOURCE(kKindAll)
 TP_RESOURCE(kListIconImage)
 TP_RESOURCE(kListIconMask)
 TP_RESOURCE(kProgramIcon)
+TP_RESOURCE(kFaceSong)
+TP_RESOURCE(kFaceHei)
 #undef TP_RESOURCE
 } // namespace tp::resources::data
 
@@ -124,6 +126,20 @@ ListIconStrip ListIcons() {
 
 std::span<const unsigned char> ProgramIcon() {
     return Of(data::kProgramIcon, data::kProgramIconSize);
+}
+
+} // namespace tp::resources
+
+namespace tp::resources {
+
+std::span<const unsigned char> Face(FaceId id) {
+    switch (id) {
+    case FaceId::Song:
+        return Of(data::kFaceSong, data::kFaceSongSize);
+    case FaceId::Hei:
+        return Of(data::kFaceHei, data::kFaceHeiSize);
+    }
+    return {};
 }
 
 } // namespace tp::resources

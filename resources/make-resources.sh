@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Repaints every picture, glyph and icon under resources/ and rewrites the committed files.
+# Repaints every picture, glyph and icon under resources/, cuts the game's two faces, and
+# rewrites the committed files.
 # Usage: resources/make-resources.sh
 # Needs the build dependencies (scripts/install-deps.sh), including the brush-style font used
 # for the titles. Commit the rewritten files afterwards; the game's build only embeds them.
@@ -9,3 +10,4 @@ build="${here}/../build/resource-generator"
 cmake -S "${here}/generator" -B "${build}" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "${build}"
 "${build}/tp_resource_generator" "${here}"
+/usr/bin/python3 "${here}/fonts/make-fonts.py"

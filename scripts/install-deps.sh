@@ -9,10 +9,11 @@ packages=(
   build-essential cmake ninja-build pkg-config clang-format
   # the game
   qt6-base-dev libgl-dev libjpeg62-turbo-dev libxcb1-dev
-  # fonts that stand in for the Song and Hei faces the windows ask for
-  fonts-arphic-uming fonts-wqy-zenhei
-  # the brush-style face that resources/make-resources.sh paints the titles with
-  fonts-arphic-ukai
+  # the Song face for characters a player types that the game's own faces lack
+  fonts-arphic-uming
+  # what resources/make-resources.sh paints and cuts the game's faces with: the brush-style
+  # face of the titles, the Hei face of the place names and figures, and the font subsetter
+  fonts-arphic-ukai fonts-wqy-zenhei python3-fonttools
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils

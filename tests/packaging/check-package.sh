@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Builds the game's .deb from a release build, unpacks it into an empty root and runs the game
 # from there under Xvfb, as a user who installed the package would:
-#   - the package is named tidepeddler and holds the program, its menu entry, metainfo and icons;
+#   - the package is named tidepeddler and holds the program, its menu entry, metainfo, icons
+#     and the licence of the fonts its faces are cut from;
 #   - its dependencies are installed runtime packages, none of them for development;
 #   - every library and font the running program maps comes from a declared dependency or from
 #     theirs, and every declared dependency provides at least one of them (no more, no less);
-#   - the main window maps with "(1/60)" in its title, and closing it ends the program with 0.
+#   - the main window maps with "(1/60)" in its title, a name typed with characters beyond the
+#     game's own faces is drawn from the declared CJK font, and closing the window ends the
+#     program with 0.
 #
 # usage: check-package.sh BUILD-DIR TP-XWATCH
 set -euo pipefail
@@ -65,8 +68,9 @@ if [ "$phase" = prepare ]; then
   done
 
   contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
+  # The program carries faces cut from Arphic's fonts, whose licence has to travel with them.
   for expected in ./usr/bin/tidepeddler ./usr/share/applications/$app_id.desktop \
-    ./usr/share/metainfo/$app_id.metainfo.xml; do
+    ./usr/share/metainfo/$app_id.metainfo.xml ./usr/share/doc/tidepeddler/ARPHICPL.TXT; do
     grep -qxF "$expected" <<<"$contents" || fail "package lacks $expected"
   done
   # Menus draw 16 to 48 pixels, software centres 64 and up.
@@ -115,6 +119,20 @@ if ! timeout 30 xdotool search --sync --onlyvisible --name '\(1/60\)' >/dev/null
   fail "no window titled with (1/60) was mapped within 30 s"
 fi
 echo "check-package: main window mapped"
+
+# The windows' texts come from the faces inside the program; the declared CJK font is there for
+# what the player types. Rename the player to characters no text of the game has, so that the
+# font is loaded as it would be in play.
+window=$(xdotool search --onlyvisible --name '\(1/60\)' | head -n 1)
+xdotool windowfocus --sync "$window" key F2
+timeout 10 xdotool search --sync --onlyvisible --name '改名' >/dev/null ||
+  fail "F2 opened no input box titled 改名"
+xdotool type --delay 20 '龘麤'
+xdotool key Return
+for _ in $(seq 50); do
+  grep -qE '\.(ttf|ttc|otf)$' "/proc/$pid/maps" && break
+  sleep 0.1
+done
 
 # What the program has loaded once its window is up: its libraries, plugins and fonts.
 mapped=$(awk '$6 ~ /^\// {print $6}' "/proc/$pid/maps" | sort -u)

@@ -1,5 +1,10 @@
 #include "ui/toolkit/Fonts.h"
 
+#include "resources/Resources.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QFontDatabase>
 #include <QRawFont>
 #include <algorithm>
 
@@ -13,42 +18,64 @@ const QString kSong = QStringLiteral("宋体");
 const QString kPalSong = QStringLiteral("Pal宋体");
 const QString kHei = QStringLiteral("黑体");
 
-// Song/Ming serifs first for the Song faces, Hei sans first for the Hei face; each list ends
-// with the other style, so Chinese text still has a face where only one kind is installed.
+// The game's own faces first, then installed Song/Ming serifs for the Song faces and Hei sans
+// for the Hei face: a character the game's faces lack (one in a typed name) is drawn from the
+// next face in the list that has it. Each list ends with the other style, so Chinese text
+// still has a face where only one kind is installed.
 const QStringList& SongFamilies() {
     static const QStringList families{
-        QStringLiteral("AR PL UMing CN"),      QStringLiteral("AR PL UMing TW"),
-        QStringLiteral("AR PL SungtiL GB"),    QStringLiteral("Noto Serif CJK SC"),
-        QStringLiteral("Source Han Serif SC"), QStringLiteral("WenQuanYi Zen Hei"),
-        QStringLiteral("Noto Sans CJK SC"),    QStringLiteral("Droid Sans Fallback")};
+        QStringLiteral("Tide Peddler Song"),  QStringLiteral("AR PL UMing CN"),
+        QStringLiteral("AR PL UMing TW"),     QStringLiteral("AR PL SungtiL GB"),
+        QStringLiteral("Noto Serif CJK SC"),  QStringLiteral("Source Han Serif SC"),
+        QStringLiteral("WenQuanYi Zen Hei"),  QStringLiteral("Noto Sans CJK SC"),
+        QStringLiteral("Droid Sans Fallback")};
     return families;
 }
 
 const QStringList& HeiFamilies() {
     static const QStringList families{
-        QStringLiteral("WenQuanYi Zen Hei"),   QStringLiteral("Noto Sans CJK SC"),
-        QStringLiteral("Source Han Sans SC"),  QStringLiteral("WenQuanYi Micro Hei"),
-        QStringLiteral("Droid Sans Fallback"), QStringLiteral("AR PL UMing CN")};
+        QStringLiteral("Tide Peddler Hei"),    QStringLiteral("WenQuanYi Zen Hei"),
+        QStringLiteral("Noto Sans CJK SC"),    QStringLiteral("Source Han Sans SC"),
+        QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Droid Sans Fallback"),
+        QStringLiteral("AR PL UMing CN")};
     return families;
 }
 
 // Ascent plus descent per pixel of size, of the first stand-in of each face.
 qreal CellPerPixel(const QString& face) {
     if (face == kHei) {
-        return 1.26; // WenQuanYi Zen Hei
+        return 1.26; // Tide Peddler Hei, as WenQuanYi Zen Hei
     }
     if (face == kSong || face == kPalSong) {
-        return 1.055; // AR PL UMing CN
+        return 1.055; // Tide Peddler Song, as AR PL UMing CN
     }
     return 1.2;
 }
 
 } // namespace
 
+void InstallGameFaces() {
+    static bool installed = false;
+    if (installed) {
+        return;
+    }
+    installed = true;
+    for (const auto id : {resources::FaceId::Song, resources::FaceId::Hei}) {
+        const std::span<const unsigned char> face = resources::Face(id);
+        // Raw data: the face is read in place from the program's constant data, never copied.
+        QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+            reinterpret_cast<const char*>(face.data()), static_cast<qsizetype>(face.size())));
+    }
+}
+
 void InstallFontSubstitutes() {
     QFont::insertSubstitutions(kSong, SongFamilies());
     QFont::insertSubstitutions(kPalSong, SongFamilies());
     QFont::insertSubstitutions(kHei, HeiFamilies());
+}
+
+void SetDefaultGameFont() {
+    QApplication::setFont(GameFont(kSong, -12));
 }
 
 QStringList StandInFamilies(const QString& face) {
@@ -82,7 +109,9 @@ QFont GameFont(const QString& face, int height) {
 }
 
 QString MissingGlyphs(const QFont& font, const QString& text) {
-    const QRawFont raw = QRawFont::fromFont(font, QFontDatabase::SimplifiedChinese);
+    // The face text is laid out in: asking for Chinese would skip the game's faces, which hold
+    // too few characters for fontconfig to call them Chinese.
+    const QRawFont raw = QRawFont::fromFont(font, QFontDatabase::Any);
     QString missing;
     for (const char32_t c : text.toUcs4()) {
         if (QChar::isSpace(c)) {

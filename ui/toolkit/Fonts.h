@@ -10,9 +10,19 @@ namespace tp::ui {
 // which Linux desktops do not have. Left alone, Qt settles on a Latin face and Chinese
 // falls back to whatever fontconfig picks.
 
+// Makes the game's own Song and Hei faces, stored inside the program, known to Qt. This starts
+// fontconfig, a few milliseconds' work, so the program does it once its main window is on its
+// way to the screen; it must be done before anything is drawn.
+void InstallGameFaces();
+
 // Registers the stand-ins with QFont's substitution table, so a QFont naming one of the
 // faces finds them too. Only strings are stored: no font is loaded here.
 void InstallFontSubstitutes();
+
+// Makes the windows' Song face, 12 pixels high, the application's default font, so what the
+// windows do not set a font for (message boxes, the input box, a control's inner parts while
+// it is being built) looks like the rest and needs no face of the desktop's. No font is loaded.
+void SetDefaultGameFont();
 
 // The installed faces that stand in for `face`, best first; {face} for any other face.
 QStringList StandInFamilies(const QString& face);

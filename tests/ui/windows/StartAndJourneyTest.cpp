@@ -3,6 +3,7 @@
 #include "ui/toolkit/ListView.h"
 #include "ui/toolkit/Memo.h"
 
+#include <QFontInfo>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -33,6 +34,23 @@ TEST_F(StartAndJourney, TheMainWindowOpensOnDayOneWithTheStartValues) {
         const auto& slot = State().Market[static_cast<std::size_t>(row + 1)];
         EXPECT_EQ(Form1->ListView1->Caption(row).toStdString(), slot.Name.View());
         EXPECT_EQ(Form1->ListView1->SubItem(row, 0), QString::number(slot.Price));
+    }
+}
+
+// Every control draws from the game's own faces: one that fell back to the desktop's default
+// face would look out of place and would load a second font file for nothing.
+TEST_F(StartAndJourney, EveryControlOfTheFourWindowsUsesTheGamesOwnFaces) {
+    Start(2026);
+    for (QWidget* window : {static_cast<QWidget*>(Form1), static_cast<QWidget*>(Form2),
+                            static_cast<QWidget*>(Form3), static_cast<QWidget*>(Form4)}) {
+        QList<QWidget*> widgets = window->findChildren<QWidget*>();
+        widgets.prepend(window);
+        for (const QWidget* widget : widgets) {
+            EXPECT_TRUE(QFontInfo(widget->font()).family().startsWith(u"Tide Peddler"))
+                << window->objectName().toStdString() << " / " << widget->metaObject()->className()
+                << " " << widget->objectName().toStdString() << ": "
+                << QFontInfo(widget->font()).family().toStdString();
+        }
     }
 }
 

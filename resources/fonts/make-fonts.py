@@ -1,0 +1,107 @@
+#!/usr/bin/python3
+"""Cuts the game's two faces out of the installed Song and Hei fonts.
+
+Usage: resources/fonts/make-fonts.py   (run from anywhere; rewrites song.ttf and hei.ttf here)
+
+The windows draw all their text in a Song serif and their figures in a Hei sans. The system files
+are 17 to 21 MB collections of tens of thousands of glyphs, and every glyph drawn pulls their
+pages into memory; a face holding only the characters the game can show costs a few hundred
+kilobytes instead. The Song face has every non-ASCII character written in the game's sources plus
+printable ASCII, so a new text in the code needs this script run again (a test fails until it
+is); the Hei face has printable ASCII. A name the player
+types may hold anything else; those characters come from the installed fonts, which stay a
+dependency for that.
+
+The faces are renamed, so they can never be mistaken for the system fonts they came from, and
+keep the embedded bitmap strike that gives the Song face its crisp look at the windows' 12 pixels.
+Needs python3-fonttools, fonts-arphic-uming and fonts-wqy-zenhei.
+"""
+
+import pathlib
+import sys
+
+from fontTools import subset
+from fontTools.ttLib import TTFont
+
+HERE = pathlib.Path(__file__).resolve().parent
+ROOT = HERE.parent.parent
+SOURCE_DIRS = ("game", "ui", "app")
+
+ASCII = "".join(chr(c) for c in range(0x20, 0x7F))
+
+FACES = (
+    # output, collection, face index, family, PostScript name, characters
+    ("song.ttf", "/usr/share/fonts/truetype/arphic/uming.ttc", 0,
+     "Tide Peddler Song", "TidePeddlerSong", "game"),
+    # The Hei face draws only the status block's figures.
+    ("hei.ttf", "/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc", 0,
+     "Tide Peddler Hei", "TidePeddlerHei", "ascii"),
+)
+
+
+def game_characters():
+    chars = set(ASCII)
+    for folder in SOURCE_DIRS:
+        for path in sorted((ROOT / folder).rglob("*")):
+            if path.suffix in (".cpp", ".h"):
+                text = path.read_text(encoding="utf-8")
+                chars.update(c for c in text if ord(c) > 0x7F)
+    return "".join(sorted(chars))
+
+
+def rename(font, family, postscript):
+    names = font["name"]
+    for record in names.names:
+        if record.nameID in (1, 4, 16):
+            record.string = family
+        elif record.nameID in (2, 17):
+            record.string = "Regular"
+        elif record.nameID == 3:
+            record.string = family + " (game subset)"
+        elif record.nameID == 6:
+            record.string = postscript
+
+
+def keep_strikes(font, sizes):
+    """Drops the bitmap strikes of every size but `sizes` (pixels per em)."""
+    if "EBLC" not in font:
+        return
+    locations, data = font["EBLC"], font["EBDT"]
+    kept = [i for i, strike in enumerate(locations.strikes)
+            if strike.bitmapSizeTable.ppemY in sizes]
+    locations.strikes = [locations.strikes[i] for i in kept]
+    data.strikeData = [data.strikeData[i] for i in kept]
+
+
+def make_face(output, collection, index, family, postscript, text):
+    options = subset.Options()
+    options.layout_features = ["*"]
+    options.name_IDs = ["*"]
+    options.name_languages = ["*"]
+    options.notdef_outline = True
+    options.recommended_glyphs = True
+    # The default would drop the bitmap strikes; the rest is of no use to the game.
+    options.drop_tables = ["BDF ", "FFTM", "DSIG", "PCLT", "LTSH", "JSTF", "BASE"]
+    font = TTFont(collection, fontNumber=index, lazy=False, recalcTimestamp=False)
+    subsetter = subset.Subsetter(options)
+    subsetter.populate(text=text)
+    subsetter.subset(font)
+    # The windows draw the Song face 12 pixels high; other sizes, as on a doubled screen, are
+    # drawn from the outlines.
+    keep_strikes(font, {12})
+    rename(font, family, postscript)
+    # The source's own time stamps are kept, so the output is the same from run to run.
+    font.save(HERE / output, reorderTables=True)
+
+
+def main():
+    texts = {"game": game_characters(), "ascii": ASCII}
+    for *face, characters in FACES:
+        text = texts[characters]
+        make_face(*face, text)
+        print(f"{face[0]}: {len(text)} characters, "
+              f"{(HERE / face[0]).stat().st_size} bytes", file=sys.stderr)
+
+
+if __name__ == "__main__":
+    main()
