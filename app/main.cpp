@@ -18,6 +18,9 @@ void Print(std::FILE* stream, const QString& text) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(TP_VERSION));
+    // Lets a desktop match the window to its menu entry (its icon and name) where the window
+    // class alone does not, as under Wayland.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tidepeddler.TidePeddler"));
 
     const tp::app::Options options = tp::app::ParseOptions(QApplication::arguments());
     switch (options.action) {
