@@ -128,10 +128,6 @@ std::span<const unsigned char> ProgramIcon() {
     return Of(data::kProgramIcon, data::kProgramIconSize);
 }
 
-} // namespace tp::resources
-
-namespace tp::resources {
-
 std::span<const unsigned char> Face(FaceId id) {
     switch (id) {
     case FaceId::Song:

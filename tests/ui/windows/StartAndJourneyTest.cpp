@@ -106,6 +106,8 @@ TEST_F(StartAndJourney, RenamingChangesOnlyTheLabel) {
         ASSERT_NE(edit, nullptr);
         EXPECT_EQ(edit->text(), QStringLiteral("小二黑"));
         EXPECT_EQ(edit->selectedText(), QStringLiteral("小二黑"));
+        // The input box is not one of the four windows, yet it draws from the game's faces too.
+        EXPECT_EQ(QFontInfo(edit->font()).family().toStdString(), "Tide Peddler Song");
         edit->setText(QStringLiteral("王老五😀"));
         qobject_cast<QDialog*>(&window)->accept();
     });
