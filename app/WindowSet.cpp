@@ -1,21 +1,30 @@
 #include "app/WindowSet.h"
 
-#include "ui/Forms.h"
-#include "ui/Unit1.h"
-#include "ui/Unit2.h"
-#include "ui/Unit3.h"
-#include "ui/Unit4.h"
-#include "ui/toolkit/DialogOwner.h"
+#include "ui/DiaryWindow.h"
+#include "ui/HallOfFameWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/ServiceWindow.h"
+#include "ui/TradeDialog.h"
 #include "ui/toolkit/Fonts.h"
 
 #include <QCoreApplication>
+#include <QDate>
 
 namespace tp::app {
 
-WindowSet::WindowSet(std::optional<std::uint32_t> seed) {
-    main_ = std::make_unique<ui::TForm1>(game_, seed);
-    ui::SetMainWindow(main_.get());
+WindowSet::WindowSet(runtime::Random& random, std::optional<std::uint32_t> seed,
+                     const QString& hallOfFamePath)
+    : hallOfFame_(hallOfFamePath), game_(view_, random),
+      main_(std::make_unique<ui::MainWindow>(game_, endOfRun_, hallOfFame_)) {
+    view_.SetMainWindow(*main_);
+    if (seed) {
+        game_.Start(*seed);
+    } else {
+        game_.Start();
+    }
 }
+
+WindowSet::~WindowSet() = default;
 
 void WindowSet::Show() {
     main_->show();
@@ -28,18 +37,26 @@ void WindowSet::Show() {
 
 void WindowSet::CreateDialogs() {
     // The dialogs belong to the main window, which deletes them with itself.
-    ui::Form2 = new ui::TForm2(main_.get(), game_);
-    ui::Form3 = new ui::TForm3(main_.get());
-    ui::Form4 = new ui::TForm4(main_.get(), game_);
+    auto* trade = new ui::TradeDialog(main_.get(), game_, endOfRun_);
+    auto* diary = new ui::DiaryWindow(main_.get(), endOfRun_);
+    auto* services = new ui::ServiceWindow(main_.get(), game_, endOfRun_);
+    main_->SetDialogs(*trade, *services);
+    view_.SetDiary(*diary);
 }
 
-WindowSet::~WindowSet() {
-    ui::SetMainWindow(nullptr);
-    main_.reset();
-    ui::Form1 = nullptr;
-    ui::Form2 = nullptr;
-    ui::Form3 = nullptr;
-    ui::Form4 = nullptr;
+bool WindowSet::ShowHallOfFameAfterRun() {
+    const std::optional<game::FinishedRun>& run = game_.Finished();
+    if (!run) {
+        return false;
+    }
+    main_->hide();
+    const halloffame::Recorded recorded =
+        hallOfFame_.Record(halloffame::EntryFromRun(*run, QDate::currentDate()));
+    ui::HallOfFameWindow window(recorded.ranked,
+                                ui::ThisRun{recorded.run, recorded.rank, run->dailyWorth},
+                                recorded.problem);
+    window.exec();
+    return true;
 }
 
 } // namespace tp::app

@@ -1,5 +1,6 @@
 #include "app/Options.h"
 #include "app/WindowSet.h"
+#include "runtime/Random.h"
 #include "ui/pictures/Icons.h"
 #include "ui/toolkit/Fonts.h"
 
@@ -40,8 +41,10 @@ int main(int argc, char* argv[]) {
     tp::ui::InstallFontSubstitutes();
     tp::ui::SetDefaultGameFont();
     QApplication::setWindowIcon(tp::ui::WindowIcon());
-    tp::app::WindowSet windows(options.seed);
+    tp::runtime::Random random;
+    tp::app::WindowSet windows(random, options.seed);
     windows.Show();
     QApplication::exec();
+    windows.ShowHallOfFameAfterRun();
     return 0;
 }

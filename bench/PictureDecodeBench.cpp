@@ -1,8 +1,8 @@
 // How long the pictures take to decode: all eight together should stay well under 5 ms, as
 // each is decoded when its window is first drawn.
 
+#include "imaging/StoredPicture.h"
 #include "resources/Resources.h"
-#include "ui/pictures/StoredPicture.h"
 
 #include <benchmark/benchmark.h>
 
@@ -10,8 +10,8 @@
 
 namespace {
 
+using tp::imaging::ColourDepth;
 using tp::resources::PictureId;
-using tp::ui::ColourDepth;
 
 constexpr std::array kAll{PictureId::MainBeach,   PictureId::MainMap,
                           PictureId::MainIsland,  PictureId::DiaryTown,
@@ -21,7 +21,7 @@ constexpr std::array kAll{PictureId::MainBeach,   PictureId::MainMap,
 void DecodeAll(benchmark::State& state, ColourDepth depth) {
     for (auto _ : state) {
         for (PictureId id : kAll) {
-            auto result = tp::ui::DecodeStoredPicture(tp::resources::Picture(id), depth);
+            auto result = tp::imaging::DecodeStoredPicture(tp::resources::Picture(id), depth);
             if (!result.ok) {
                 state.SkipWithError(result.error.c_str());
                 return;
@@ -42,7 +42,7 @@ void BM_DecodeOnePicture(benchmark::State& state) {
     const auto id = static_cast<PictureId>(state.range(0));
     for (auto _ : state) {
         auto result =
-            tp::ui::DecodeStoredPicture(tp::resources::Picture(id), ColourDepth::TrueColour);
+            tp::imaging::DecodeStoredPicture(tp::resources::Picture(id), ColourDepth::TrueColour);
         benchmark::DoNotOptimize(result.picture.pixels.data());
     }
 }

@@ -19,9 +19,12 @@ public:
     }
     void CloseMainWindow() override { closed = true; }
     std::string CurrentDateText() override { return "12/8/26"; }
-    void ShowStatus(const StatusDisplay& s) override { benchmark::DoNotOptimize(s.money); }
+    void ShowStatus(const StatusDisplay& s) override { benchmark::DoNotOptimize(s.cash); }
     void ShowMarket(std::span<const GoodsRecord> market) override {
         benchmark::DoNotOptimize(market.data());
+    }
+    void ShowCarriedRows(std::span<const CarriedGoods> rows) override {
+        benchmark::DoNotOptimize(rows.data());
     }
     void AddCarriedRow(const CarriedGoods&) override {}
     void UpdateCarriedRow(int, const CarriedGoods&) override {}
@@ -31,23 +34,36 @@ public:
 
 void BM_Market(benchmark::State& st) {
     NullView view;
-    Game game(view);
-    game.FormCreate(1u);
+    tp::runtime::Random random;
+    Game game(view, random);
+    game.Start(1u);
     for (auto _ : st) {
-        game.GenerateMarket(0);
+        game.DrawMarket(0);
     }
 }
 BENCHMARK(BM_Market);
 
 void BM_Journey(benchmark::State& st) {
     NullView view;
-    Game game(view);
-    game.FormCreate(1u);
+    tp::runtime::Random random;
+    Game game(view, random);
+    game.Start(1u);
+    GameState fresh = game.State();
+    fresh.day = 2;
+    fresh.health = 100;
+    game.Resume(fresh);
     for (auto _ : st) {
-        // Hold the day and health steady so the game never ends inside the loop.
-        game.MutableState().Day = 2;
-        game.MutableState().Health = 100;
+        // Go back to a fresh day and health well before the game could end inside the loop;
+        // one journey takes at most two days and 31 health points.
+        if (game.State().day > 50 || game.State().health < 40) {
+            st.PauseTiming();
+            game.Resume(fresh);
+            st.ResumeTiming();
+        }
         game.Travel();
+    }
+    if (view.closed) {
+        st.SkipWithError("the game ended inside the loop");
     }
 }
 BENCHMARK(BM_Journey);
@@ -57,20 +73,21 @@ void BM_WholeGame(benchmark::State& st) {
     std::uint32_t seed = 1;
     for (auto _ : st) {
         NullView view;
-        Game game(view);
-        game.FormCreate(seed++);
+        tp::runtime::Random random;
+        Game game(view, random);
+        game.Start(seed++);
         while (!view.closed) {
-            if (auto buy = game.OpenBuy(static_cast<int>(seed % 5))) {
-                game.ConfirmTrade(buy->maximum / 2);
+            if (const auto buy = game.OpenBuy(static_cast<int>(seed % 5))) {
+                game.ConfirmBuy(*buy, buy->maximum / 2);
             }
-            if (!game.Carried().empty()) {
-                if (auto sell = game.OpenSell(0)) {
-                    game.ConfirmTrade(sell->maximum);
+            if (!game.State().carried.empty()) {
+                if (const auto sell = game.OpenSell(0)) {
+                    game.ConfirmSell(*sell, sell->maximum);
                 }
             }
             game.Travel();
         }
-        benchmark::DoNotOptimize(game.State().Money);
+        benchmark::DoNotOptimize(game.State().cash);
     }
 }
 BENCHMARK(BM_WholeGame);

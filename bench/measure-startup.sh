@@ -53,7 +53,7 @@ XDG_RUNTIME_DIR=$(mktemp -d)
 results=$(mktemp -d)
 trap 'rm -rf "$XDG_RUNTIME_DIR" "$results"' EXIT
 
-xwatch="$build/bench/tp_xwatch"
+xwatch="$build/tools/tp_xwatch"
 programs=(bare)
 declare -A binary=([bare]="$build/bench/tp_bare_window")
 if [ -x "$build/app/tidepeddler" ]; then

@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the glyph and icon readers, and splits what they accept into a
 // glyph's normal and disabled looks.
 
-#include "ui/pictures/BitmapDecoder.h"
-#include "ui/pictures/GlyphCells.h"
+#include "imaging/BitmapDecoder.h"
+#include "imaging/GlyphCells.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -11,7 +11,7 @@
 
 namespace {
 
-void Check(const tp::ui::BitmapResult& result) {
+void Check(const tp::imaging::BitmapResult& result) {
     if (!result.ok) {
         if (result.error.empty()) {
             std::abort();
@@ -23,7 +23,7 @@ void Check(const tp::ui::BitmapResult& result) {
         static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height)) {
         std::abort();
     }
-    const tp::ui::GlyphLooks looks = tp::ui::SplitGlyph(image);
+    const tp::imaging::GlyphLooks looks = tp::imaging::SplitGlyph(image);
     if (looks.normal.height != image.height || looks.disabled.width != looks.normal.width) {
         std::abort();
     }
@@ -33,8 +33,8 @@ void Check(const tp::ui::BitmapResult& result) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const unsigned char> bytes(data, size);
-    Check(tp::ui::DecodeBitmapFile(bytes));
-    Check(tp::ui::DecodeStoredGlyph(bytes));
-    Check(tp::ui::DecodeIconFile(bytes));
+    Check(tp::imaging::DecodeBitmapFile(bytes));
+    Check(tp::imaging::DecodeStoredGlyph(bytes));
+    Check(tp::imaging::DecodeIconFile(bytes));
     return 0;
 }

@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the picture loader: as a bare JPEG stream at both colour depths,
 // as the header reader sees it, and as a stored picture.
 
-#include "ui/pictures/JpegDecoder.h"
-#include "ui/pictures/StoredPicture.h"
+#include "imaging/JpegDecoder.h"
+#include "imaging/StoredPicture.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -11,8 +11,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const unsigned char> bytes(data, size);
-    for (const auto depth : {tp::ui::ColourDepth::TrueColour, tp::ui::ColourDepth::Palette}) {
-        const tp::ui::DecodeResult result = tp::ui::DecodeJpeg(bytes, depth);
+    for (const auto depth :
+         {tp::imaging::ColourDepth::TrueColour, tp::imaging::ColourDepth::Palette}) {
+        const tp::imaging::DecodeResult result = tp::imaging::DecodeJpeg(bytes, depth);
         if (result.ok) {
             const auto& p = result.picture;
             // What the caller relies on: the buffer matches the stated size and depth.
@@ -20,17 +21,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                          static_cast<std::size_t>(p.height) *
                                          static_cast<std::size_t>(p.bitsPerPixel / 8);
             if (p.width <= 0 || p.height <= 0 || p.pixels.size() != expected ||
-                p.palette.size() > tp::ui::kPaletteColours) {
+                p.palette.size() > tp::imaging::kPaletteColours) {
                 std::abort();
             }
         } else if (result.error.empty()) {
             std::abort();
         }
     }
-    const tp::ui::JpegSize header = tp::ui::ReadJpegSize(bytes);
+    const tp::imaging::JpegSize header = tp::imaging::ReadJpegSize(bytes);
     if (header.ok && (header.width <= 0 || header.height <= 0)) {
         std::abort();
     }
-    tp::ui::DecodeStoredPicture(bytes, tp::ui::ColourDepth::TrueColour);
+    tp::imaging::DecodeStoredPicture(bytes, tp::imaging::ColourDepth::TrueColour);
     return 0;
 }

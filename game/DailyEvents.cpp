@@ -18,10 +18,10 @@ void Game::ApplyDailyEvent(int k) {
 
     switch (event.market) {
     case MarketAction::New:
-        GenerateMarket(0);
+        DrawMarket(0);
         break;
     case MarketAction::Forced:
-        GenerateMarket(event.forcedGood);
+        DrawMarket(event.forcedGood);
         break;
     case MarketAction::Keep:
         break;
@@ -35,33 +35,33 @@ void Game::ApplyEffect(int k) {
     case Effect::None:
         break;
     case Effect::HealthLoss:
-        state_.Health = static_cast<std::int8_t>(state_.Health - n);
+        state_.health = static_cast<std::int8_t>(state_.health - n);
         break;
     case Effect::HealthGain:
-        state_.Health = static_cast<std::int8_t>(state_.Health + n > 100 ? 100 : state_.Health + n);
+        state_.health = static_cast<std::int8_t>(state_.health + n > 100 ? 100 : state_.health + n);
         break;
     case Effect::HealthFull:
-        state_.Health = 100;
+        state_.health = 100;
         break;
     case Effect::MoneyGain:
-        state_.Money = SaturatingAdd(state_.Money, n);
+        state_.cash = SaturatingAdd(state_.cash, n);
         break;
     case Effect::MoneyLoss:
-        state_.Money = Clamp32(std::max<std::int64_t>(0, std::int64_t{state_.Money} - n));
+        state_.cash = Clamp32(std::max<std::int64_t>(0, std::int64_t{state_.cash} - n));
         break;
     case Effect::MoneyQuarter: {
-        const std::int32_t quarter = state_.Money / 4;
-        state_.Money = Clamp32(std::max<std::int64_t>(0, std::int64_t{state_.Money} - quarter));
+        const std::int32_t quarter = state_.cash / 4;
+        state_.cash = Clamp32(std::max<std::int64_t>(0, std::int64_t{state_.cash} - quarter));
         break;
     }
     case Effect::FundGain:
-        state_.Fund = SaturatingAdd(state_.Fund, n);
+        state_.deposit = SaturatingAdd(state_.deposit, n);
         break;
     case Effect::DebtDoubled:
-        state_.Arrearage = Clamp32(Product(state_.Arrearage, 2));
+        state_.debt = Clamp32(Product(state_.debt, 2));
         break;
     case Effect::DayLost:
-        state_.Day = static_cast<std::int8_t>(state_.Day + 1);
+        state_.day = static_cast<std::int8_t>(state_.day + 1);
         break;
     }
 }

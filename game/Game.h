@@ -1,7 +1,9 @@
 #pragma once
 
+#include "game/FinishedRun.h"
 #include "game/GameState.h"
 #include "game/GameView.h"
+#include "game/Offers.h"
 #include "runtime/Random.h"
 
 #include <cstdint>
@@ -12,31 +14,23 @@
 
 namespace tp::game {
 
-// How a quantity dialog (the trade dialog or a service panel) is prepared before it is shown:
-// the window caption, its one text (the trade label or the doctor's words), the spin control's
-// range 0..maximum with its starting position, and whether the confirm button is enabled.
-struct DialogSetup {
-    std::string_view caption;
-    std::string_view text;
-    std::int32_t maximum = 0;
-    std::int32_t position = 0;
-    bool confirmEnabled = true;
-};
-
 // One game from start to end. Every rule lives here; the windows call these routines from
-// their handlers and show what the game tells them through GameView.
+// their handlers and show what the game tells them through GameView. The generator is the
+// caller's: whoever owns the game decides where its sequence stands.
 class Game {
 public:
-    explicit Game(GameView& view) : view_(view) {}
+    Game(GameView& view, runtime::Random& random) : view_(view), random_(random) {}
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
-    // Start of a game: seeds from the clock, or from a given state to replay a game.
-    void FormCreate();
-    void FormCreate(std::uint32_t seed);
+    // A new game, seeded from the clock or from a given seed to replay a game.
+    void Start();
+    void Start(std::uint32_t seed);
+    // Goes on from a given state, shown as it stands: no refresh rule runs.
+    void Resume(const GameState& state);
 
     // The market of a stop; `forced` (1..15, 0 for none) goes into slot 1 at a surcharge.
-    void GenerateMarket(std::int8_t forced);
+    void DrawMarket(std::int8_t forced);
     // One journey to any of the ten places: one day, interest, health, perhaps an event.
     void Travel();
     // Writes the diary entry of event k (0..30), applies its effect and market action.
@@ -46,56 +40,50 @@ public:
     // The player clicked the name: only the name label changes.
     void Rename();
 
-    // Trading. The open routines take the selected row (-1 for none) and return the dialog to
-    // show, or nothing after a refusal message.
-    std::optional<DialogSetup> OpenBuy(int marketRow);
-    std::optional<DialogSetup> OpenSell(int carriedRow);
-    void ConfirmTrade(std::int32_t quantity);
+    // Trading. The open routines take the selected row (-1 for none) and return what the
+    // dialog offers, or nothing after a refusal message.
+    std::optional<BuyOffer> OpenBuy(int marketRow);
+    std::optional<SellOffer> OpenSell(int carriedRow);
+    void ConfirmBuy(const BuyOffer& offer, std::int32_t quantity);
+    void ConfirmSell(const SellOffer& offer, std::int32_t quantity);
 
     // Services.
-    DialogSetup OpenBank();
-    DialogSetup BankDepositMode();
-    DialogSetup BankWithdrawMode();
-    void ConfirmBank(std::int32_t amount);
-    DialogSetup OpenHospital();
-    void ConfirmTreatment(std::int32_t points);
-    DialogSetup OpenInternetCafe();
-    void ConfirmRepayment(std::int32_t amount);
-    DialogSetup OpenAgency();
-    void ConfirmStorage();
+    BankOffer OpenBank(BankMode mode = BankMode::Deposit);
+    void ConfirmBank(const BankOffer& offer, std::int32_t amount);
+    TreatmentOffer OpenHospital();
+    void ConfirmTreatment(const TreatmentOffer& offer, std::int32_t points);
+    RepaymentOffer OpenInternetCafe();
+    void ConfirmRepayment(const RepaymentOffer& offer, std::int32_t amount);
+    StorageOffer OpenAgency();
+    // Returns whether the agency still has storage to sell afterwards.
+    bool ConfirmStorage(const StorageOffer& offer);
 
     const GameState& State() const { return state_; }
-    GameState& MutableState() { return state_; } // for tests and the soak harness
-    const std::vector<CarriedGoods>& Carried() const { return carried_; }
     std::string_view NameLabel() const { return nameLabel_; }
     std::string_view Caption() const { return caption_; }
     const std::vector<std::string>& Diary() const { return diary_; }
-    bool BankInDepositMode() const { return bankDeposit_; }
-    bool StorageBought() const { return storageBought_; }
-    runtime::Random& Generator() { return random_; }
+    // The run once it has ended by going home after the last day; nothing before, nor after a
+    // death.
+    const std::optional<FinishedRun>& Finished() const { return finished_; }
 
 private:
-    void StartGame();
+    void SetUpNewGame(std::uint32_t seed);
+    void RecordDaysGoneBy();
+    void RecordFinishedRun(std::int32_t amount);
     void ShowStatus();
     void WriteCaption();
     void ApplyEffect(int k);
-    std::int32_t PrepareMaximum(std::int32_t maximum);
+    std::int32_t TreatmentAllowed() const;
+    std::int32_t RepaymentAllowed() const;
 
     GameView& view_;
-    runtime::Random random_;
+    runtime::Random& random_;
     GameState state_;
-    std::vector<CarriedGoods> carried_;
     std::vector<std::string> diary_;
     // The name label's text: the stored name after a refresh, a typed one after renaming.
     std::string nameLabel_;
     std::string caption_;
-
-    // What the open dialog was prepared with, for its confirm handler.
-    int tradeMarketSlot_ = 0;
-    int tradeCarriedRow_ = -1;
-    std::int32_t dialogMaximum_ = 0;
-    bool bankDeposit_ = true;
-    bool storageBought_ = false;
+    std::optional<FinishedRun> finished_;
 };
 
 } // namespace tp::game

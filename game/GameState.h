@@ -4,40 +4,45 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace tp::game {
 
 struct GoodsRecord {
-    ShortString<20> Name;
-    std::int32_t Price = 0;
-};
-
-constexpr int GoodsCount = 15;
-constexpr int MarketSlots = 5;
-
-// Every value of a game in progress. Types follow the game's original layout: day, health and
-// the sale slot are 8-bit, amounts 32-bit. Goods and Market are indexed from 1 as the events and
-// rows refer to them; index 0 is unused.
-struct GameState {
-    std::int8_t Day = 0;
-    std::int32_t Space = 0;
-    std::int8_t SellSlot = 0;
-    std::uint8_t TradeMode = 0;
-    ShortString<11> PlayerName;
-    std::int32_t Arrearage = 0;
-    std::int32_t Money = 0;
-    std::int8_t Health = 0;
-    std::int32_t Fund = 0;
-    std::array<GoodsRecord, GoodsCount + 1> Goods{};
-    std::array<GoodsRecord, MarketSlots + 1> Market{};
+    ShortString<20> name;
+    std::int32_t price = 0;
 };
 
 // One purchase still carried: a row of the carried-goods list. Rows are never merged, so the
 // same good may be carried at several prices.
 struct CarriedGoods {
-    ShortString<20> Name;
-    std::int32_t Price = 0;
-    std::int32_t Quantity = 0;
+    ShortString<20> name;
+    std::int32_t price = 0;
+    std::int32_t quantity = 0;
+};
+
+constexpr int GoodsCount = 15;
+constexpr int MarketSlots = 5;
+constexpr int LastDay = 60; // the run ends when the day counter passes it
+
+// Every value of a game in progress. Types follow the game's original layout: day and health
+// are 8-bit, amounts 32-bit, so an overflowing day or health wraps as it always has. `goods`
+// and `market` are indexed from 1 as the events and rows refer to them; index 0 is unused.
+struct GameState {
+    std::int8_t day = 0;
+    std::int32_t storage = 0; // units of goods that can still be bought
+    ShortString<11> playerName;
+    std::int32_t debt = 0;
+    std::int32_t cash = 0;
+    std::int8_t health = 0;
+    std::int32_t deposit = 0;
+    bool storageBought = false; // the agency sells its extra storage once
+    std::array<GoodsRecord, GoodsCount + 1> goods{};
+    std::array<GoodsRecord, MarketSlots + 1> market{};
+    std::vector<CarriedGoods> carried;
+    std::uint32_t seed = 0; // the generator's seed: the same seed replays the same run
+    // Worth (cash plus deposit minus debt) at the end of each day gone by, day 1 first.
+    std::vector<std::int64_t> dailyWorth;
 };
 
 } // namespace tp::game

@@ -14,10 +14,10 @@ namespace tp::game {
 struct StatusDisplay {
     std::string_view caption;
     std::string_view name;
-    std::int32_t money = 0;
-    std::int32_t arrearage = 0;
+    std::int32_t cash = 0;
+    std::int32_t debt = 0;
     std::int32_t health = 0;
-    std::int32_t fund = 0;
+    std::int32_t deposit = 0;
 };
 
 // The only way the rules reach the windows. The windows implement it; tests implement it with
@@ -44,6 +44,8 @@ public:
     virtual void ShowStatus(const StatusDisplay& status) = 0;
     // The five slots of today's market, in row order.
     virtual void ShowMarket(std::span<const GoodsRecord> market) = 0;
+    // Replaces every carried row.
+    virtual void ShowCarriedRows(std::span<const CarriedGoods> rows) = 0;
     virtual void AddCarriedRow(const CarriedGoods& row) = 0;
     virtual void UpdateCarriedRow(int index, const CarriedGoods& row) = 0;
     // Removes a row; afterwards no row is selected.

@@ -1,12 +1,15 @@
 #include "game/Game.h"
 #include "game/Saturate.h"
 
+#include <algorithm>
+
 namespace tp::game {
 
 void Game::Travel() {
-    state_.Day = static_cast<std::int8_t>(state_.Day + 1);
-    state_.Fund = SaturatingAdd(state_.Fund, state_.Fund / 100);
-    state_.Health = static_cast<std::int8_t>(state_.Health - 1);
+    RecordDaysGoneBy();
+    state_.day = static_cast<std::int8_t>(state_.day + 1);
+    state_.deposit = SaturatingAdd(state_.deposit, state_.deposit / 100);
+    state_.health = static_cast<std::int8_t>(state_.health - 1);
     diary_.clear();
 
     if (random_.RandomBelow(5) == 1) {
@@ -15,9 +18,19 @@ void Game::Travel() {
         RefreshStatus();
         view_.ShowDiary(diary_);
     } else {
-        GenerateMarket(0);
+        DrawMarket(0);
     }
     RefreshStatus();
+}
+
+void Game::RecordDaysGoneBy() {
+    // A day lost to an event ends with the worth the journey left, like the day after it.
+    const std::int64_t worth =
+        std::int64_t{state_.cash} + std::int64_t{state_.deposit} - std::int64_t{state_.debt};
+    const auto days = static_cast<std::size_t>(std::clamp<int>(state_.day, 0, LastDay + 1));
+    while (state_.dailyWorth.size() < days) {
+        state_.dailyWorth.push_back(worth);
+    }
 }
 
 } // namespace tp::game

@@ -5,7 +5,7 @@
 
 namespace tp::game {
 
-void Game::GenerateMarket(std::int8_t forced) {
+void Game::DrawMarket(std::int8_t forced) {
     std::bitset<GoodsCount + 1> placed;
     for (std::size_t slot = 1; slot <= MarketSlots; ++slot) {
         std::int32_t startPrice = 0;
@@ -17,22 +17,22 @@ void Game::GenerateMarket(std::int8_t forced) {
         // of the sequence is the same as the game has always made it.
         if (forced != 0) {
             n = forced;
-            startPrice = state_.Goods[static_cast<std::size_t>(n)].Price;
+            startPrice = state_.goods[static_cast<std::size_t>(n)].price;
             forced = 0;
         }
         placed[static_cast<std::size_t>(n)] = true;
 
-        const GoodsRecord& good = state_.Goods[static_cast<std::size_t>(n)];
-        const std::int32_t base = good.Price;
+        const GoodsRecord& good = state_.goods[static_cast<std::size_t>(n)];
+        const std::int32_t base = good.price;
         std::int32_t price = 0;
         if (random_.RandomBelow(2) == 1) {
             price = startPrice + base + random_.RandomBelow(base);
         } else {
             price = startPrice + base - random_.RandomBelow(base / 2);
         }
-        state_.Market[slot] = GoodsRecord{good.Name, price};
+        state_.market[slot] = GoodsRecord{good.name, price};
     }
-    view_.ShowMarket(std::span<const GoodsRecord>(state_.Market).subspan(1));
+    view_.ShowMarket(std::span<const GoodsRecord>(state_.market).subspan(1));
 }
 
 } // namespace tp::game

@@ -19,82 +19,97 @@ constexpr std::int32_t PricePerHealthPoint = 100;
 constexpr std::int32_t StoragePrice = 10000;
 constexpr std::int32_t StorageUnits = 100;
 
+// An offer whose spin control starts at its maximum, as every service's does.
+template <typename Offer>
+Offer OfferUpTo(std::string_view caption, std::string_view text, std::int32_t maximum,
+                bool confirmEnabled = true) {
+    Offer offer;
+    offer.caption = caption;
+    offer.text = text;
+    offer.maximum = std::max(0, maximum);
+    offer.position = offer.maximum;
+    offer.confirmEnabled = confirmEnabled;
+    return offer;
+}
+
+// A confirmed amount never passes what the offer allowed, nor what the game allows now.
+std::int32_t Held(std::int32_t amount, const QuantityOffer& offer, std::int32_t allowedNow) {
+    return std::clamp(amount, 0, std::max(0, std::min(offer.maximum, allowedNow)));
+}
+
 } // namespace
 
-DialogSetup Game::OpenBank() {
-    return BankDepositMode();
+BankOffer Game::OpenBank(BankMode mode) {
+    const bool deposit = mode == BankMode::Deposit;
+    auto offer = OfferUpTo<BankOffer>(deposit ? BankDepositCaption : BankWithdrawCaption, {},
+                                      deposit ? state_.cash : state_.deposit);
+    offer.mode = mode;
+    return offer;
 }
 
-DialogSetup Game::BankDepositMode() {
-    bankDeposit_ = true;
-    const std::int32_t maximum = PrepareMaximum(state_.Money);
-    return DialogSetup{BankDepositCaption, {}, maximum, maximum, true};
-}
-
-DialogSetup Game::BankWithdrawMode() {
-    bankDeposit_ = false;
-    const std::int32_t maximum = PrepareMaximum(state_.Fund);
-    return DialogSetup{BankWithdrawCaption, {}, maximum, maximum, true};
-}
-
-void Game::ConfirmBank(std::int32_t amount) {
-    const std::int32_t a = std::clamp(amount, 0, dialogMaximum_);
-    if (bankDeposit_) {
-        state_.Money = SaturatingAdd(state_.Money, -std::int64_t{a});
-        state_.Fund = SaturatingAdd(state_.Fund, a);
+void Game::ConfirmBank(const BankOffer& offer, std::int32_t amount) {
+    if (offer.mode == BankMode::Deposit) {
+        const std::int32_t a = Held(amount, offer, state_.cash);
+        state_.cash = SaturatingAdd(state_.cash, -std::int64_t{a});
+        state_.deposit = SaturatingAdd(state_.deposit, a);
     } else {
-        state_.Money = SaturatingAdd(state_.Money, a);
-        state_.Fund = SaturatingAdd(state_.Fund, -std::int64_t{a});
+        const std::int32_t a = Held(amount, offer, state_.deposit);
+        state_.cash = SaturatingAdd(state_.cash, a);
+        state_.deposit = SaturatingAdd(state_.deposit, -std::int64_t{a});
     }
     RefreshStatus();
 }
 
-DialogSetup Game::OpenHospital() {
-    if (state_.Health == 100) {
-        PrepareMaximum(0);
-        return DialogSetup{HospitalCaption, FullHealthText, 0, 0, false};
+TreatmentOffer Game::OpenHospital() {
+    if (state_.health == 100) {
+        return OfferUpTo<TreatmentOffer>(HospitalCaption, FullHealthText, 0, false);
     }
-    const std::int32_t maximum = PrepareMaximum(
-        std::min<std::int32_t>(100 - state_.Health, state_.Money / PricePerHealthPoint));
-    return DialogSetup{HospitalCaption, TreatmentText, maximum, maximum, true};
+    return OfferUpTo<TreatmentOffer>(HospitalCaption, TreatmentText, TreatmentAllowed());
 }
 
-void Game::ConfirmTreatment(std::int32_t points) {
-    const std::int32_t p = std::clamp(points, 0, dialogMaximum_);
-    state_.Money = SaturatingAdd(state_.Money, -Product(PricePerHealthPoint, p));
-    state_.Health = static_cast<std::int8_t>(state_.Health + p);
+void Game::ConfirmTreatment(const TreatmentOffer& offer, std::int32_t points) {
+    const std::int32_t p = Held(points, offer, TreatmentAllowed());
+    state_.cash = SaturatingAdd(state_.cash, -Product(PricePerHealthPoint, p));
+    state_.health = static_cast<std::int8_t>(state_.health + p);
     RefreshStatus();
 }
 
-DialogSetup Game::OpenInternetCafe() {
-    const std::int32_t maximum =
-        PrepareMaximum(state_.Money > state_.Arrearage ? state_.Arrearage : state_.Money);
-    return DialogSetup{"网吧", {}, maximum, maximum, true};
+std::int32_t Game::TreatmentAllowed() const {
+    return std::min<std::int32_t>(100 - state_.health, state_.cash / PricePerHealthPoint);
 }
 
-void Game::ConfirmRepayment(std::int32_t amount) {
-    const std::int32_t r = std::clamp(amount, 0, dialogMaximum_);
-    state_.Money = SaturatingAdd(state_.Money, -std::int64_t{r});
-    state_.Arrearage = SaturatingAdd(state_.Arrearage, -std::int64_t{r});
+RepaymentOffer Game::OpenInternetCafe() {
+    return OfferUpTo<RepaymentOffer>("网吧", {}, RepaymentAllowed());
+}
+
+void Game::ConfirmRepayment(const RepaymentOffer& offer, std::int32_t amount) {
+    const std::int32_t r = Held(amount, offer, RepaymentAllowed());
+    state_.cash = SaturatingAdd(state_.cash, -std::int64_t{r});
+    state_.debt = SaturatingAdd(state_.debt, -std::int64_t{r});
     RefreshStatus();
 }
 
-DialogSetup Game::OpenAgency() {
-    return DialogSetup{"中介", {}, 0, 0, !storageBought_};
+std::int32_t Game::RepaymentAllowed() const {
+    return state_.cash > state_.debt ? state_.debt : state_.cash;
 }
 
-void Game::ConfirmStorage() {
-    if (storageBought_) {
-        return;
+StorageOffer Game::OpenAgency() {
+    return OfferUpTo<StorageOffer>("中介", {}, 0, !state_.storageBought);
+}
+
+bool Game::ConfirmStorage(const StorageOffer& /*offer*/) {
+    if (state_.storageBought) {
+        return false;
     }
-    if (state_.Money < StoragePrice) {
+    if (state_.cash < StoragePrice) {
         view_.ShowMessage("哦！您的钱不够!欢迎再次光临!");
-        return;
+        return true;
     }
-    state_.Money -= StoragePrice;
-    state_.Space = SaturatingAdd(state_.Space, StorageUnits);
-    storageBought_ = true;
+    state_.cash -= StoragePrice;
+    state_.storage = SaturatingAdd(state_.storage, StorageUnits);
+    state_.storageBought = true;
     RefreshStatus();
+    return false;
 }
 
 } // namespace tp::game

@@ -21,37 +21,59 @@ void AppendNumber(std::string& text, std::int64_t value) {
 } // namespace
 
 void Game::RefreshStatus() {
-    if (state_.Day % 10 == 0) {
-        state_.Arrearage = SaturatingAdd(state_.Arrearage, 1000);
+    if (state_.day % 10 == 0) {
+        state_.debt = SaturatingAdd(state_.debt, 1000);
     }
-    if (state_.Health <= 0) {
+    if (state_.health <= 0) {
         view_.ShowMessage(DeathMessage);
         view_.CloseMainWindow();
     }
-    if (state_.Day > 60) {
+    if (state_.day > LastDay) {
         // The name comes from the label, so a name typed just before the last journey is the
         // one the farewell uses.
+        const std::int32_t amount = SaturatingAdd(state_.cash, state_.deposit);
         std::string text = nameLabel_;
         text += EarnedText;
-        AppendNumber(text, SaturatingAdd(state_.Money, state_.Fund));
+        AppendNumber(text, amount);
         text += HomeText;
+        // Recorded before the message, so the run counts even if the player kills the game
+        // while reading it.
+        if (state_.health > 0) {
+            RecordFinishedRun(amount);
+        }
         view_.ShowMessage(text);
         view_.CloseMainWindow();
     }
-    nameLabel_.assign(state_.PlayerName.View());
+    nameLabel_.assign(state_.playerName.View());
     WriteCaption();
     ShowStatus();
 }
 
+void Game::RecordFinishedRun(std::int32_t amount) {
+    RecordDaysGoneBy();
+    FinishedRun run;
+    run.name = nameLabel_;
+    run.amount = amount;
+    run.debt = state_.debt;
+    run.seed = state_.seed;
+    run.days = state_.day;
+    run.dailyWorth = state_.dailyWorth;
+    // The chart ends on the day of the return home, the last counted day plus one.
+    const std::int64_t worth =
+        std::int64_t{state_.cash} + std::int64_t{state_.deposit} - std::int64_t{state_.debt};
+    run.dailyWorth.resize(LastDay + 1, worth);
+    finished_ = std::move(run);
+}
+
 void Game::WriteCaption() {
     caption_.assign(CaptionHead);
-    AppendNumber(caption_, state_.Day);
+    AppendNumber(caption_, state_.day);
     caption_ += "/60)";
 }
 
 void Game::ShowStatus() {
-    view_.ShowStatus(StatusDisplay{caption_, nameLabel_, state_.Money, state_.Arrearage,
-                                   state_.Health, state_.Fund});
+    view_.ShowStatus(StatusDisplay{caption_, nameLabel_, state_.cash, state_.debt, state_.health,
+                                   state_.deposit});
 }
 
 void Game::Rename() {

@@ -6,80 +6,110 @@
 namespace tp::game {
 
 namespace {
-constexpr std::string_view Notice = "提示";
-} // namespace
 
-std::int32_t Game::PrepareMaximum(std::int32_t maximum) {
-    dialogMaximum_ = std::max(0, maximum);
-    return dialogMaximum_;
+constexpr std::string_view Notice = "提示";
+
+bool IsMarketSlot(int slot) {
+    return slot >= 1 && slot <= MarketSlots;
 }
 
-std::optional<DialogSetup> Game::OpenBuy(int marketRow) {
+// How many units of a good at `price` the cash pays for and the storage holds.
+std::int32_t Affordable(const GameState& state, std::int32_t price) {
+    const std::int32_t paid = price > 0 ? state.cash / price : 0;
+    return std::max(0, std::min(paid, state.storage));
+}
+
+} // namespace
+
+std::optional<BuyOffer> Game::OpenBuy(int marketRow) {
     if (marketRow < 0 || marketRow >= MarketSlots) {
         view_.MessageBox("请先选择要购买的商品！", Notice);
         return std::nullopt;
     }
-    const int k = marketRow + 1;
-    tradeMarketSlot_ = k;
-    state_.TradeMode = 1;
-    const GoodsRecord& slot = state_.Market[static_cast<std::size_t>(k)];
-    const std::int32_t maximum = PrepareMaximum(std::min(state_.Money / slot.Price, state_.Space));
-    return DialogSetup{slot.Name.View(), "要购买的数量：", maximum, maximum, maximum != 0};
+    BuyOffer offer;
+    offer.marketSlot = marketRow + 1;
+    const GoodsRecord& slot = state_.market[static_cast<std::size_t>(offer.marketSlot)];
+    const std::int32_t maximum = Affordable(state_, slot.price);
+    offer.caption = slot.name.View();
+    offer.text = "要购买的数量：";
+    offer.maximum = maximum;
+    offer.position = maximum;
+    offer.confirmEnabled = maximum != 0;
+    return offer;
 }
 
-std::optional<DialogSetup> Game::OpenSell(int carriedRow) {
-    if (carriedRow < 0 || carriedRow >= static_cast<int>(carried_.size())) {
+std::optional<SellOffer> Game::OpenSell(int carriedRow) {
+    if (carriedRow < 0 || carriedRow >= static_cast<int>(state_.carried.size())) {
         view_.MessageBox("请先选择要卖出的商品！", Notice);
         return std::nullopt;
     }
-    const CarriedGoods& row = carried_[static_cast<std::size_t>(carriedRow)];
-    state_.SellSlot = 0;
-    for (std::int8_t s = 1; s <= MarketSlots; ++s) {
-        if (state_.Market[static_cast<std::size_t>(s)].Name == row.Name) {
-            state_.SellSlot = s;
+    const CarriedGoods& row = state_.carried[static_cast<std::size_t>(carriedRow)];
+    SellOffer offer;
+    offer.carriedRow = carriedRow;
+    for (int s = 1; s <= MarketSlots; ++s) {
+        if (state_.market[static_cast<std::size_t>(s)].name == row.name) {
+            offer.marketSlot = s;
             break;
         }
     }
-    if (state_.SellSlot == 0) {
+    if (offer.marketSlot == 0) {
         view_.MessageBox("店小二微笑着说：“对不起！小店不收这种产品！”", "");
         return std::nullopt;
     }
-    tradeCarriedRow_ = carriedRow;
-    state_.TradeMode = 0;
-    const std::int32_t maximum = PrepareMaximum(row.Quantity);
+    const std::int32_t maximum = std::max(0, row.quantity);
+    offer.caption = row.name.View();
+    offer.text = "要卖出的数量：";
+    offer.maximum = maximum;
+    offer.position = maximum;
     // Selling is always allowed to confirm, even nothing: that clears an empty row away.
-    return DialogSetup{row.Name.View(), "要卖出的数量：", maximum, maximum, true};
+    offer.confirmEnabled = true;
+    return offer;
 }
 
-void Game::ConfirmTrade(std::int32_t quantity) {
-    // The dialog's range already holds the quantity to 0..maximum; clamping again keeps a
-    // misbehaving control from ever corrupting the game.
-    const std::int32_t q = std::clamp(quantity, 0, dialogMaximum_);
-    if (state_.TradeMode == 1) {
-        if (tradeMarketSlot_ == 0) {
-            return;
-        }
-        const GoodsRecord& slot = state_.Market[static_cast<std::size_t>(tradeMarketSlot_)];
-        state_.Money = SaturatingAdd(state_.Money, -Product(q, slot.Price));
-        carried_.push_back(CarriedGoods{slot.Name, slot.Price, q});
-        view_.AddCarriedRow(carried_.back());
-        state_.Space = SaturatingAdd(state_.Space, -std::int64_t{q});
+void Game::ConfirmBuy(const BuyOffer& offer, std::int32_t quantity) {
+    if (!IsMarketSlot(offer.marketSlot)) {
+        return;
+    }
+    const GoodsRecord& slot = state_.market[static_cast<std::size_t>(offer.marketSlot)];
+    // An offer that no longer matches the market (the good has gone) buys nothing.
+    if (slot.name.View() != offer.caption) {
+        return;
+    }
+    // The dialog's range already holds the quantity to the offer; holding it again, and to
+    // what the cash and storage allow now, keeps a stale offer or a misbehaving control from
+    // ever corrupting the game.
+    const std::int32_t q = std::clamp(
+        quantity, 0, std::max(0, std::min(offer.maximum, Affordable(state_, slot.price))));
+    state_.cash = SaturatingAdd(state_.cash, -Product(q, slot.price));
+    state_.carried.push_back(CarriedGoods{slot.name, slot.price, q});
+    view_.AddCarriedRow(state_.carried.back());
+    state_.storage = SaturatingAdd(state_.storage, -std::int64_t{q});
+    RefreshStatus();
+}
+
+void Game::ConfirmSell(const SellOffer& offer, std::int32_t quantity) {
+    if (!IsMarketSlot(offer.marketSlot) || offer.carriedRow < 0 ||
+        offer.carriedRow >= static_cast<int>(state_.carried.size())) {
+        return;
+    }
+    const auto row = static_cast<std::size_t>(offer.carriedRow);
+    // The row and the market must still hold the good offered: rows move up when one is sold.
+    if (state_.carried[row].name.View() != offer.caption ||
+        state_.market[static_cast<std::size_t>(offer.marketSlot)].name !=
+            state_.carried[row].name) {
+        return;
+    }
+    const std::int32_t carried = state_.carried[row].quantity;
+    const std::int32_t q = std::clamp(quantity, 0, std::max(0, std::min(offer.maximum, carried)));
+    state_.storage = SaturatingAdd(state_.storage, q);
+    const std::int32_t price = state_.market[static_cast<std::size_t>(offer.marketSlot)].price;
+    state_.cash = SaturatingAdd(state_.cash, Product(price, q));
+    if (q == carried) {
+        state_.carried.erase(state_.carried.begin() + offer.carriedRow);
+        view_.RemoveCarriedRow(offer.carriedRow);
     } else {
-        if (state_.SellSlot == 0 || tradeCarriedRow_ < 0 ||
-            tradeCarriedRow_ >= static_cast<int>(carried_.size())) {
-            return;
-        }
-        state_.Space = SaturatingAdd(state_.Space, q);
-        const std::int32_t price = state_.Market[static_cast<std::size_t>(state_.SellSlot)].Price;
-        state_.Money = SaturatingAdd(state_.Money, Product(price, q));
-        const auto row = static_cast<std::size_t>(tradeCarriedRow_);
-        if (q == dialogMaximum_) {
-            carried_.erase(carried_.begin() + tradeCarriedRow_);
-            view_.RemoveCarriedRow(tradeCarriedRow_);
-        } else {
-            carried_[row].Quantity -= q;
-            view_.UpdateCarriedRow(tradeCarriedRow_, carried_[row]);
-        }
+        state_.carried[row].quantity -= q;
+        view_.UpdateCarriedRow(offer.carriedRow, state_.carried[row]);
     }
     RefreshStatus();
 }

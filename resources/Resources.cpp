@@ -92,28 +92,28 @@ std::span<const unsigned char> Glyph(GlyphId id) {
     return {};
 }
 
-std::span<const unsigned char> KindGlyph(Kind kind) {
+std::span<const unsigned char> KindGlyph(StockGlyph glyph) {
     using namespace data;
-    switch (kind) {
-    case Kind::OK:
+    switch (glyph) {
+    case StockGlyph::OK:
         return Of(kKindOK, kKindOKSize);
-    case Kind::Yes:
+    case StockGlyph::Yes:
         return Of(kKindYes, kKindYesSize);
-    case Kind::No:
+    case StockGlyph::No:
         return Of(kKindNo, kKindNoSize);
-    case Kind::Cancel:
+    case StockGlyph::Cancel:
         return Of(kKindCancel, kKindCancelSize);
-    case Kind::Help:
+    case StockGlyph::Help:
         return Of(kKindHelp, kKindHelpSize);
-    case Kind::Close:
+    case StockGlyph::Close:
         return Of(kKindClose, kKindCloseSize);
-    case Kind::Abort:
+    case StockGlyph::Abort:
         return Of(kKindAbort, kKindAbortSize);
-    case Kind::Retry:
+    case StockGlyph::Retry:
         return Of(kKindRetry, kKindRetrySize);
-    case Kind::Ignore:
+    case StockGlyph::Ignore:
         return Of(kKindIgnore, kKindIgnoreSize);
-    case Kind::All:
+    case StockGlyph::All:
         return Of(kKindAll, kKindAllSize);
     }
     return {};

@@ -36,7 +36,7 @@ inline constexpr std::size_t kGlyphCount = 6;
 
 // The stock glyphs of the dialogs' bitmap buttons: 16-colour bitmap files of 36 x 18,
 // two 18 x 18 cells side by side (normal, then disabled).
-enum class Kind {
+enum class StockGlyph {
     OK,
     Yes,
     No,
@@ -48,7 +48,7 @@ enum class Kind {
     Ignore,
     All,
 };
-inline constexpr std::size_t kKindCount = 10;
+inline constexpr std::size_t kStockGlyphCount = 10;
 
 // The two list icons (0: ship's wheel, 1: desktop computer) as one 64 x 16 bitmap file at
 // 16 bits per pixel (5 bits a colour) with room for four icons, and a 64 x 16 one-bit mask
@@ -62,7 +62,7 @@ inline constexpr int kListIconSize = 16;
 
 std::span<const unsigned char> Picture(PictureId id);
 std::span<const unsigned char> Glyph(GlyphId id);
-std::span<const unsigned char> KindGlyph(Kind kind);
+std::span<const unsigned char> KindGlyph(StockGlyph glyph);
 ListIconStrip ListIcons();
 
 // The program icon as an icon file: one 32 x 32 image at 256 colours, a leaping blue dolphin.

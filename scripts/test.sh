@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the optimised build, the same tests under the address
-# and undefined-behaviour sanitizers, the style check and, where present, the bounded fuzz run.
+# and undefined-behaviour sanitizers, the style check, the bounded fuzz run and the desktop
+# files' validation.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,6 +19,4 @@ ctest --preset asan
 # The picture loader meets hostile streams for a bounded minute.
 fuzz/run.sh 60
 
-if [ -x scripts/check-desktop.sh ]; then
-  scripts/check-desktop.sh
-fi
+scripts/check-desktop.sh

@@ -1,16 +1,12 @@
 #include "ui/WindowView.h"
 
-#include "ui/Forms.h"
-#include "ui/GameText.h"
-#include "ui/Unit1.h"
-#include "ui/Unit3.h"
-#include "ui/toolkit/Accessibility.h"
+#include "ui/DiaryWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/WindowParts.h"
+#include "ui/toolkit/ClickableLabel.h"
 #include "ui/toolkit/DateText.h"
 #include "ui/toolkit/EndOfRun.h"
-#include "ui/toolkit/Label.h"
-#include "ui/toolkit/ListView.h"
-#include "ui/toolkit/Messages.h"
-#include "ui/toolkit/ShowModal.h"
+#include "ui/toolkit/ReportList.h"
 
 #include <QLabel>
 
@@ -25,31 +21,38 @@ void ShowValue(QLabel* label, const QString& value) {
 }
 
 QStringList CarriedTexts(const game::CarriedGoods& row) {
-    return {QString::number(row.Price), QString::number(row.Quantity)};
+    return {QString::number(row.price), QString::number(row.quantity)};
 }
 
 } // namespace
 
+void WindowView::SetMainWindow(MainWindow& main) {
+    main_ = &main;
+    boxes_ = MessageBoxes(endOfRun_, &main);
+}
+
 void WindowView::ShowMessage(std::string_view text) {
-    ui::ShowMessage(GameText(text));
+    boxes_.ShowMessage(GameText(text));
 }
 
 void WindowView::MessageBox(std::string_view text, std::string_view caption) {
-    ui::MessageBox(GameText(text), GameText(caption));
+    boxes_.MessageBox(GameText(text), GameText(caption));
 }
 
 std::string WindowView::InputBox(std::string_view caption, std::string_view prompt,
                                  std::string_view defaultText) {
-    return ui::InputBox(GameText(caption), GameText(prompt), GameText(defaultText)).toStdString();
+    return boxes_.InputBox(GameText(caption), GameText(prompt), GameText(defaultText))
+        .toStdString();
 }
 
 void WindowView::ShowDiary(std::span<const std::string> lines) {
-    Form3->Write(lines);
-    ShowModal(*Form3);
+    if (diary_ != nullptr) {
+        diary_->ShowEntry(lines);
+    }
 }
 
 void WindowView::CloseMainWindow() {
-    RequestEndOfRun();
+    endOfRun_.Request();
 }
 
 std::string WindowView::CurrentDateText() {
@@ -57,35 +60,42 @@ std::string WindowView::CurrentDateText() {
 }
 
 void WindowView::ShowStatus(const game::StatusDisplay& status) {
-    Form1->setWindowTitle(GameText(status.caption));
-    ShowValue(Form1->gr_name, GameText(status.name));
-    ShowValue(Form1->gr_money, QString::number(status.money));
-    ShowValue(Form1->gr_arrearage, QString::number(status.arrearage));
-    ShowValue(Form1->gr_health, QString::number(status.health));
-    ShowValue(Form1->gr_fund, QString::number(status.fund));
+    main_->setWindowTitle(GameText(status.caption));
+    ShowValue(main_->nameBox, GameText(status.name));
+    ShowValue(main_->cashBox, QString::number(status.cash));
+    ShowValue(main_->debtBox, QString::number(status.debt));
+    ShowValue(main_->healthBox, QString::number(status.health));
+    ShowValue(main_->depositBox, QString::number(status.deposit));
 }
 
 void WindowView::ShowMarket(std::span<const game::GoodsRecord> market) {
-    ListView* list = Form1->ListView1;
+    ReportList* list = main_->marketList;
     list->Clear();
     for (const game::GoodsRecord& slot : market) {
-        list->AddRow(GameText(slot.Name.View()), 0, {QString::number(slot.Price)});
+        list->AddRow(GameText(slot.name.View()), 0, {QString::number(slot.price)});
+    }
+}
+
+void WindowView::ShowCarriedRows(std::span<const game::CarriedGoods> rows) {
+    main_->carriedList->Clear();
+    for (const game::CarriedGoods& row : rows) {
+        AddCarriedRow(row);
     }
 }
 
 void WindowView::AddCarriedRow(const game::CarriedGoods& row) {
-    Form1->ListView2->AddRow(GameText(row.Name.View()), 1, CarriedTexts(row));
+    main_->carriedList->AddRow(GameText(row.name.View()), 1, CarriedTexts(row));
 }
 
 void WindowView::UpdateCarriedRow(int index, const game::CarriedGoods& row) {
     const QStringList texts = CarriedTexts(row);
     for (int i = 0; i < texts.size(); ++i) {
-        Form1->ListView2->SetSubItem(index, i, texts[i]);
+        main_->carriedList->SetSubItem(index, i, texts[i]);
     }
 }
 
 void WindowView::RemoveCarriedRow(int index) {
-    Form1->ListView2->DeleteRow(index);
+    main_->carriedList->DeleteRow(index);
 }
 
 } // namespace tp::ui

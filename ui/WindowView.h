@@ -1,12 +1,23 @@
 #pragma once
 
 #include "game/GameView.h"
+#include "ui/toolkit/MessageBoxes.h"
 
 namespace tp::ui {
 
-// Shows what the game asks for in the four windows and the toolkit's message boxes.
+class DiaryWindow;
+class EndOfRun;
+class MainWindow;
+
+// Shows what the game asks for in the windows it is given and in the toolkit's message boxes.
+// The game may start talking before the diary exists: the main window must be given first.
 class WindowView final : public game::GameView {
 public:
+    explicit WindowView(EndOfRun& endOfRun) : endOfRun_(endOfRun) {}
+
+    void SetMainWindow(MainWindow& main);
+    void SetDiary(DiaryWindow& diary) { diary_ = &diary; }
+
     void ShowMessage(std::string_view text) override;
     void MessageBox(std::string_view text, std::string_view caption) override;
     std::string InputBox(std::string_view caption, std::string_view prompt,
@@ -16,9 +27,16 @@ public:
     std::string CurrentDateText() override;
     void ShowStatus(const game::StatusDisplay& status) override;
     void ShowMarket(std::span<const game::GoodsRecord> market) override;
+    void ShowCarriedRows(std::span<const game::CarriedGoods> rows) override;
     void AddCarriedRow(const game::CarriedGoods& row) override;
     void UpdateCarriedRow(int index, const game::CarriedGoods& row) override;
     void RemoveCarriedRow(int index) override;
+
+private:
+    EndOfRun& endOfRun_;
+    MainWindow* main_ = nullptr;
+    DiaryWindow* diary_ = nullptr;
+    MessageBoxes boxes_{endOfRun_, nullptr};
 };
 
 } // namespace tp::ui

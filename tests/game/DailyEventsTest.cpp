@@ -12,7 +12,7 @@ using testing::Fixture;
 
 // Applies event k to a started game whose values were set by `setup`.
 template <typename Setup> Fixture& Apply(Fixture& f, int k, Setup setup) {
-    setup(f.state());
+    f.Edit(setup);
     f.game.ApplyDailyEvent(k);
     return f;
 }
@@ -50,27 +50,27 @@ TEST(ApplyDailyEvent, HealthGainsStopAtOneHundred) {
     const std::pair<int, int> thirteen[] = {{50, 60}, {90, 100}, {93, 100}, {95, 100}};
     for (auto [before, after] : thirteen) {
         Fixture f;
-        Apply(f, 13, [&](GameState& s) { s.Health = static_cast<std::int8_t>(before); });
-        EXPECT_EQ(f.game.State().Health, after);
+        Apply(f, 13, [&](GameState& s) { s.health = static_cast<std::int8_t>(before); });
+        EXPECT_EQ(f.game.State().health, after);
     }
     const std::pair<int, int> three[] = {{94, 99}, {96, 100}};
     for (auto [before, after] : three) {
         Fixture f;
-        Apply(f, 3, [&](GameState& s) { s.Health = static_cast<std::int8_t>(before); });
-        EXPECT_EQ(f.game.State().Health, after);
+        Apply(f, 3, [&](GameState& s) { s.health = static_cast<std::int8_t>(before); });
+        EXPECT_EQ(f.game.State().health, after);
     }
     Fixture f;
-    Apply(f, 29, [](GameState& s) { s.Health = 0; });
-    EXPECT_EQ(f.game.State().Health, 100);
+    Apply(f, 29, [](GameState& s) { s.health = 0; });
+    EXPECT_EQ(f.game.State().health, 100);
 }
 
 TEST(ApplyDailyEvent, HealthLossesHaveNoFloor) {
     Fixture f;
-    Apply(f, 4, [](GameState& s) { s.Health = 1; });
-    EXPECT_EQ(f.game.State().Health, -29);
+    Apply(f, 4, [](GameState& s) { s.health = 1; });
+    EXPECT_EQ(f.game.State().health, -29);
     Fixture g;
-    Apply(g, 8, [](GameState& s) { s.Health = 5; });
-    EXPECT_EQ(g.game.State().Health, -5);
+    Apply(g, 8, [](GameState& s) { s.health = 5; });
+    EXPECT_EQ(g.game.State().health, -5);
 }
 
 TEST(ApplyDailyEvent, MoneyTakenNeverGoesBelowZero) {
@@ -79,40 +79,40 @@ TEST(ApplyDailyEvent, MoneyTakenNeverGoesBelowZero) {
         {6, 0, 0},      {6, 3, 3},   {6, 5, 4},   {6, 1000, 750}};
     for (auto [k, before, after] : cases) {
         Fixture f;
-        Apply(f, k, [&](GameState& s) { s.Money = before; });
-        EXPECT_EQ(f.game.State().Money, after) << "event " << k << " from " << before;
+        Apply(f, k, [&](GameState& s) { s.cash = before; });
+        EXPECT_EQ(f.game.State().cash, after) << "event " << k << " from " << before;
     }
 }
 
 TEST(ApplyDailyEvent, GainsSaturateInsteadOfWrapping) {
     Fixture f;
-    Apply(f, 30, [](GameState& s) { s.Money = 2147483000; });
-    EXPECT_EQ(f.game.State().Money, 2147483647);
+    Apply(f, 30, [](GameState& s) { s.cash = 2147483000; });
+    EXPECT_EQ(f.game.State().cash, 2147483647);
     Fixture g;
-    Apply(g, 14, [](GameState& s) { s.Fund = 2147483000; });
-    EXPECT_EQ(g.game.State().Fund, 2147483647);
+    Apply(g, 14, [](GameState& s) { s.deposit = 2147483000; });
+    EXPECT_EQ(g.game.State().deposit, 2147483647);
     Fixture h;
-    Apply(h, 28, [](GameState& s) { s.Arrearage = 1500000000; });
-    EXPECT_EQ(h.game.State().Arrearage, 2147483647);
+    Apply(h, 28, [](GameState& s) { s.debt = 1500000000; });
+    EXPECT_EQ(h.game.State().debt, 2147483647);
     Fixture i;
-    Apply(i, 1, [](GameState& s) { s.Money = 5; });
-    EXPECT_EQ(i.game.State().Money, 1005);
+    Apply(i, 1, [](GameState& s) { s.cash = 5; });
+    EXPECT_EQ(i.game.State().cash, 1005);
     Fixture j;
-    Apply(j, 9, [](GameState& s) { s.Money = 5; });
-    EXPECT_EQ(j.game.State().Money, 505);
+    Apply(j, 9, [](GameState& s) { s.cash = 5; });
+    EXPECT_EQ(j.game.State().cash, 505);
 }
 
 TEST(ApplyDailyEvent, DebtDoublesAndDaysAreLost) {
     Fixture f;
-    Apply(f, 28, [](GameState& s) { s.Arrearage = 3000; });
-    EXPECT_EQ(f.game.State().Arrearage, 6000);
+    Apply(f, 28, [](GameState& s) { s.debt = 3000; });
+    EXPECT_EQ(f.game.State().debt, 6000);
     Fixture g;
-    Apply(g, 28, [](GameState& s) { s.Arrearage = 0; });
-    EXPECT_EQ(g.game.State().Arrearage, 0);
+    Apply(g, 28, [](GameState& s) { s.debt = 0; });
+    EXPECT_EQ(g.game.State().debt, 0);
     for (int k : {5, 12}) {
         Fixture d;
-        Apply(d, k, [](GameState& s) { s.Day = 60; });
-        EXPECT_EQ(d.game.State().Day, 61);
+        Apply(d, k, [](GameState& s) { s.day = 60; });
+        EXPECT_EQ(d.game.State().day, 61);
     }
 }
 
@@ -144,7 +144,7 @@ TEST(ApplyDailyEvent, ForcedEventsPutTheirGoodFirst) {
         EXPECT_EQ(f.view.marketShows, shows + 1) << "event " << k;
         if (e.market == MarketAction::Forced) {
             EXPECT_EQ(f.view.marketRows[0].name,
-                      f.game.State().Goods[static_cast<std::size_t>(e.forcedGood)].Name.View());
+                      f.game.State().goods[static_cast<std::size_t>(e.forcedGood)].name.View());
         }
     }
     EXPECT_EQ(DailyEvents[10].forcedGood, 11);
@@ -157,7 +157,7 @@ TEST(ApplyDailyEvent, NeitherShowsTheDiaryNorRefreshes) {
     f.game.ApplyDailyEvent(1);
     EXPECT_EQ(f.view.statusShows, shows);
     EXPECT_TRUE(f.view.diaryShown.empty());
-    EXPECT_EQ(f.view.money, 2000) << "labels wait for the journey's refresh";
+    EXPECT_EQ(f.view.cash, 2000) << "labels wait for the journey's refresh";
 }
 
 } // namespace

@@ -59,18 +59,24 @@ public:
     void ShowStatus(const StatusDisplay& s) override {
         windowCaption = std::string(s.caption);
         name = std::string(s.name);
-        money = s.money;
-        arrearage = s.arrearage;
+        cash = s.cash;
+        debt = s.debt;
         health = s.health;
-        fund = s.fund;
+        deposit = s.deposit;
         ++statusShows;
     }
     void ShowMarket(std::span<const GoodsRecord> market) override {
         marketRows.clear();
         for (const auto& slot : market) {
-            marketRows.push_back({std::string(slot.Name.View()), slot.Price});
+            marketRows.push_back({std::string(slot.name.View()), slot.price});
         }
         ++marketShows;
+    }
+    void ShowCarriedRows(std::span<const CarriedGoods> rows) override {
+        carriedRows.clear();
+        for (const auto& row : rows) {
+            carriedRows.push_back(Mirror(row));
+        }
     }
     void AddCarriedRow(const CarriedGoods& row) override { carriedRows.push_back(Mirror(row)); }
     void UpdateCarriedRow(int index, const CarriedGoods& row) override {
@@ -96,7 +102,7 @@ public:
         std::int32_t quantity;
     };
     static CarriedRow Mirror(const CarriedGoods& row) {
-        return {std::string(row.Name.View()), row.Price, row.Quantity};
+        return {std::string(row.name.View()), row.price, row.quantity};
     }
 
     std::vector<Notice> log;
@@ -109,10 +115,10 @@ public:
 
     std::string windowCaption;
     std::string name;
-    std::int32_t money = 0;
-    std::int32_t arrearage = 0;
+    std::int32_t cash = 0;
+    std::int32_t debt = 0;
     std::int32_t health = 0;
-    std::int32_t fund = 0;
+    std::int32_t deposit = 0;
     int statusShows = 0;
     std::vector<MarketRow> marketRows;
     int marketShows = 0;
@@ -131,13 +137,23 @@ inline std::uint32_t StateForJourney(int k) {
     }
 }
 
-// A started game with a recording view.
+// A started game with a recording view, and the generator it draws from.
 struct Fixture {
     FakeView view;
-    Game game{view};
-    explicit Fixture(std::uint32_t seed = 1) { game.FormCreate(seed); }
-    GameState& state() { return game.MutableState(); }
-    void NextJourney(int event) { game.Generator().SeedWith(StateForJourney(event)); }
+    runtime::Random random;
+    Game game{view, random};
+    explicit Fixture(std::uint32_t seed = 1) { game.Start(seed); }
+
+    // Puts the game in a changed state without the windows hearing of it, as if the values had
+    // always been so: what the view recorded stays as it was.
+    template <typename Change> void Edit(Change change) {
+        GameState state = game.State();
+        change(state);
+        const FakeView recorded = view;
+        game.Resume(state);
+        view = recorded;
+    }
+    void NextJourney(int event) { random.SeedWith(StateForJourney(event)); }
 };
 
 } // namespace tp::game::testing

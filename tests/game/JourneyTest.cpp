@@ -14,8 +14,8 @@ TEST(Travel, AdvancesTheDayAndCostsOneHealthPoint) {
     Fixture f;
     f.NextJourney(NoEvent);
     f.game.Travel();
-    EXPECT_EQ(f.game.State().Day, 2);
-    EXPECT_EQ(f.game.State().Health, 99);
+    EXPECT_EQ(f.game.State().day, 2);
+    EXPECT_EQ(f.game.State().health, 99);
     EXPECT_EQ(f.view.windowCaption, "潮汐货郎 V1.00            (2/60)");
     EXPECT_EQ(f.view.health, 99);
 }
@@ -25,25 +25,25 @@ TEST(Travel, PaysOnePercentInterestTruncated) {
         {0, 0}, {99, 99}, {100, 101}, {250, 252}, {2147483000, 2147483647}};
     for (const auto& [before, after] : cases) {
         Fixture f;
-        f.state().Fund = before;
+        f.Edit([&](GameState& s) { s.deposit = before; });
         f.NextJourney(NoEvent);
         f.game.Travel();
-        EXPECT_EQ(f.game.State().Fund, after) << "from " << before;
+        EXPECT_EQ(f.game.State().deposit, after) << "from " << before;
     }
 }
 
 TEST(Travel, WithoutAnEventMakesANewMarketAndDrawsNothingElse) {
     Fixture f;
     const std::uint32_t start = StateForJourney(NoEvent);
-    f.game.Generator().SeedWith(start);
+    f.random.SeedWith(start);
     f.game.Travel();
     const auto rows = f.view.marketRows;
 
     Fixture reference;
-    reference.game.Generator().SeedWith(start);
-    reference.game.Generator().RandomBelow(5);
-    reference.game.GenerateMarket(0);
-    EXPECT_EQ(f.game.Generator().State(), reference.game.Generator().State());
+    reference.random.SeedWith(start);
+    reference.random.RandomBelow(5);
+    reference.game.DrawMarket(0);
+    EXPECT_EQ(f.random.State(), reference.random.State());
     for (std::size_t i = 0; i < 5; ++i) {
         EXPECT_EQ(rows[i].name, reference.view.marketRows[i].name);
         EXPECT_EQ(rows[i].price, reference.view.marketRows[i].price);
@@ -56,15 +56,15 @@ TEST(Travel, AnEventShowsItsDiaryBetweenTwoRefreshes) {
     Fixture f;
     f.NextJourney(1);
     int statusBeforeDiary = -1;
-    std::int32_t moneyBehindDiary = 0;
+    std::int32_t cashBehindDiary = 0;
     f.view.onDiary = [&] {
         statusBeforeDiary = f.view.statusShows;
-        moneyBehindDiary = f.view.money;
+        cashBehindDiary = f.view.cash;
     };
     const int before = f.view.statusShows;
     f.game.Travel();
     EXPECT_EQ(statusBeforeDiary, before + 1);
-    EXPECT_EQ(moneyBehindDiary, 3000) << "the labels behind the diary show the event";
+    EXPECT_EQ(cashBehindDiary, 3000) << "the labels behind the diary show the event";
     EXPECT_EQ(f.view.statusShows, before + 2);
     ASSERT_EQ(f.view.diaryShown.size(), 3u);
     EXPECT_EQ(f.view.diaryShown[0], "12/8/26      阴天");
@@ -86,48 +86,48 @@ TEST(Travel, ClearsTheDiaryOnEveryJourney) {
 
 TEST(Travel, EventsSeeTheDayTheInterestAndTheHealthOfTheJourney) {
     Fixture f;
-    f.state().Fund = 1000;
+    f.Edit([&](GameState& s) { s.deposit = 1000; });
     f.NextJourney(14);
     f.game.Travel();
-    EXPECT_EQ(f.game.State().Fund, 3010) << "the 2000 earn nothing on the day they arrive";
+    EXPECT_EQ(f.game.State().deposit, 3010) << "the 2000 earn nothing on the day they arrive";
     f.NextJourney(NoEvent);
     f.game.Travel();
-    EXPECT_EQ(f.game.State().Fund, 3040);
+    EXPECT_EQ(f.game.State().deposit, 3040);
 
     Fixture g;
-    g.state().Health = 21;
+    g.Edit([&](GameState& s) { s.health = 21; });
     g.NextJourney(0); // the journey brings it to 20, the quarrel takes 20
     g.game.Travel();
-    EXPECT_EQ(g.game.State().Health, 0);
+    EXPECT_EQ(g.game.State().health, 0);
     EXPECT_EQ(g.view.log.front().text, "你壮志未筹身先死，永远的从地球消失了！");
 }
 
 TEST(Travel, LastHealthPointEndsTheGameUnlessTheHospitalEventHeals) {
     Fixture f;
-    f.state().Health = 1;
+    f.Edit([&](GameState& s) { s.health = 1; });
     f.NextJourney(NoEvent);
     f.game.Travel();
-    EXPECT_EQ(f.game.State().Health, 0);
+    EXPECT_EQ(f.game.State().health, 0);
     EXPECT_EQ(f.view.closes, 1);
 
     Fixture g;
-    g.state().Health = 1;
+    g.Edit([&](GameState& s) { s.health = 1; });
     g.NextJourney(29);
     g.game.Travel();
-    EXPECT_EQ(g.game.State().Health, 100);
+    EXPECT_EQ(g.game.State().health, 100);
     EXPECT_EQ(g.view.closes, 0);
 }
 
 TEST(Travel, FromDaySixtyAlwaysEndsAndTheEndMessageComesBeforeTheDiary) {
     Fixture f;
-    f.state().Day = 60;
+    f.Edit([&](GameState& s) { s.day = 60; });
     f.NextJourney(NoEvent);
     f.game.Travel();
     EXPECT_EQ(f.view.KindsLogged(), (std::vector<std::string>{"message", "close"}));
     EXPECT_EQ(f.view.windowCaption, "潮汐货郎 V1.00            (61/60)");
 
     Fixture g;
-    g.state().Day = 60;
+    g.Edit([&](GameState& s) { s.day = 60; });
     g.NextJourney(3);
     g.game.Travel();
     // The handler runs on after the close: diary, then the second refresh repeats the ending.
@@ -137,24 +137,24 @@ TEST(Travel, FromDaySixtyAlwaysEndsAndTheEndMessageComesBeforeTheDiary) {
 
 TEST(Travel, DebtStepOnArrivalAtDayTen) {
     Fixture none;
-    none.state().Day = 9;
+    none.Edit([&](GameState& s) { s.day = 9; });
     none.NextJourney(NoEvent);
     none.game.Travel();
-    EXPECT_EQ(none.game.State().Arrearage, 4000);
+    EXPECT_EQ(none.game.State().debt, 4000);
 
     Fixture event;
-    event.state().Day = 9;
+    event.Edit([&](GameState& s) { s.day = 9; });
     event.NextJourney(3);
     event.game.Travel();
-    EXPECT_EQ(event.game.State().Arrearage, 5000) << "two refreshes, two steps";
+    EXPECT_EQ(event.game.State().debt, 5000) << "two refreshes, two steps";
 
     for (int lostDay : {5, 12}) {
         Fixture lost;
-        lost.state().Day = 9;
+        lost.Edit([&](GameState& s) { s.day = 9; });
         lost.NextJourney(lostDay);
         lost.game.Travel();
-        EXPECT_EQ(lost.game.State().Day, 11);
-        EXPECT_EQ(lost.game.State().Arrearage, 3000);
+        EXPECT_EQ(lost.game.State().day, 11);
+        EXPECT_EQ(lost.game.State().debt, 3000);
     }
 }
 

@@ -14,7 +14,7 @@ using testing::FakeView;
 // after every action what must always hold.
 class Player {
 public:
-    explicit Player(std::uint32_t seed) : choose_(seed) { game_.FormCreate(seed); }
+    explicit Player(std::uint32_t seed) : choose_(seed) { game_.Start(seed); }
 
     bool Over() const { return view_.closes > 0; }
     const Game& game() const { return game_; }
@@ -27,35 +27,41 @@ public:
             game_.Travel();
             break;
         case 3:
-            if (auto setup = game_.OpenBuy(Pick(6) - 1)) {
-                Confirm(*setup, [&](std::int32_t q) { game_.ConfirmTrade(q); });
+            if (const auto offer = game_.OpenBuy(Pick(6) - 1)) {
+                Confirm(*offer, [&](std::int32_t q) { game_.ConfirmBuy(*offer, q); });
             }
             break;
-        case 4:
-            if (auto setup =
-                    game_.OpenSell(Pick(static_cast<int>(game_.Carried().size()) + 1) - 1)) {
-                Confirm(*setup, [&](std::int32_t q) { game_.ConfirmTrade(q); });
+        case 4: {
+            const int rows = static_cast<int>(game_.State().carried.size());
+            if (const auto offer = game_.OpenSell(Pick(rows + 1) - 1)) {
+                Confirm(*offer, [&](std::int32_t q) { game_.ConfirmSell(*offer, q); });
             }
-            break;
-        case 5: {
-            DialogSetup setup = game_.OpenBank();
-            if (Pick(2) == 0) {
-                setup = game_.BankWithdrawMode();
-            }
-            Confirm(setup, [&](std::int32_t a) { game_.ConfirmBank(a); });
             break;
         }
-        case 6:
-            Confirm(game_.OpenHospital(), [&](std::int32_t p) { game_.ConfirmTreatment(p); });
+        case 5: {
+            const BankOffer offer =
+                game_.OpenBank(Pick(2) == 0 ? BankMode::Withdraw : BankMode::Deposit);
+            Confirm(offer, [&](std::int32_t a) { game_.ConfirmBank(offer, a); });
             break;
-        case 7:
-            Confirm(game_.OpenInternetCafe(), [&](std::int32_t r) { game_.ConfirmRepayment(r); });
+        }
+        case 6: {
+            const TreatmentOffer offer = game_.OpenHospital();
+            Confirm(offer, [&](std::int32_t p) { game_.ConfirmTreatment(offer, p); });
             break;
-        case 8:
-            if (game_.OpenAgency().confirmEnabled && Pick(2) == 0) {
-                game_.ConfirmStorage();
+        }
+        case 7: {
+            const RepaymentOffer offer = game_.OpenInternetCafe();
+            Confirm(offer, [&](std::int32_t r) { game_.ConfirmRepayment(offer, r); });
+            break;
+        }
+        case 8: {
+            const StorageOffer offer = game_.OpenAgency();
+            if (offer.confirmEnabled && Pick(2) == 0) {
+                const bool stillForSale = game_.ConfirmStorage(offer);
+                ASSERT_EQ(stillForSale, !game_.State().storageBought);
             }
             break;
+        }
         default:
             view_.inputAnswers.push_back(Pick(2) == 0 ? "阿福" : "");
             game_.Rename();
@@ -68,37 +74,37 @@ public:
         ASSERT_EQ(view_.marketRows.size(), 5u);
         std::set<std::string_view> names;
         for (std::size_t slot = 1; slot <= 5; ++slot) {
-            const GoodsRecord& m = s.Market[slot];
-            names.insert(m.Name.View());
-            ASSERT_EQ(view_.marketRows[slot - 1].name, m.Name.View());
-            ASSERT_EQ(view_.marketRows[slot - 1].price, m.Price);
+            const GoodsRecord& m = s.market[slot];
+            names.insert(m.name.View());
+            ASSERT_EQ(view_.marketRows[slot - 1].name, m.name.View());
+            ASSERT_EQ(view_.marketRows[slot - 1].price, m.price);
             const GoodsRecord* good = nullptr;
             for (std::size_t g = 1; g <= 15; ++g) {
-                if (s.Goods[g].Name == m.Name) {
-                    good = &s.Goods[g];
+                if (s.goods[g].name == m.name) {
+                    good = &s.goods[g];
                 }
             }
             ASSERT_NE(good, nullptr);
-            const std::int32_t b = good->Price;
-            ASSERT_GE(m.Price, b - b / 2 + 1);
-            ASSERT_LE(m.Price, slot == 1 ? 3 * b - 1 : 2 * b - 1);
+            const std::int32_t b = good->price;
+            ASSERT_GE(m.price, b - b / 2 + 1);
+            ASSERT_LE(m.price, slot == 1 ? 3 * b - 1 : 2 * b - 1);
         }
         ASSERT_EQ(names.size(), 5u);
-        ASSERT_GE(s.Money, 0);
-        ASSERT_GE(s.Fund, 0);
-        ASSERT_GE(s.Space, 0);
-        ASSERT_LE(s.Health, 100);
-        ASSERT_LE(s.Day, 62);
-        ASSERT_EQ(view_.carriedRows.size(), game_.Carried().size());
+        ASSERT_GE(s.cash, 0);
+        ASSERT_GE(s.deposit, 0);
+        ASSERT_GE(s.storage, 0);
+        ASSERT_LE(s.health, 100);
+        ASSERT_LE(s.day, 62);
+        ASSERT_EQ(view_.carriedRows.size(), s.carried.size());
         std::int64_t carried = 0;
-        for (std::size_t i = 0; i < game_.Carried().size(); ++i) {
-            ASSERT_EQ(view_.carriedRows[i].name, game_.Carried()[i].Name.View());
-            ASSERT_EQ(view_.carriedRows[i].quantity, game_.Carried()[i].Quantity);
-            ASSERT_GE(game_.Carried()[i].Quantity, 0);
-            carried += game_.Carried()[i].Quantity;
+        for (std::size_t i = 0; i < s.carried.size(); ++i) {
+            ASSERT_EQ(view_.carriedRows[i].name, s.carried[i].name.View());
+            ASSERT_EQ(view_.carriedRows[i].quantity, s.carried[i].quantity);
+            ASSERT_GE(s.carried[i].quantity, 0);
+            carried += s.carried[i].quantity;
         }
-        ASSERT_EQ(carried + s.Space, game_.StorageBought() ? 300 : 200);
-        if (s.Day > 60 || s.Health <= 0) {
+        ASSERT_EQ(carried + s.storage, s.storageBought ? 300 : 200);
+        if (s.day > 60 || s.health <= 0) {
             ASSERT_GT(view_.closes, 0) << "the game must have ended";
         }
     }
@@ -106,19 +112,20 @@ public:
 private:
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(choose_); }
 
-    template <typename Apply> void Confirm(const DialogSetup& setup, Apply apply) {
+    template <typename Apply> void Confirm(const QuantityOffer& offer, Apply apply) {
         // Sometimes the player cancels; otherwise any amount the spin control allows.
-        if (Pick(4) == 0 || !setup.confirmEnabled) {
+        if (Pick(4) == 0 || !offer.confirmEnabled) {
             return;
         }
         const auto q = Pick(3) == 0
-                           ? setup.maximum
-                           : std::uniform_int_distribution<std::int32_t>(0, setup.maximum)(choose_);
+                           ? offer.maximum
+                           : std::uniform_int_distribution<std::int32_t>(0, offer.maximum)(choose_);
         apply(q);
     }
 
     FakeView view_;
-    Game game_{view_};
+    runtime::Random random_;
+    Game game_{view_, random_};
     std::mt19937 choose_;
 };
 
@@ -137,8 +144,8 @@ TEST(Soak, ThousandsOfRandomGamesKeepEveryInvariant) {
             ASSERT_LT(++actions, 100000) << "seed " << seed << " never ended";
         }
         const GameState& s = player.game().State();
-        ASSERT_LE(s.Day, 62);
-        (s.Health <= 0 ? deaths : homecomings)++;
+        ASSERT_LE(s.day, 62);
+        (s.health <= 0 ? deaths : homecomings)++;
     }
     EXPECT_GT(homecomings, 0);
     EXPECT_GT(deaths + homecomings, 2999);

@@ -10,45 +10,45 @@ namespace {
 
 using testing::Fixture;
 
-TEST(FormCreate, SetsTheStartValuesAndShowsThem) {
+TEST(Start, SetsTheStartValuesAndShowsThem) {
     Fixture f;
     const GameState& s = f.game.State();
-    EXPECT_EQ(s.Day, 1);
-    EXPECT_EQ(s.Space, 200);
-    EXPECT_EQ(s.PlayerName.View(), "路人甲");
-    EXPECT_EQ(s.Arrearage, 3000);
-    EXPECT_EQ(s.Money, 2000);
-    EXPECT_EQ(s.Health, 100);
-    EXPECT_EQ(s.Fund, 0);
-    EXPECT_EQ(s.TradeMode, 0);
-    EXPECT_EQ(s.SellSlot, 0);
+    EXPECT_EQ(s.day, 1);
+    EXPECT_EQ(s.storage, 200);
+    EXPECT_EQ(s.playerName.View(), "路人甲");
+    EXPECT_EQ(s.debt, 3000);
+    EXPECT_EQ(s.cash, 2000);
+    EXPECT_EQ(s.health, 100);
+    EXPECT_EQ(s.deposit, 0);
+    EXPECT_FALSE(s.storageBought);
+    EXPECT_TRUE(s.carried.empty());
 
     EXPECT_EQ(f.view.name, "路人甲");
-    EXPECT_EQ(f.view.money, 2000);
-    EXPECT_EQ(f.view.arrearage, 3000);
+    EXPECT_EQ(f.view.cash, 2000);
+    EXPECT_EQ(f.view.debt, 3000);
     EXPECT_EQ(f.view.health, 100);
-    EXPECT_EQ(f.view.fund, 0);
+    EXPECT_EQ(f.view.deposit, 0);
     EXPECT_EQ(f.view.windowCaption, "潮汐货郎 V1.00            (1/60)");
     EXPECT_TRUE(f.view.carriedRows.empty());
     EXPECT_TRUE(f.view.log.empty()) << "no message or dialog at start";
 }
 
-TEST(FormCreate, FillsTheCatalogueInIndexOrder) {
+TEST(Start, FillsTheCatalogueInIndexOrder) {
     Fixture f;
     const GameState& s = f.game.State();
-    EXPECT_EQ(s.Goods[5].Name.View(), "劣质计算机电源");
-    EXPECT_EQ(s.Goods[5].Price, 80);
-    EXPECT_EQ(s.Goods[7].Price, 100000);
-    EXPECT_EQ(s.Goods[15].Name.View(), "劣质\"三无\"空调");
-    EXPECT_EQ(s.Goods[15].Name.GbkBytes(), 14u);
-    EXPECT_EQ(s.Goods[9].Name.GbkBytes(), 17u);
+    EXPECT_EQ(s.goods[5].name.View(), "劣质计算机电源");
+    EXPECT_EQ(s.goods[5].price, 80);
+    EXPECT_EQ(s.goods[7].price, 100000);
+    EXPECT_EQ(s.goods[15].name.View(), "劣质\"三无\"空调");
+    EXPECT_EQ(s.goods[15].name.GbkBytes(), 14u);
+    EXPECT_EQ(s.goods[9].name.GbkBytes(), 17u);
     for (std::size_t i = 1; i <= 15; ++i) {
-        EXPECT_EQ(s.Goods[i].Name.View(), Catalogue[i - 1].name);
-        EXPECT_EQ(s.Goods[i].Price, Catalogue[i - 1].basePrice);
+        EXPECT_EQ(s.goods[i].name.View(), Catalogue[i - 1].name);
+        EXPECT_EQ(s.goods[i].price, Catalogue[i - 1].basePrice);
     }
 }
 
-TEST(FormCreate, ShowsAFirstMarketOfFiveDistinctGoods) {
+TEST(Start, ShowsAFirstMarketOfFiveDistinctGoods) {
     Fixture f(77);
     ASSERT_EQ(f.view.marketRows.size(), 5u);
     std::set<std::string> names;
@@ -59,7 +59,7 @@ TEST(FormCreate, ShowsAFirstMarketOfFiveDistinctGoods) {
     EXPECT_EQ(f.view.marketShows, 1);
 }
 
-TEST(FormCreate, TheSameSeedReplaysTheSameFirstMarket) {
+TEST(Start, TheSameSeedReplaysTheSameFirstMarket) {
     Fixture a(123456);
     Fixture b(123456);
     Fixture c(654321);
@@ -74,14 +74,126 @@ TEST(FormCreate, TheSameSeedReplaysTheSameFirstMarket) {
     EXPECT_TRUE(differs);
 }
 
-TEST(FormCreate, SeedsFromTheClockWhenNoSeedIsGiven) {
+TEST(Start, SeedsFromTheClockWhenNoSeedIsGiven) {
     testing::FakeView v1;
     testing::FakeView v2;
-    Game g1(v1);
-    Game g2(v2);
-    g1.FormCreate();
-    g2.FormCreate();
-    EXPECT_NE(g1.Generator().State(), g2.Generator().State());
+    runtime::Random r1;
+    runtime::Random r2;
+    Game g1(v1, r1);
+    Game g2(v2, r2);
+    g1.Start();
+    g2.Start();
+    EXPECT_NE(r1.State(), r2.State());
+}
+
+// A state the game did not reach by playing: a tenth day, a market slot no draw made and
+// carried rows no purchase made.
+GameState Unusual(const GameState& start) {
+    GameState s = start;
+    s.day = 20;
+    s.storage = 193;
+    s.playerName.Assign("阿福");
+    s.debt = 7000;
+    s.cash = 1234;
+    s.health = 55;
+    s.deposit = 999;
+    s.storageBought = true;
+    s.market[3] = GoodsRecord{s.goods[7].name, 4321};
+    s.carried = {CarriedGoods{s.goods[2].name, 50, 7}, CarriedGoods{s.goods[9].name, 12, 0}};
+    return s;
+}
+
+TEST(Resume, ShowsTheGivenStateAsItStandsWithoutTheDebtStep) {
+    Fixture started;
+    const GameState s = Unusual(started.game.State());
+
+    testing::FakeView view;
+    runtime::Random random;
+    random.SeedWith(4242);
+    Game game(view, random);
+    game.Resume(s);
+
+    const GameState& now = game.State();
+    EXPECT_EQ(now.day, 20);
+    EXPECT_EQ(now.debt, 7000) << "no debt step on resuming a tenth day";
+    EXPECT_EQ(now.cash, 1234);
+    EXPECT_EQ(now.storage, 193);
+    EXPECT_TRUE(now.storageBought);
+    ASSERT_EQ(now.carried.size(), 2u);
+    EXPECT_EQ(now.carried[0].quantity, 7);
+
+    EXPECT_EQ(view.statusShows, 1);
+    EXPECT_EQ(view.windowCaption, "潮汐货郎 V1.00            (20/60)");
+    EXPECT_EQ(game.Caption(), view.windowCaption);
+    EXPECT_EQ(view.name, "阿福");
+    EXPECT_EQ(game.NameLabel(), "阿福");
+    EXPECT_EQ(view.cash, 1234);
+    EXPECT_EQ(view.debt, 7000);
+    EXPECT_EQ(view.health, 55);
+    EXPECT_EQ(view.deposit, 999);
+
+    EXPECT_EQ(view.marketShows, 1);
+    ASSERT_EQ(view.marketRows.size(), 5u);
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(view.marketRows[i].name, s.market[i + 1].name.View());
+        EXPECT_EQ(view.marketRows[i].price, s.market[i + 1].price);
+    }
+    EXPECT_EQ(view.marketRows[2].price, 4321);
+
+    ASSERT_EQ(view.carriedRows.size(), 2u);
+    EXPECT_EQ(view.carriedRows[0].name, s.goods[2].name.View());
+    EXPECT_EQ(view.carriedRows[0].price, 50);
+    EXPECT_EQ(view.carriedRows[0].quantity, 7);
+    EXPECT_EQ(view.carriedRows[1].name, s.goods[9].name.View());
+    EXPECT_EQ(view.carriedRows[1].quantity, 0);
+
+    EXPECT_TRUE(view.log.empty());
+    EXPECT_TRUE(game.Diary().empty());
+    EXPECT_EQ(random.State(), 4242u) << "resuming draws nothing";
+}
+
+TEST(Resume, AnEndedStateIsShownWithoutEndingTheRun) {
+    Fixture f;
+    GameState s = f.game.State();
+    s.day = 61;
+    s.health = 0;
+    const std::size_t before = f.view.log.size();
+    f.game.Resume(s);
+    EXPECT_EQ(f.view.log.size(), before);
+    EXPECT_EQ(f.view.closes, 0);
+    EXPECT_EQ(f.view.windowCaption, "潮汐货郎 V1.00            (61/60)");
+    EXPECT_EQ(f.view.health, 0);
+}
+
+TEST(Resume, ReplacesWhatAnEarlierGameShowedAndGoesOnFromTheGivenState) {
+    Fixture f;
+    f.NextJourney(1);
+    f.game.Travel();
+    ASSERT_FALSE(f.game.Diary().empty());
+    const auto offer = f.game.OpenBuy(0);
+    ASSERT_TRUE(offer.has_value());
+    f.game.ConfirmBuy(*offer, 3);
+    f.game.ConfirmBuy(*offer, 4);
+    ASSERT_EQ(f.view.carriedRows.size(), 2u);
+
+    const GameState s = Unusual(Fixture(9).game.State());
+    f.game.Resume(s);
+    EXPECT_TRUE(f.game.Diary().empty());
+    ASSERT_EQ(f.view.carriedRows.size(), 2u);
+    EXPECT_EQ(f.view.carriedRows[0].quantity, 7);
+    EXPECT_EQ(f.view.name, "阿福");
+
+    // The resumed market buys the resumed rows at its own prices.
+    f.Edit([](GameState& g) { g.market[1] = GoodsRecord{g.goods[2].name, 80}; });
+    const auto sale = f.game.OpenSell(0);
+    ASSERT_TRUE(sale.has_value());
+    EXPECT_EQ(sale->marketSlot, 1);
+    f.game.ConfirmSell(*sale, 7);
+    EXPECT_EQ(f.game.State().cash, 1234 + 7 * 80);
+    EXPECT_EQ(f.game.State().storage, 200);
+    EXPECT_EQ(f.game.State().debt, 8000) << "the confirm's refresh takes the tenth day's step";
+    ASSERT_EQ(f.view.carriedRows.size(), 1u);
+    EXPECT_EQ(f.view.carriedRows[0].name, s.goods[9].name.View());
 }
 
 } // namespace

@@ -11,70 +11,78 @@ const std::string Death = "你壮志未筹身先死，永远的从地球消失�
 
 TEST(RefreshStatus, AddsTheDebtStepOnEveryRefreshOfATenthDay) {
     Fixture f;
-    f.state().Day = 10;
+    f.Edit([&](GameState& s) { s.day = 10; });
     f.game.RefreshStatus();
     f.game.RefreshStatus();
     f.game.RefreshStatus();
-    EXPECT_EQ(f.game.State().Arrearage, 6000);
-    EXPECT_EQ(f.view.arrearage, 6000);
-    f.state().Day = 11;
+    EXPECT_EQ(f.game.State().debt, 6000);
+    EXPECT_EQ(f.view.debt, 6000);
+    f.Edit([&](GameState& s) { s.day = 11; });
     f.game.RefreshStatus();
-    EXPECT_EQ(f.game.State().Arrearage, 6000);
-    f.state().Day = 60;
-    f.state().Arrearage = 2147483000;
+    EXPECT_EQ(f.game.State().debt, 6000);
+    f.Edit([&](GameState& s) {
+        s.day = 60;
+        s.debt = 2147483000;
+    });
     f.game.RefreshStatus();
-    EXPECT_EQ(f.game.State().Arrearage, 2147483647);
+    EXPECT_EQ(f.game.State().debt, 2147483647);
 }
 
 TEST(RefreshStatus, DiesAtZeroHealthButNotAtOne) {
     Fixture alive;
-    alive.state().Health = 1;
+    alive.Edit([&](GameState& s) { s.health = 1; });
     alive.game.RefreshStatus();
     EXPECT_TRUE(alive.view.log.empty());
 
     Fixture dead;
-    dead.state().Health = 0;
+    dead.Edit([&](GameState& s) { s.health = 0; });
     dead.game.RefreshStatus();
     ASSERT_EQ(dead.view.KindsLogged(), (std::vector<std::string>{"message", "close"}));
     EXPECT_EQ(dead.view.log[0].text, Death);
     EXPECT_EQ(dead.view.health, 0) << "labels are still written after the close";
 
     Fixture negative;
-    negative.state().Health = -30;
+    negative.Edit([&](GameState& s) { s.health = -30; });
     negative.game.RefreshStatus();
     EXPECT_EQ(negative.view.closes, 1);
 }
 
 TEST(RefreshStatus, EndsAfterDaySixtyWithCashPlusDeposit) {
     Fixture f;
-    f.state().Day = 60;
+    f.Edit([&](GameState& s) { s.day = 60; });
     f.game.RefreshStatus();
     EXPECT_EQ(f.view.closes, 0);
 
-    f.state().Day = 61;
-    f.state().Money = 5000;
-    f.state().Fund = 1200;
-    f.state().Arrearage = 9000;
+    f.Edit([&](GameState& s) {
+        s.day = 61;
+        s.cash = 5000;
+        s.deposit = 1200;
+        s.debt = 9000;
+    });
     f.game.RefreshStatus();
     ASSERT_EQ(f.view.KindsLogged(), (std::vector<std::string>{"message", "close"}));
     EXPECT_EQ(f.view.log[0].text, "路人甲你在青岛共赚到了:￥6200,你高兴的回到了你的故乡");
     EXPECT_EQ(f.view.windowCaption, "潮汐货郎 V1.00            (61/60)");
-    EXPECT_EQ(f.view.money, 5000);
+    EXPECT_EQ(f.view.cash, 5000);
 }
 
 TEST(RefreshStatus, TheFortuneSaturatesRatherThanTurningNegative) {
     Fixture f;
-    f.state().Day = 61;
-    f.state().Money = 2000000000;
-    f.state().Fund = 2000000000;
+    f.Edit([&](GameState& s) {
+        s.day = 61;
+        s.cash = 2000000000;
+        s.deposit = 2000000000;
+    });
     f.game.RefreshStatus();
     EXPECT_EQ(f.view.log[0].text, "路人甲你在青岛共赚到了:￥2147483647,你高兴的回到了你的故乡");
 }
 
 TEST(RefreshStatus, DeathAndTheEndInOneRefreshShowBothInOrder) {
     Fixture f;
-    f.state().Day = 61;
-    f.state().Health = 0;
+    f.Edit([&](GameState& s) {
+        s.day = 61;
+        s.health = 0;
+    });
     f.game.RefreshStatus();
     ASSERT_EQ(f.view.KindsLogged(),
               (std::vector<std::string>{"message", "close", "message", "close"}));
@@ -91,8 +99,8 @@ TEST(Rename, ChangesOnlyTheLabelUntilTheNextRefresh) {
     EXPECT_EQ(f.view.log[0].text, "请输入您的姓名:");
     EXPECT_EQ(f.view.inputDefault, "小二黑");
     EXPECT_EQ(f.view.name, "王老五");
-    EXPECT_EQ(f.game.State().PlayerName.View(), "路人甲");
-    EXPECT_EQ(f.game.State().Arrearage, 3000);
+    EXPECT_EQ(f.game.State().playerName.View(), "路人甲");
+    EXPECT_EQ(f.game.State().debt, 3000);
     EXPECT_EQ(f.view.statusShows, shows + 1);
 
     f.game.RefreshStatus();
@@ -107,7 +115,7 @@ TEST(Rename, CancellingGivesTheDefaultName) {
 
 TEST(Rename, TheTypedNameOpensTheEndTextOnlyIfNoOtherRefreshCameFirst) {
     Fixture f;
-    f.state().Day = 60;
+    f.Edit([&](GameState& s) { s.day = 60; });
     f.view.inputAnswers.push_back("王老五");
     f.game.Rename();
     f.NextJourney(-1);
@@ -115,7 +123,7 @@ TEST(Rename, TheTypedNameOpensTheEndTextOnlyIfNoOtherRefreshCameFirst) {
     EXPECT_EQ(f.view.log[1].text.substr(0, 9), "王老五");
 
     Fixture g;
-    g.state().Day = 59;
+    g.Edit([&](GameState& s) { s.day = 59; });
     g.view.inputAnswers.push_back("王老五");
     g.game.Rename();
     g.NextJourney(-1);
@@ -130,7 +138,7 @@ TEST(Rename, LongAndUnusualNamesAreShownWholeUpToTheBoxLimit) {
     f.view.inputAnswers.push_back("一个非常非常长的名字超过十一个字节");
     f.game.Rename();
     EXPECT_EQ(f.view.name, "一个非常非常长的名字超过十一个字节");
-    EXPECT_EQ(f.game.State().PlayerName.View(), "路人甲");
+    EXPECT_EQ(f.game.State().playerName.View(), "路人甲");
 
     std::string huge;
     for (int i = 0; i < 300; ++i) {

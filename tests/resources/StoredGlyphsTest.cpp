@@ -1,5 +1,5 @@
+#include "imaging/BitmapDecoder.h"
 #include "resources/Resources.h"
-#include "ui/pictures/BitmapDecoder.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +38,7 @@ TEST_P(ServiceGlyphFiles, Are822ByteBitmapsAfterTheirLength) {
     ASSERT_EQ(stored.size(), 4u + 822u);
     EXPECT_EQ(U32(stored, 0), 822u);
     ExpectBitmapHeader(stored.subspan(4), 16, 16, 24, 0);
-    const ui::BitmapResult glyph = ui::DecodeStoredGlyph(stored);
+    const imaging::BitmapResult glyph = imaging::DecodeStoredGlyph(stored);
     ASSERT_TRUE(glyph.ok) << glyph.error;
     // The transparent key colour frames the drawing but is not all of it.
     const std::uint32_t key = glyph.image.At(0, 15);
@@ -54,12 +54,12 @@ INSTANTIATE_TEST_SUITE_P(All, ServiceGlyphFiles,
                          ::testing::Values(GlyphId::Bank, GlyphId::Hospital, GlyphId::InternetCafe,
                                            GlyphId::Agency, GlyphId::Statement, GlyphId::Help));
 
-class KindGlyphFiles : public ::testing::TestWithParam<Kind> {};
+class KindGlyphFiles : public ::testing::TestWithParam<StockGlyph> {};
 
 TEST_P(KindGlyphFiles, AreTwoCellSixteenColourBitmaps) {
     const std::span<const unsigned char> file = KindGlyph(GetParam());
     ExpectBitmapHeader(file, 36, 18, 4, 16);
-    const ui::BitmapResult glyph = ui::DecodeBitmapFile(file);
+    const imaging::BitmapResult glyph = imaging::DecodeBitmapFile(file);
     ASSERT_TRUE(glyph.ok) << glyph.error;
     // Both cells share the key colour in their bottom left corners, and differ otherwise.
     EXPECT_EQ(glyph.image.At(0, 17), glyph.image.At(18, 17));
@@ -73,15 +73,16 @@ TEST_P(KindGlyphFiles, AreTwoCellSixteenColourBitmaps) {
 }
 
 INSTANTIATE_TEST_SUITE_P(All, KindGlyphFiles,
-                         ::testing::Values(Kind::OK, Kind::Yes, Kind::No, Kind::Cancel, Kind::Help,
-                                           Kind::Close, Kind::Abort, Kind::Retry, Kind::Ignore,
-                                           Kind::All));
+                         ::testing::Values(StockGlyph::OK, StockGlyph::Yes, StockGlyph::No,
+                                           StockGlyph::Cancel, StockGlyph::Help, StockGlyph::Close,
+                                           StockGlyph::Abort, StockGlyph::Retry, StockGlyph::Ignore,
+                                           StockGlyph::All));
 
 TEST(ListIconFiles, SixteenBitStripWithOneBitMask) {
     const ListIconStrip strip = ListIcons();
     ExpectBitmapHeader(strip.image, 64, 16, 16, 0);
     ExpectBitmapHeader(strip.mask, 64, 16, 1, 2);
-    const ui::BitmapResult mask = ui::DecodeBitmapFile(strip.mask);
+    const imaging::BitmapResult mask = imaging::DecodeBitmapFile(strip.mask);
     ASSERT_TRUE(mask.ok) << mask.error;
     // Cells 2 and 3 are room to grow: fully masked.
     for (int y = 0; y < 16; ++y) {
@@ -104,7 +105,7 @@ TEST(ProgramIconFile, OneImageOf32By32At256Colours) {
     EXPECT_EQ(offset + U32(icon, 14), icon.size());
     EXPECT_EQ(U32(icon, offset + 8), 64u); // image and mask
     EXPECT_EQ(U32(icon, offset + 32), 256u);
-    const ui::BitmapResult image = ui::DecodeIconFile(icon);
+    const imaging::BitmapResult image = imaging::DecodeIconFile(icon);
     ASSERT_TRUE(image.ok) << image.error;
     EXPECT_EQ(image.image.width, 32);
 }

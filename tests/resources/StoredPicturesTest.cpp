@@ -1,6 +1,6 @@
+#include "imaging/StoredPicture.h"
 #include "resources/Resources.h"
-#include "tests/ui/pictures/TestStreams.h"
-#include "ui/pictures/StoredPicture.h"
+#include "tests/imaging/TestStreams.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 namespace tp::resources {
 namespace {
 
-using ui::ColourDepth;
+using imaging::ColourDepth;
 
 struct Expected {
     PictureId id;
@@ -51,7 +51,7 @@ TEST_P(StoredPictures, StoredFormWrapsExactlyOneJpegStream) {
 }
 
 TEST_P(StoredPictures, StreamHasTheStatedSizeAndCoding) {
-    const ui::StoredPicture picture = ui::ReadStoredPicture(Picture(GetParam().id));
+    const imaging::StoredPicture picture = imaging::ReadStoredPicture(Picture(GetParam().id));
     ASSERT_TRUE(picture.ok);
     const auto layout = test::ReadLayout(picture.stream);
     ASSERT_TRUE(layout.has_value());
@@ -75,13 +75,15 @@ TEST_P(StoredPictures, StreamHasTheStatedSizeAndCoding) {
 
 TEST_P(StoredPictures, DecodesAtBothDepths) {
     const std::span<const unsigned char> stored = Picture(GetParam().id);
-    const ui::DecodeResult colour = ui::DecodeStoredPicture(stored, ColourDepth::TrueColour);
+    const imaging::DecodeResult colour =
+        imaging::DecodeStoredPicture(stored, ColourDepth::TrueColour);
     ASSERT_TRUE(colour.ok) << colour.error;
     EXPECT_EQ(colour.picture.width, GetParam().width);
     EXPECT_EQ(colour.picture.height, GetParam().height);
     EXPECT_EQ(colour.picture.bitsPerPixel, 24);
 
-    const ui::DecodeResult palette = ui::DecodeStoredPicture(stored, ColourDepth::Palette);
+    const imaging::DecodeResult palette =
+        imaging::DecodeStoredPicture(stored, ColourDepth::Palette);
     ASSERT_TRUE(palette.ok) << palette.error;
     EXPECT_EQ(palette.picture.bitsPerPixel, 8);
     EXPECT_LE(palette.picture.palette.size(), 236u);
@@ -94,8 +96,8 @@ TEST_P(StoredPictures, DecodesAtBothDepths) {
 
 TEST_P(StoredPictures, IsAPaintedSceneNotAFlatBox) {
     // A deliberate picture has many distinct colours and no large single-colour expanse.
-    const ui::DecodeResult colour =
-        ui::DecodeStoredPicture(Picture(GetParam().id), ColourDepth::TrueColour);
+    const imaging::DecodeResult colour =
+        imaging::DecodeStoredPicture(Picture(GetParam().id), ColourDepth::TrueColour);
     ASSERT_TRUE(colour.ok);
     std::set<std::uint32_t> colours;
     for (std::size_t i = 0; i + 2 < colour.picture.pixels.size(); i += 3) {
@@ -113,7 +115,7 @@ TEST(StoredPictureSet, OnlyTheStatedPicturesCarryTheirSpecialCodings) {
     int progressive = 0;
     int restarts = 0;
     for (const Expected& e : kPictures) {
-        const auto layout = test::ReadLayout(ui::ReadStoredPicture(Picture(e.id)).stream);
+        const auto layout = test::ReadLayout(imaging::ReadStoredPicture(Picture(e.id)).stream);
         ASSERT_TRUE(layout.has_value());
         progressive += layout->progressive;
         restarts += layout->restartInterval > 0;

@@ -1,17 +1,17 @@
 #include "ui/pictures/Glyphs.h"
 
-#include "ui/pictures/GlyphCells.h"
+#include "imaging/GlyphCells.h"
 #include "ui/pictures/PictureImage.h"
 
 #include <QPixmap>
 
 namespace tp::ui {
 
-QIcon GlyphIcon(const ArgbImage& glyph) {
+QIcon GlyphIcon(const imaging::ArgbImage& glyph) {
     if (glyph.width <= 0 || glyph.height <= 0) {
         return {};
     }
-    const GlyphLooks looks = SplitGlyph(glyph);
+    const imaging::GlyphLooks looks = imaging::SplitGlyph(glyph);
     QIcon icon;
     icon.addPixmap(QPixmap::fromImage(ToQImage(looks.normal)), QIcon::Normal);
     icon.addPixmap(QPixmap::fromImage(ToQImage(looks.disabled)), QIcon::Disabled);
@@ -19,12 +19,12 @@ QIcon GlyphIcon(const ArgbImage& glyph) {
 }
 
 QIcon ServiceGlyphIcon(resources::GlyphId id) {
-    const BitmapResult glyph = DecodeStoredGlyph(resources::Glyph(id));
+    const imaging::BitmapResult glyph = imaging::DecodeStoredGlyph(resources::Glyph(id));
     return glyph.ok ? GlyphIcon(glyph.image) : QIcon();
 }
 
-QIcon KindGlyphIcon(resources::Kind kind) {
-    const BitmapResult glyph = DecodeBitmapFile(resources::KindGlyph(kind));
+QIcon KindGlyphIcon(resources::StockGlyph kind) {
+    const imaging::BitmapResult glyph = imaging::DecodeBitmapFile(resources::KindGlyph(kind));
     return glyph.ok ? GlyphIcon(glyph.image) : QIcon();
 }
 

@@ -8,13 +8,13 @@
 namespace tp::ui {
 
 QImage ListIconStrip(std::span<const unsigned char> strip, std::span<const unsigned char> mask) {
-    const BitmapResult image = DecodeBitmapFile(strip);
-    const BitmapResult bits = DecodeBitmapFile(mask);
+    const imaging::BitmapResult image = imaging::DecodeBitmapFile(strip);
+    const imaging::BitmapResult bits = imaging::DecodeBitmapFile(mask);
     if (!image.ok || !bits.ok || image.image.width != bits.image.width ||
         image.image.height != bits.image.height) {
         return {};
     }
-    ArgbImage out = image.image;
+    imaging::ArgbImage out = image.image;
     for (std::size_t i = 0; i < out.pixels.size(); ++i) {
         if ((bits.image.pixels[i] & 0x00FFFFFFu) != 0) { // a set (white) bit
             out.pixels[i] = 0;
@@ -44,7 +44,7 @@ QIcon ListIcon(int index) {
 }
 
 QIcon WindowIcon() {
-    const BitmapResult icon = DecodeIconFile(resources::ProgramIcon());
+    const imaging::BitmapResult icon = imaging::DecodeIconFile(resources::ProgramIcon());
     return icon.ok ? QIcon(QPixmap::fromImage(ToQImage(icon.image))) : QIcon();
 }
 

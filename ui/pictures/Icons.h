@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/pictures/BitmapDecoder.h"
+#include "imaging/BitmapDecoder.h"
 
 #include <QIcon>
 #include <QImage>

@@ -1,7 +1,7 @@
 #include "ui/pictures/PictureBox.h"
 
+#include "imaging/StoredPicture.h"
 #include "ui/pictures/PictureImage.h"
-#include "ui/pictures/StoredPicture.h"
 
 #include <QMetaObject>
 #include <QPainter>
@@ -16,7 +16,7 @@ void PictureBox::SetPicture(std::span<const unsigned char> stored) {
     image_ = QImage();
     error_.clear();
     tried_ = false;
-    const JpegSize size = ReadStoredPictureSize(stored);
+    const imaging::JpegSize size = imaging::ReadStoredPictureSize(stored);
     pictureSize_ = size.ok ? QSize(size.width, size.height) : QSize();
     if (autoSize_ && size.ok) {
         resize(pictureSize_);
@@ -36,7 +36,8 @@ void PictureBox::Decode() {
     if (stored_.empty()) {
         return; // no picture set: nothing to draw, nothing wrong
     }
-    const DecodeResult result = DecodeStoredPicture(stored_, depth_.value_or(DisplayColourDepth()));
+    const imaging::DecodeResult result =
+        imaging::DecodeStoredPicture(stored_, depth_.value_or(DisplayColourDepth()));
     if (!result.ok) {
         error_ = QString::fromStdString(result.error);
         // Told after the paint, so that a handler may open a message box safely.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/pictures/JpegDecoder.h"
+#include "imaging/JpegDecoder.h"
 
 #include <QImage>
 #include <QString>
@@ -35,7 +35,7 @@ public:
     bool IsDecoded() const { return !image_.isNull(); }
 
     // Forces a colour depth instead of following the display's; for tests and tools.
-    void SetColourDepth(std::optional<ColourDepth> depth) { depth_ = depth; }
+    void SetColourDepth(std::optional<imaging::ColourDepth> depth) { depth_ = depth; }
 
     // Empty, or the reason the picture could not be drawn ("JPEG error #N").
     QString ErrorText() const { return error_; }
@@ -51,7 +51,7 @@ private:
     void Decode();
 
     std::span<const unsigned char> stored_;
-    std::optional<ColourDepth> depth_;
+    std::optional<imaging::ColourDepth> depth_;
     QSize pictureSize_;
     QImage image_;
     QString error_;

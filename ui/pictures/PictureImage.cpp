@@ -7,13 +7,13 @@
 
 namespace tp::ui {
 
-ColourDepth DisplayColourDepth() {
+imaging::ColourDepth DisplayColourDepth() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen != nullptr && screen->depth() <= 8 ? ColourDepth::Palette
-                                                     : ColourDepth::TrueColour;
+    return screen != nullptr && screen->depth() <= 8 ? imaging::ColourDepth::Palette
+                                                     : imaging::ColourDepth::TrueColour;
 }
 
-QImage ToQImage(const DecodedPicture& picture) {
+QImage ToQImage(const imaging::DecodedPicture& picture) {
     if (picture.width <= 0 || picture.height <= 0) {
         return {};
     }
@@ -36,7 +36,7 @@ QImage ToQImage(const DecodedPicture& picture) {
     return image;
 }
 
-QImage ToQImage(const ArgbImage& source) {
+QImage ToQImage(const imaging::ArgbImage& source) {
     if (source.width <= 0 || source.height <= 0) {
         return {};
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/pictures/BitmapDecoder.h"
-#include "ui/pictures/JpegDecoder.h"
+#include "imaging/BitmapDecoder.h"
+#include "imaging/JpegDecoder.h"
 
 #include <QImage>
 
@@ -9,11 +9,11 @@ namespace tp::ui {
 
 // The depth pictures decode to on this display: a palette on displays of 256 colours or
 // fewer, true colour otherwise. Needs a QGuiApplication.
-ColourDepth DisplayColourDepth();
+imaging::ColourDepth DisplayColourDepth();
 
 // Copies into a QImage: RGB888 at 24 bits, Indexed8 with the palette at 8 bits.
-QImage ToQImage(const DecodedPicture& picture);
+QImage ToQImage(const imaging::DecodedPicture& picture);
 // ARGB32, keeping transparency.
-QImage ToQImage(const ArgbImage& image);
+QImage ToQImage(const imaging::ArgbImage& image);
 
 } // namespace tp::ui

@@ -1,6 +1,6 @@
 #include "ui/toolkit/Button.h"
 
-#include <QKeyEvent>
+#include "ui/toolkit/Keys.h"
 
 namespace tp::ui {
 
@@ -9,9 +9,7 @@ Button::Button(const QString& caption, QWidget* parent) : QPushButton(caption, p
 }
 
 void Button::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (enter && modifiers == Qt::NoModifier && !event->isAutoRepeat()) {
+    if (IsPlainEnter(*event) && !event->isAutoRepeat()) {
         if (isEnabled() && isVisible()) {
             click();
         }

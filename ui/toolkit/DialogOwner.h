@@ -4,14 +4,10 @@ class QWidget;
 
 namespace tp::ui {
 
-// The main window owns every dialog and message: registering it lets the message helpers
-// parent their boxes to it, so it stays disabled and below them while they are open.
-void SetMainWindow(QWidget* mainWindow);
-QWidget* MainWindow();
-
 // The window a new message or input box belongs to: the modal window currently open (a
 // message shown from inside a dialog's handler stacks above that dialog), else the active
-// window, else the main window. May be null before a main window exists.
-QWidget* DialogOwner();
+// window, else `mainWindow`, which owns every dialog and message of the run. The owner stays
+// disabled and below the box while it is open. May be null.
+QWidget* DialogOwner(QWidget* mainWindow);
 
 } // namespace tp::ui

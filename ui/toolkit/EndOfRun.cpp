@@ -4,30 +4,13 @@
 
 namespace tp::ui {
 
-namespace {
-bool endRequested = false;
-} // namespace
-
-EndOfRunNotifier& EndOfRunNotifier::Instance() {
-    static EndOfRunNotifier notifier;
-    return notifier;
-}
-
-void RequestEndOfRun() {
-    const bool first = !endRequested;
-    endRequested = true;
+void EndOfRun::Request() {
+    const bool first = !requested_;
+    requested_ = true;
     if (first) {
-        emit EndOfRunNotifier::Instance().requested();
+        emit requested();
     }
     QCoreApplication::quit();
-}
-
-bool EndOfRunRequested() {
-    return endRequested;
-}
-
-void ResetEndOfRunForTests() {
-    endRequested = false;
 }
 
 } // namespace tp::ui

@@ -1,4 +1,5 @@
 #include "ui/toolkit/Memo.h"
+#include "ui/toolkit/SystemColors.h"
 
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -61,9 +62,7 @@ void Memo::SetFlat(bool flat) {
 }
 
 void Memo::SetColor(const QColor& background) {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Base, background);
-    setPalette(pal);
+    SetPaletteColor(*this, QPalette::Base, background);
 }
 
 QColor Memo::Color() const {

@@ -7,19 +7,18 @@
 
 namespace tp::ui {
 
-int ShowModal(QDialog& dialog) {
-    // A visible window cannot be made modal; refusing quietly beats the error box the
-    // original toolkit raised, and callers ignore the result of a refused showing anyway.
-    if (EndOfRunRequested() || dialog.isVisible()) {
+int ShowModal(QDialog& dialog, EndOfRun& endOfRun) {
+    // A visible window cannot be made modal; refusing quietly beats an error box, and callers
+    // ignore the result of a refused showing anyway.
+    if (endOfRun.Requested() || dialog.isVisible()) {
         return mrCancel;
     }
     dialog.setResult(mrNone);
-    const QMetaObject::Connection closer =
-        QObject::connect(&EndOfRunNotifier::Instance(), &EndOfRunNotifier::requested, &dialog,
-                         [&dialog] { dialog.done(mrCancel); });
+    const QMetaObject::Connection closer = QObject::connect(
+        &endOfRun, &EndOfRun::requested, &dialog, [&dialog] { dialog.done(mrCancel); });
     dialog.exec();
     QObject::disconnect(closer);
-    if (EndOfRunRequested()) {
+    if (endOfRun.Requested()) {
         // The quit request ends the nested loop without closing the window.
         dialog.hide();
         dialog.setResult(mrCancel);

@@ -1,6 +1,7 @@
 #include "ui/toolkit/SystemColors.h"
 
 #include <QGuiApplication>
+#include <QWidget>
 
 namespace tp::ui {
 
@@ -26,6 +27,12 @@ QColor ColorOf(SystemColor color, const QPalette& palette) {
 
 QColor ColorOf(SystemColor color) {
     return ColorOf(color, QGuiApplication::palette());
+}
+
+void SetPaletteColor(QWidget& widget, QPalette::ColorRole role, const QColor& color) {
+    QPalette palette = widget.palette();
+    palette.setColor(role, color);
+    widget.setPalette(palette);
 }
 
 } // namespace tp::ui

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QPalette>
 
+class QWidget;
+
 namespace tp::ui {
 
 // The desktop's colours the windows use, taken from the palette so the game follows a light
@@ -19,6 +21,9 @@ QPalette::ColorRole RoleOf(SystemColor color);
 QColor ColorOf(SystemColor color, const QPalette& palette);
 // From the application's palette.
 QColor ColorOf(SystemColor color);
+
+// Gives one role of a widget's own palette a colour; the other roles stay as inherited.
+void SetPaletteColor(QWidget& widget, QPalette::ColorRole role, const QColor& color);
 
 // Fixed colours stay what they are in every theme.
 inline constexpr QColor kBlack{0, 0, 0};

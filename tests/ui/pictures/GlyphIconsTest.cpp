@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(All, ServiceGlyphs,
                                            resources::GlyphId::Statement,
                                            resources::GlyphId::Help));
 
-class KindGlyphs : public ::testing::TestWithParam<resources::Kind> {};
+class KindGlyphs : public ::testing::TestWithParam<resources::StockGlyph> {};
 
 TEST_P(KindGlyphs, SecondCellIsTheDisabledLook) {
     const QIcon icon = KindGlyphIcon(GetParam());
@@ -75,12 +75,13 @@ TEST_P(KindGlyphs, SecondCellIsTheDisabledLook) {
     EXPECT_FALSE(OnlyGreyWhiteOrClear(normal));
 }
 
-INSTANTIATE_TEST_SUITE_P(All, KindGlyphs,
-                         ::testing::Values(resources::Kind::OK, resources::Kind::Yes,
-                                           resources::Kind::No, resources::Kind::Cancel,
-                                           resources::Kind::Help, resources::Kind::Close,
-                                           resources::Kind::Abort, resources::Kind::Retry,
-                                           resources::Kind::Ignore, resources::Kind::All));
+INSTANTIATE_TEST_SUITE_P(
+    All, KindGlyphs,
+    ::testing::Values(resources::StockGlyph::OK, resources::StockGlyph::Yes,
+                      resources::StockGlyph::No, resources::StockGlyph::Cancel,
+                      resources::StockGlyph::Help, resources::StockGlyph::Close,
+                      resources::StockGlyph::Abort, resources::StockGlyph::Retry,
+                      resources::StockGlyph::Ignore, resources::StockGlyph::All));
 
 TEST(KindGlyphColours, CheckIsGreenAndNoIsRed) {
     const auto dominant = [](const QImage& image) {
@@ -97,12 +98,15 @@ TEST(KindGlyphColours, CheckIsGreenAndNoIsRed) {
         }
         return r > g ? 'r' : 'g';
     };
-    EXPECT_EQ(dominant(Look(KindGlyphIcon(resources::Kind::OK), QSize(18, 18), QIcon::Normal)),
-              'g');
-    EXPECT_EQ(dominant(Look(KindGlyphIcon(resources::Kind::Yes), QSize(18, 18), QIcon::Normal)),
-              'g');
-    EXPECT_EQ(dominant(Look(KindGlyphIcon(resources::Kind::No), QSize(18, 18), QIcon::Normal)),
-              'r');
+    EXPECT_EQ(
+        dominant(Look(KindGlyphIcon(resources::StockGlyph::OK), QSize(18, 18), QIcon::Normal)),
+        'g');
+    EXPECT_EQ(
+        dominant(Look(KindGlyphIcon(resources::StockGlyph::Yes), QSize(18, 18), QIcon::Normal)),
+        'g');
+    EXPECT_EQ(
+        dominant(Look(KindGlyphIcon(resources::StockGlyph::No), QSize(18, 18), QIcon::Normal)),
+        'r');
 }
 
 TEST(ListIconSet, TwoIconsWhoseMaskLeavesTheGroundClear) {

@@ -1,8 +1,8 @@
 #include "ui/pictures/PictureBox.h"
+#include "imaging/StoredPicture.h"
 #include "resources/Resources.h"
-#include "tests/ui/pictures/TestStreams.h"
+#include "tests/imaging/TestStreams.h"
 #include "ui/pictures/PictureImage.h"
-#include "ui/pictures/StoredPicture.h"
 
 #include <QSignalSpy>
 
@@ -30,13 +30,14 @@ class PictureBoxTest : public ::testing::Test {
 protected:
     // A 60 x 40 card, decoded here once to know what each pixel should be.
     Bytes stored_ = test::Stored(test::EncodeCard(60, 40, Coding::Baseline444));
-    QImage expected_ = ToQImage(DecodeStoredPicture(stored_, ColourDepth::TrueColour).picture)
-                           .convertToFormat(QImage::Format_RGB32);
+    QImage expected_ =
+        ToQImage(imaging::DecodeStoredPicture(stored_, imaging::ColourDepth::TrueColour).picture)
+            .convertToFormat(QImage::Format_RGB32);
 };
 
 TEST_F(PictureBoxTest, BoxSmallerThanPictureCutsOffRightAndBottom) {
     PictureBox box;
-    box.SetColourDepth(ColourDepth::TrueColour);
+    box.SetColourDepth(imaging::ColourDepth::TrueColour);
     box.SetPicture(stored_);
     box.setGeometry(0, 0, 45, 30);
     const QImage shot = Render(box, QSize(80, 60));
@@ -50,7 +51,7 @@ TEST_F(PictureBoxTest, BoxSmallerThanPictureCutsOffRightAndBottom) {
 
 TEST_F(PictureBoxTest, BoxLargerThanPictureDrawsItAtNaturalSizeTopLeft) {
     PictureBox box;
-    box.SetColourDepth(ColourDepth::TrueColour);
+    box.SetColourDepth(imaging::ColourDepth::TrueColour);
     box.setAutoFillBackground(true);
     QPalette palette = box.palette();
     palette.setColor(QPalette::Window, QColor(10, 20, 30));
@@ -98,7 +99,7 @@ TEST_F(PictureBoxTest, AutoSizeTakesThePicturesSize) {
 
 TEST_F(PictureBoxTest, PaletteDepthDrawsAnIndexedImage) {
     PictureBox box;
-    box.SetColourDepth(ColourDepth::Palette);
+    box.SetColourDepth(imaging::ColourDepth::Palette);
     box.SetPicture(stored_);
     box.resize(60, 40);
     Render(box, QSize(60, 40));
@@ -135,7 +136,7 @@ TEST_F(PictureBoxTest, GamePicturesKeepTheirBoxesCuts) {
                           Case{resources::PictureId::MainMap, {201, 185}},
                           Case{resources::PictureId::BankLogo, {177, 49}}}) {
         PictureBox box;
-        box.SetColourDepth(ColourDepth::TrueColour);
+        box.SetColourDepth(imaging::ColourDepth::TrueColour);
         box.SetPicture(resources::Picture(c.id));
         box.resize(c.box);
         const QImage shot = Render(box, QSize(220, 360));

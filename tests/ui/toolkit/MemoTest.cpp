@@ -44,7 +44,7 @@ TEST_F(MemoTest, AnEmptyFirstLineIsALine) {
 }
 
 TEST_F(MemoTest, ClearRemovesEveryLine) {
-    memo.AddLine(u"Memo1"_s);
+    memo.AddLine(u"first line"_s);
     memo.Clear();
     EXPECT_TRUE(memo.Lines().isEmpty());
     EXPECT_TRUE(memo.toPlainText().isEmpty());

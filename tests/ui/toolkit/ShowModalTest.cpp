@@ -1,7 +1,7 @@
 #include "ui/toolkit/ShowModal.h"
-#include "ui/toolkit/BitBtn.h"
 #include "ui/toolkit/EndOfRun.h"
-#include "ui/toolkit/FormDialog.h"
+#include "ui/toolkit/GameDialog.h"
+#include "ui/toolkit/KindButton.h"
 #include "ui/toolkit/ModalResult.h"
 
 #include "tests/ui/toolkit/QtTestSupport.h"
@@ -36,26 +36,25 @@ protected:
 class ShowModalTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetEndOfRunForTests();
         main.resize(300, 200);
         mainButton = new QPushButton(u"main"_s, &main);
         QObject::connect(mainButton, &QPushButton::clicked, &main, [this] { ++mainClicks; });
         main.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-        dialog = new FormDialog(&main);
+        dialog = new GameDialog(&main);
         dialog->SetClientSize(187, 59);
-        ok = new BitBtn(u"确定(&O)"_s, BitBtn::Kind::Yes, dialog);
-        no = new BitBtn(u"取消(&N)"_s, BitBtn::Kind::No, dialog);
+        ok = new KindButton(u"确定(&O)"_s, KindButton::Kind::Yes, dialog);
+        no = new KindButton(u"取消(&N)"_s, KindButton::Kind::No, dialog);
         no->move(0, 30);
     }
-    void TearDown() override { ResetEndOfRunForTests(); }
 
+    EndOfRun endOfRun;
     QWidget main;
     QPushButton* mainButton = nullptr;
     int mainClicks = 0;
-    FormDialog* dialog = nullptr; // owned by main
-    BitBtn* ok = nullptr;
-    BitBtn* no = nullptr;
+    GameDialog* dialog = nullptr; // owned by main
+    KindButton* ok = nullptr;
+    KindButton* no = nullptr;
 };
 
 TEST_F(ShowModalTest, ReturnsTheResultOfTheButtonThatClosedIt) {
@@ -63,16 +62,16 @@ TEST_F(ShowModalTest, ReturnsTheResultOfTheButtonThatClosedIt) {
         EXPECT_EQ(&modal, dialog);
         QTest::mouseClick(no, Qt::LeftButton);
     });
-    EXPECT_EQ(ShowModal(*dialog), mrNo);
+    EXPECT_EQ(ShowModal(*dialog, endOfRun), mrNo);
     EXPECT_FALSE(dialog->isVisible());
 
     tp::test::OnNextModal([this](QWidget&) { QTest::mouseClick(ok, Qt::LeftButton); });
-    EXPECT_EQ(ShowModal(*dialog), mrYes);
+    EXPECT_EQ(ShowModal(*dialog, endOfRun), mrYes);
 }
 
 TEST_F(ShowModalTest, CloseBoxGivesCancel) {
     tp::test::OnNextModal([](QWidget& modal) { modal.close(); });
-    EXPECT_EQ(ShowModal(*dialog), mrCancel);
+    EXPECT_EQ(ShowModal(*dialog, endOfRun), mrCancel);
 }
 
 TEST_F(ShowModalTest, OwnerTakesNoInputWhileOpen) {
@@ -85,41 +84,50 @@ TEST_F(ShowModalTest, OwnerTakesNoInputWhileOpen) {
         EXPECT_EQ(mainClicks, 0) << "the main window must be blocked";
         QTest::mouseClick(no, Qt::LeftButton);
     });
-    ShowModal(*dialog);
+    ShowModal(*dialog, endOfRun);
     clickMain();
     EXPECT_EQ(mainClicks, 1) << "and answer again once the dialog is closed";
 }
 
 TEST_F(ShowModalTest, RefusesAVisibleDialog) {
     dialog->show();
-    EXPECT_EQ(ShowModal(*dialog), mrCancel);
+    EXPECT_EQ(ShowModal(*dialog, endOfRun), mrCancel);
     EXPECT_TRUE(dialog->isVisible());
     dialog->hide();
 }
 
 TEST_F(ShowModalTest, AfterEndOfRunReturnsCancelAtOnceShowingNothing) {
-    RequestEndOfRun();
-    ASSERT_TRUE(EndOfRunRequested());
+    endOfRun.Request();
+    ASSERT_TRUE(endOfRun.Requested());
     ShowCounter counter(*dialog);
     // Should the dialog open after all, this closes it so the test fails instead of hanging.
     QTimer::singleShot(2000, dialog, [this] { dialog->done(mrOk); });
-    EXPECT_EQ(ShowModal(*dialog), mrCancel);
+    EXPECT_EQ(ShowModal(*dialog, endOfRun), mrCancel);
     EXPECT_EQ(counter.shows, 0);
 }
 
+TEST_F(ShowModalTest, OneRunEndingLeavesAnotherRunsDialogsAlone) {
+    EndOfRun otherRun;
+    otherRun.Request();
+    ASSERT_FALSE(endOfRun.Requested());
+    tp::test::OnNextModal([](QWidget& modal) { QTest::keyClick(&modal, Qt::Key_Escape); });
+    EXPECT_EQ(ShowModal(*dialog, endOfRun), mrNo) << "the dialog of the run still going is shown";
+    EXPECT_EQ(ShowModal(*dialog, otherRun), mrCancel);
+}
+
 TEST_F(ShowModalTest, EndOfRunInsideAHandlerClosesTheOpenDialogAfterTheHandler) {
-    auto* second = new FormDialog(&main);
+    auto* second = new GameDialog(&main);
     ShowCounter secondShows(*second);
     bool handlerFinished = false;
     int nestedResult = -1;
-    QObject::connect(ok, &BitBtn::Click, dialog, [&] {
-        RequestEndOfRun();
+    QObject::connect(ok, &KindButton::Click, dialog, [&] {
+        endOfRun.Request();
         // The handler runs on; a window it opens afterwards closes at once.
-        nestedResult = ShowModal(*second);
+        nestedResult = ShowModal(*second, endOfRun);
         handlerFinished = true;
     });
     tp::test::OnNextModal([this](QWidget&) { QTest::mouseClick(ok, Qt::LeftButton); });
-    EXPECT_EQ(ShowModal(*dialog), mrCancel);
+    EXPECT_EQ(ShowModal(*dialog, endOfRun), mrCancel);
     EXPECT_TRUE(handlerFinished);
     EXPECT_EQ(nestedResult, mrCancel);
     EXPECT_EQ(secondShows.shows, 0);
@@ -127,22 +135,22 @@ TEST_F(ShowModalTest, EndOfRunInsideAHandlerClosesTheOpenDialogAfterTheHandler) 
 }
 
 TEST_F(ShowModalTest, EndOfRunFromOutsideClosesAnOpenDialog) {
-    tp::test::OnNextModal([](QWidget&) { RequestEndOfRun(); });
-    EXPECT_EQ(ShowModal(*dialog), mrCancel);
+    tp::test::OnNextModal([this](QWidget&) { endOfRun.Request(); });
+    EXPECT_EQ(ShowModal(*dialog, endOfRun), mrCancel);
     EXPECT_FALSE(dialog->isVisible());
 }
 
 TEST_F(ShowModalTest, NestedDialogsBothCloseOnEndOfRun) {
-    auto* second = new FormDialog(dialog);
+    auto* second = new GameDialog(dialog);
     int innerResult = -1;
     tp::test::OnNextModal([&](QWidget&) {
-        tp::test::OnNextModal([](QWidget& inner) {
+        tp::test::OnNextModal([this](QWidget& inner) {
             EXPECT_TRUE(inner.isVisible());
-            RequestEndOfRun();
+            endOfRun.Request();
         });
-        innerResult = ShowModal(*second);
+        innerResult = ShowModal(*second, endOfRun);
     });
-    EXPECT_EQ(ShowModal(*dialog), mrCancel);
+    EXPECT_EQ(ShowModal(*dialog, endOfRun), mrCancel);
     EXPECT_EQ(innerResult, mrCancel);
     EXPECT_FALSE(second->isVisible());
 }
@@ -156,26 +164,28 @@ namespace {
 // A main window that, like the game's, ends the run when it is closed.
 class EndingMainWindow : public QWidget {
 public:
+    explicit EndingMainWindow(EndOfRun& end) : endOfRun(end) {}
+    EndOfRun& endOfRun;
     int closes = 0;
 
 protected:
     void closeEvent(QCloseEvent* event) override {
         ++closes;
-        RequestEndOfRun();
+        endOfRun.Request();
         QWidget::closeEvent(event);
     }
 };
 
 TEST(EndOfRunInTheMainLoop, HandlerRunsToItsEndThenTheLoopEnds) {
-    ResetEndOfRunForTests();
-    EndingMainWindow main;
+    EndOfRun endOfRun;
+    EndingMainWindow main(endOfRun);
     main.show();
-    FormDialog dialog(&main);
+    GameDialog dialog(&main);
     bool handlerFinished = false;
     int dialogResult = -1;
     QTimer::singleShot(0, &main, [&] {
         main.close(); // inside a handler, as the endings do
-        dialogResult = ShowModal(dialog);
+        dialogResult = ShowModal(dialog, endOfRun);
         handlerFinished = true;
     });
     // Should the loop not end, this ends the test instead of hanging it.
@@ -189,7 +199,6 @@ TEST(EndOfRunInTheMainLoop, HandlerRunsToItsEndThenTheLoopEnds) {
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_FALSE(main.isVisible());
     EXPECT_GE(main.closes, 1);
-    ResetEndOfRunForTests();
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "ui/toolkit/Accessibility.h"
-#include "ui/toolkit/Label.h"
+#include "ui/toolkit/AmountSpin.h"
+#include "ui/toolkit/ClickableLabel.h"
 #include "ui/toolkit/RadioButton.h"
-#include "ui/toolkit/SpinEdit.h"
 #include "ui/toolkit/SystemColors.h"
 
 #include <QAccessible>
@@ -76,7 +76,7 @@ TEST_F(RadioButtonTest, HandlerSeesTheNewState) {
 class LabelTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        label = new Label(u"小二黑"_s, &window);
+        label = new ClickableLabel(u"小二黑"_s, &window);
         label->setGeometry(232, 240, 57, 13);
         other = new QLineEdit(&window);
         other->setGeometry(0, 0, 50, 20);
@@ -87,12 +87,12 @@ protected:
     }
 
     QWidget window;
-    Label* label = nullptr;
+    ClickableLabel* label = nullptr;
     QLineEdit* other = nullptr;
 };
 
 TEST_F(LabelTest, ReportsClicks) {
-    QSignalSpy spy(label, &Label::Clicked);
+    QSignalSpy spy(label, &ClickableLabel::Clicked);
     QTest::mouseClick(label, Qt::LeftButton);
     EXPECT_EQ(spy.count(), 1);
     QTest::mouseClick(label, Qt::RightButton);
@@ -100,14 +100,14 @@ TEST_F(LabelTest, ReportsClicks) {
 }
 
 TEST_F(LabelTest, PressOnLabelReleaseElsewhereIsNoClick) {
-    QSignalSpy spy(label, &Label::Clicked);
+    QSignalSpy spy(label, &ClickableLabel::Clicked);
     QTest::mousePress(label, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(200, 200));
     EXPECT_EQ(spy.count(), 0);
 }
 
 TEST_F(LabelTest, KeyboardReachableLabelTakesFocusAndClicksOnEnterOrSpace) {
-    QSignalSpy spy(label, &Label::Clicked);
+    QSignalSpy spy(label, &ClickableLabel::Clicked);
     other->setFocus();
     QTest::keyClick(other, Qt::Key_Tab);
     EXPECT_FALSE(label->hasFocus()) << "a plain label is not in the Tab chain";
@@ -154,9 +154,9 @@ TEST(SystemColors, FollowThePaletteWhileFixedColoursStayFixed) {
 
 TEST(Accessibility, NamesAndDescriptionsReachTheScreenReader) {
     QWidget window;
-    auto* money = new Label(u"2000"_s, &window);
+    auto* money = new ClickableLabel(u"2000"_s, &window);
     SetAccessibleText(*money, u"现金"_s, u"手上的现金"_s);
-    auto* spin = new SpinEdit(&window);
+    auto* spin = new AmountSpin(&window);
     SetAccessibleText(*spin, u"数量"_s);
     QAccessibleInterface* label = QAccessible::queryAccessibleInterface(money);
     ASSERT_NE(label, nullptr);

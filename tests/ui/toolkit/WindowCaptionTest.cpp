@@ -1,5 +1,5 @@
 #include "ui/toolkit/WindowCaption.h"
-#include "ui/toolkit/FormDialog.h"
+#include "ui/toolkit/GameDialog.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -13,7 +13,7 @@ namespace tp::ui {
 namespace {
 
 TEST(WindowCaption, SetsTheTitleAndKeepsAnEmptyOneEmpty) {
-    FormDialog dialog;
+    GameDialog dialog;
     dialog.SetCaption(u"交易"_s);
     EXPECT_EQ(dialog.Caption(), u"交易"_s);
     dialog.SetCaption(QString());
@@ -23,7 +23,7 @@ TEST(WindowCaption, SetsTheTitleAndKeepsAnEmptyOneEmpty) {
 }
 
 TEST(WindowCaption, FormDialogIsFixedWithACloseBoxOnly) {
-    FormDialog dialog;
+    GameDialog dialog;
     dialog.SetClientSize(187, 59);
     EXPECT_EQ(dialog.minimumSize(), QSize(187, 59));
     EXPECT_EQ(dialog.maximumSize(), QSize(187, 59));

@@ -1,8 +1,9 @@
 // Run under a real X server (xvfb-run) by WindowCaptionTest: shows windows with empty and
 // non-empty captions and prints what their X11 title properties hold.
 
-#include "ui/toolkit/FormDialog.h"
-#include "ui/toolkit/Messages.h"
+#include "ui/toolkit/EndOfRun.h"
+#include "ui/toolkit/GameDialog.h"
+#include "ui/toolkit/MessageBoxes.h"
 #include "ui/toolkit/WindowCaption.h"
 
 #include <QApplication>
@@ -36,7 +37,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    tp::ui::FormDialog dialog;
+    tp::ui::GameDialog dialog;
     dialog.SetClientSize(187, 59);
     dialog.SetCaption(QString());
     dialog.show();
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
             box->close();
         }
     });
-    tp::ui::MessageBox(QStringLiteral("钱不够"), QString());
+    tp::ui::EndOfRun endOfRun;
+    tp::ui::MessageBoxes(endOfRun, nullptr).MessageBox(QStringLiteral("钱不够"), QString());
     return 0;
 }

@@ -1,11 +1,13 @@
 #include "WindowsFixture.h"
 
-#include "ui/toolkit/ListView.h"
 #include "ui/toolkit/Memo.h"
+#include "ui/toolkit/ReportList.h"
 
 #include <QFontInfo>
 #include <QPushButton>
 #include <QShortcut>
+
+#include <algorithm>
 
 namespace tp::ui::testing {
 namespace {
@@ -15,25 +17,25 @@ class StartAndJourney : public WindowsTest {};
 TEST_F(StartAndJourney, TheMainWindowOpensOnDayOneWithTheStartValues) {
     Start(2026);
     EXPECT_EQ(Title(), QStringLiteral("潮汐货郎 V1.00            (1/60)"));
-    EXPECT_EQ(Form1->gr_name->text(), QStringLiteral("路人甲"));
-    EXPECT_EQ(Form1->gr_money->text(), QStringLiteral("2000"));
-    EXPECT_EQ(Form1->gr_arrearage->text(), QStringLiteral("3000"));
-    EXPECT_EQ(Form1->gr_health->text(), QStringLiteral("100"));
-    EXPECT_EQ(Form1->gr_fund->text(), QStringLiteral("0"));
-    EXPECT_EQ(Form1->ListView1->Count(), 5);
-    EXPECT_EQ(Form1->ListView2->Count(), 0);
-    EXPECT_EQ(Form1->size(), QSize(514, 327));
-    EXPECT_FALSE(Form1->windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(Form1->windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(Form1->minimumSize(), Form1->maximumSize());
-    EXPECT_FALSE(Form2->isVisible());
-    EXPECT_FALSE(Form3->isVisible());
-    EXPECT_FALSE(Form4->isVisible());
+    EXPECT_EQ(Main().nameBox->text(), QStringLiteral("路人甲"));
+    EXPECT_EQ(Main().cashBox->text(), QStringLiteral("2000"));
+    EXPECT_EQ(Main().debtBox->text(), QStringLiteral("3000"));
+    EXPECT_EQ(Main().healthBox->text(), QStringLiteral("100"));
+    EXPECT_EQ(Main().depositBox->text(), QStringLiteral("0"));
+    EXPECT_EQ(Main().marketList->Count(), 5);
+    EXPECT_EQ(Main().carriedList->Count(), 0);
+    EXPECT_EQ(Main().size(), QSize(514, 327));
+    EXPECT_FALSE(Main().windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(Main().windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(Main().minimumSize(), Main().maximumSize());
+    EXPECT_FALSE(Trade().isVisible());
+    EXPECT_FALSE(Diary().isVisible());
+    EXPECT_FALSE(Services().isVisible());
     // The market rows show the game's market, slot by slot.
     for (int row = 0; row < 5; ++row) {
-        const auto& slot = State().Market[static_cast<std::size_t>(row + 1)];
-        EXPECT_EQ(Form1->ListView1->Caption(row).toStdString(), slot.Name.View());
-        EXPECT_EQ(Form1->ListView1->SubItem(row, 0), QString::number(slot.Price));
+        const auto& slot = State().market[static_cast<std::size_t>(row + 1)];
+        EXPECT_EQ(Main().marketList->Caption(row).toStdString(), slot.name.View());
+        EXPECT_EQ(Main().marketList->SubItem(row, 0), QString::number(slot.price));
     }
 }
 
@@ -41,8 +43,8 @@ TEST_F(StartAndJourney, TheMainWindowOpensOnDayOneWithTheStartValues) {
 // face would look out of place and would load a second font file for nothing.
 TEST_F(StartAndJourney, EveryControlOfTheFourWindowsUsesTheGamesOwnFaces) {
     Start(2026);
-    for (QWidget* window : {static_cast<QWidget*>(Form1), static_cast<QWidget*>(Form2),
-                            static_cast<QWidget*>(Form3), static_cast<QWidget*>(Form4)}) {
+    for (QWidget* window : {static_cast<QWidget*>(&Main()), static_cast<QWidget*>(&Trade()),
+                            static_cast<QWidget*>(&Diary()), static_cast<QWidget*>(&Services())}) {
         QList<QWidget*> widgets = window->findChildren<QWidget*>();
         widgets.prepend(window);
         for (const QWidget* widget : widgets) {
@@ -54,88 +56,102 @@ TEST_F(StartAndJourney, EveryControlOfTheFourWindowsUsesTheGamesOwnFaces) {
     }
 }
 
-TEST_F(StartAndJourney, EveryLocationButtonTravelsOneDay) {
+TEST_F(StartAndJourney, EveryPlaceButtonTravelsOneDay) {
     Start(7);
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < MainWindow::kPlaces; ++i) {
         NextJourney(-1);
-        Form1->Buttons[static_cast<std::size_t>(i)]->click();
+        Click(Main().placeButtons[static_cast<std::size_t>(i)]);
         EXPECT_TRUE(Title().endsWith(QStringLiteral("(%1/60)").arg(i + 2))) << i;
     }
-    EXPECT_EQ(Form1->gr_health->text(), QStringLiteral("90"));
-    EXPECT_FALSE(Form3->isVisible());
+    EXPECT_EQ(Main().healthBox->text(), QStringLiteral("90"));
+    EXPECT_FALSE(Diary().isVisible());
+    EXPECT_TRUE(script.Seen().empty());
 }
 
-TEST_F(StartAndJourney, AJourneyWithAnEventShowsTheDiaryOverUpdatedLabels) {
+TEST_F(StartAndJourney, AJourneyWithAnEventShowsTheDiaryOverUpdatedLabelsAndAltCClosesIt) {
     Start(7);
     NextJourney(30);
     QString moneyBehindDiary;
     QStringList diary;
     script.Then([&](QWidget& window) {
-        EXPECT_EQ(&window, Form3);
+        EXPECT_EQ(&window, &Diary());
         EXPECT_EQ(window.windowTitle(), QStringLiteral("我的日记本"));
-        moneyBehindDiary = Form1->gr_money->text();
-        diary = Form3->Memo1->Lines();
-        Press(window, "BitBtn2");
+        moneyBehindDiary = Main().cashBox->text();
+        diary = Diary().entryText->Lines();
+        Key(window, Qt::Key_C, Qt::AltModifier);
     });
-    Form1->Buttons[6]->click();
+    Click(Main().placeButtons[6]);
     EXPECT_EQ(moneyBehindDiary, QStringLiteral("5000"));
     ASSERT_EQ(diary.size(), 3);
     EXPECT_TRUE(diary[0].endsWith(QStringLiteral("       多云")));
     EXPECT_EQ(diary[1], QString());
     EXPECT_TRUE(diary[2].startsWith(QStringLiteral("今天我买了一张齐鲁福利彩票")));
-    EXPECT_FALSE(Form3->isVisible());
+    EXPECT_FALSE(Diary().isVisible());
     EXPECT_TRUE(Title().endsWith(QStringLiteral("(2/60)")));
 }
 
 TEST_F(StartAndJourney, TheDiaryClosesWithEscape) {
     Start(7);
     NextJourney(3);
-    script.Then([](QWidget& window) {
-        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(&window, &escape);
-    });
-    Form1->Buttons[0]->click();
-    EXPECT_FALSE(Form3->isVisible());
+    script.Then([this](QWidget& window) { Key(window, Qt::Key_Escape); });
+    Click(Main().placeButtons[0]);
+    EXPECT_EQ(script.Seen(), std::vector<QString>{QStringLiteral("我的日记本")});
+    EXPECT_FALSE(Diary().isVisible());
+    EXPECT_TRUE(Title().endsWith(QStringLiteral("(2/60)")));
 }
 
-TEST_F(StartAndJourney, RenamingChangesOnlyTheLabel) {
+TEST_F(StartAndJourney, AClickOnTheNameRenamesAndChangesOnlyTheLabel) {
     Start(7);
-    script.Then([](QWidget& window) {
+    script.Then([this](QWidget& window) {
         EXPECT_EQ(window.windowTitle(), QStringLiteral("改名"));
         auto* edit = window.findChild<QLineEdit*>();
         ASSERT_NE(edit, nullptr);
         EXPECT_EQ(edit->text(), QStringLiteral("小二黑"));
         EXPECT_EQ(edit->selectedText(), QStringLiteral("小二黑"));
+        EXPECT_TRUE(edit->hasFocus());
         // The input box is not one of the four windows, yet it draws from the game's faces too.
         EXPECT_EQ(QFontInfo(edit->font()).family().toStdString(), "Tide Peddler Song");
-        edit->setText(QStringLiteral("王老五😀"));
-        qobject_cast<QDialog*>(&window)->accept();
+        // The whole default is selected, so what the input method commits replaces it.
+        Compose(window, QStringLiteral("王老五😀"));
+        EXPECT_EQ(edit->text(), QStringLiteral("王老五😀"));
+        Key(window, Qt::Key_Return);
     });
-    emit Form1->gr_name->Clicked();
-    EXPECT_EQ(Form1->gr_name->text(), QStringLiteral("王老五😀"));
-    EXPECT_EQ(State().PlayerName.View(), "路人甲");
+    Click(Main().nameBox);
+    EXPECT_EQ(Main().nameBox->text(), QStringLiteral("王老五😀"));
+    EXPECT_EQ(State().playerName.View(), "路人甲");
 }
 
 TEST_F(StartAndJourney, F2RenamesWithoutTheMouse) {
     Start(7);
-    script.Then([](QWidget& window) {
+    script.Then([this](QWidget& window) {
         EXPECT_EQ(window.windowTitle(), QStringLiteral("改名"));
-        window.findChild<QLineEdit*>()->setText(QStringLiteral("阿福"));
-        qobject_cast<QDialog*>(&window)->accept();
+        Type(window, QStringLiteral("Ah Fu"));
+        EXPECT_EQ(window.findChild<QLineEdit*>()->text(), QStringLiteral("Ah Fu"));
+        Key(window, Qt::Key_Return);
     });
-    Form1->activateWindow();
-    const auto shortcuts = Form1->findChildren<QShortcut*>();
-    ASSERT_EQ(shortcuts.size(), 1);
-    EXPECT_EQ(shortcuts[0]->key(), QKeySequence(Qt::Key_F2));
-    emit shortcuts[0]->activated();
-    EXPECT_EQ(Form1->gr_name->text(), QStringLiteral("阿福"));
+    // One shortcut of the window answers F2; other keys may have shortcuts of their own.
+    const auto shortcuts = Main().findChildren<QShortcut*>();
+    EXPECT_EQ(
+        std::count_if(shortcuts.begin(), shortcuts.end(),
+                      [](const QShortcut* s) { return s->key() == QKeySequence(Qt::Key_F2); }),
+        1);
+    Key(Main(), Qt::Key_F2);
+    EXPECT_EQ(script.Pending(), 0u) << "F2 opened no input box";
+    EXPECT_EQ(Main().nameBox->text(), QStringLiteral("Ah Fu"));
 }
 
 TEST_F(StartAndJourney, CancellingTheNameBoxGivesTheDefault) {
     Start(7);
-    script.Then([](QWidget& window) { Dismiss(window); });
-    emit Form1->gr_name->Clicked();
-    EXPECT_EQ(Form1->gr_name->text(), QStringLiteral("小二黑"));
+    script.Then([this](QWidget& window) {
+        Type(window, QStringLiteral("Nobody"));
+        Key(window, Qt::Key_Escape);
+    });
+    Key(Main(), Qt::Key_F2);
+    EXPECT_EQ(Main().nameBox->text(), QStringLiteral("小二黑"));
+
+    script.Then([this](QWidget& window) { Dismiss(window); });
+    Click(Main().nameBox);
+    EXPECT_EQ(Main().nameBox->text(), QStringLiteral("小二黑"));
 }
 
 } // namespace

@@ -1,24 +1,25 @@
 #pragma once
 
+#include "UserInput.h"
 #include "app/WindowSet.h"
 #include "tests/game/FakeView.h"
-#include "ui/Forms.h"
-#include "ui/Unit1.h"
-#include "ui/Unit2.h"
-#include "ui/Unit3.h"
-#include "ui/Unit4.h"
-#include "ui/toolkit/BitBtn.h"
+#include "ui/DiaryWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/ServiceWindow.h"
+#include "ui/TradeDialog.h"
+#include "ui/toolkit/ClickableLabel.h"
 #include "ui/toolkit/EndOfRun.h"
-#include "ui/toolkit/Label.h"
-#include <QPushButton>
+#include "ui/toolkit/KindButton.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -32,10 +33,15 @@
 namespace tp::ui::testing {
 
 // Answers modal windows as they open, in order: each step runs once the next modal window is
-// up, with that window. Steps left over when the test ends fail it.
+// up, with that window. Steps left over when the test ends fail it. A modal window that stays
+// up with no step left to answer it (a key that went astray) fails the test and is closed, so
+// the test ends instead of waiting for ever.
 class ModalScript : public QObject {
 public:
     using Step = std::function<void(QWidget& window)>;
+
+    // Watching from the start: a window that opens when none was expected must not hang.
+    ModalScript() { Arm(); }
 
     void Then(Step step) {
         steps_.push_back(std::move(step));
@@ -59,10 +65,16 @@ private:
         std::erase_if(handled_,
                       [](const QPointer<QWidget>& w) { return w.isNull() || !w->isVisible(); });
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || next_ >= steps_.size() ||
-            std::find(handled_.begin(), handled_.end(), modal) != handled_.end()) {
+        if (modal == nullptr) {
+            waiting_ = nullptr;
             return;
         }
+        if (next_ >= steps_.size() ||
+            std::find(handled_.begin(), handled_.end(), modal) != handled_.end()) {
+            CloseIfStuck(*modal);
+            return;
+        }
+        waiting_ = nullptr;
         handled_.emplace_back(modal);
         modal->installEventFilter(this);
         seen_.push_back(modal->windowTitle());
@@ -75,6 +87,23 @@ private:
                 step(*target);
             }
         });
+    }
+
+    void CloseIfStuck(QWidget& modal) {
+        if (waiting_ != &modal) {
+            waiting_ = &modal;
+            waitingFor_.start();
+            return;
+        }
+        if (waitingFor_.elapsed() < kStuckMs) {
+            return;
+        }
+        ADD_FAILURE() << "the modal window \"" << modal.windowTitle().toStdString()
+                      << "\" stayed open with nothing left to answer it";
+        waiting_ = nullptr;
+        if (auto* dialog = qobject_cast<QDialog*>(&modal)) {
+            dialog->reject();
+        }
     }
 
     // A handled window that hides is done with: if it opens again it is a new modal window.
@@ -92,20 +121,25 @@ private:
     QTimer timer_;
     bool armed_ = false;
     std::vector<QPointer<QWidget>> handled_;
+    // Far beyond any answer's time, even under the sanitizers: only a window nobody will ever
+    // answer waits this long.
+    static constexpr qint64 kStuckMs = 20000;
+    QPointer<QWidget> waiting_;
+    QElapsedTimer waitingFor_;
 };
 
-// Presses a dialog's button by object name, as a click would.
+// Presses a dialog's button by object name with a click of the pointer.
 inline void Press(QWidget& window, const char* name) {
     auto* button = window.findChild<QAbstractButton*>(QString::fromLatin1(name));
     ASSERT_NE(button, nullptr) << name;
-    button->click();
+    Click(button);
 }
 
-// Closes a modal window the way its close box would.
+// Closes a modal window the way its close box does: the window manager asks it to close.
 inline void Dismiss(QWidget& window) {
     auto* dialog = qobject_cast<QDialog*>(&window);
     ASSERT_NE(dialog, nullptr);
-    dialog->reject();
+    dialog->close();
 }
 
 // The text a message box shows.
@@ -119,28 +153,44 @@ inline QString MessageText(QWidget& window) {
     return text;
 }
 
-// The windows of one game, seeded, with the end-of-run flag cleared for each test.
+// The windows of one game, seeded, drawing from a generator the test controls.
 class WindowsTest : public ::testing::Test {
 protected:
     void Start(std::uint32_t seed) {
-        ResetEndOfRunForTests();
-        windows_ = std::make_unique<app::WindowSet>(seed);
+        windows_ = std::make_unique<app::WindowSet>(random, seed, HallOfFamePath());
         windows_->Show();
     }
     void TearDown() override {
         EXPECT_EQ(script.Pending(), 0u) << "a modal window that the test expected never opened";
         windows_.reset();
-        ResetEndOfRunForTests();
     }
     game::Game& Game() { return windows_->Game(); }
-    game::GameState& State() { return windows_->Game().MutableState(); }
-    QString Title() const { return Form1->windowTitle(); }
+    const game::GameState& State() { return windows_->Game().State(); }
+    // Puts the game in a changed state, shown in the windows as it stands.
+    template <typename Change> void Edit(Change change) {
+        game::GameState state = Game().State();
+        change(state);
+        Game().Resume(state);
+    }
+    MainWindow& Main() { return windows_->MainWindow(); }
+    TradeDialog& Trade() { return *Main().findChild<TradeDialog*>(); }
+    DiaryWindow& Diary() { return *Main().findChild<DiaryWindow*>(); }
+    ServiceWindow& Services() { return *Main().findChild<ServiceWindow*>(); }
+    bool RunEnding() const { return windows_->EndOfRun().Requested(); }
+    bool ShowHallOfFameAfterRun() { return windows_->ShowHallOfFameAfterRun(); }
+    // Each test keeps its hall of fame in a folder of its own.
+    QString HallOfFamePath() const {
+        return dataFolder_.filePath(QStringLiteral("hall-of-fame.json"));
+    }
+    QString Title() { return Main().windowTitle(); }
     // The next journey brings event k, or none for k < 0.
-    void NextJourney(int k) { Game().Generator().SeedWith(game::testing::StateForJourney(k)); }
+    void NextJourney(int k) { random.SeedWith(game::testing::StateForJourney(k)); }
 
+    runtime::Random random;
     ModalScript script;
 
 private:
+    QTemporaryDir dataFolder_;
     std::unique_ptr<app::WindowSet> windows_;
 };
 

@@ -1,0 +1,50 @@
+#include "game/Catalogue.h"
+#include "game/Game.h"
+
+#include <span>
+
+namespace tp::game {
+
+void Game::Start() {
+    random_.SeedRandom();
+    // The clock's seed is kept like a chosen one, so any run can be replayed.
+    SetUpNewGame(random_.State());
+}
+
+void Game::Start(std::uint32_t seed) {
+    random_.SeedWith(seed);
+    SetUpNewGame(seed);
+}
+
+void Game::SetUpNewGame(std::uint32_t seed) {
+    state_ = GameState{};
+    state_.seed = seed;
+    finished_.reset();
+    state_.storage = 200;
+    state_.day = 1;
+    state_.playerName.Assign("路人甲");
+    state_.debt = 3000;
+    state_.cash = 2000;
+    state_.health = 100;
+    state_.deposit = 0;
+    view_.ShowCarriedRows(state_.carried);
+    RefreshStatus();
+    for (int i = 1; i <= GoodsCount; ++i) {
+        const CatalogueEntry& entry = Catalogue[static_cast<std::size_t>(i - 1)];
+        state_.goods[static_cast<std::size_t>(i)] = GoodsRecord{entry.name, entry.basePrice};
+    }
+    DrawMarket(0);
+}
+
+void Game::Resume(const GameState& state) {
+    state_ = state;
+    finished_.reset();
+    diary_.clear();
+    nameLabel_.assign(state_.playerName.View());
+    WriteCaption();
+    ShowStatus();
+    view_.ShowMarket(std::span<const GoodsRecord>(state_.market).subspan(1));
+    view_.ShowCarriedRows(state_.carried);
+}
+
+} // namespace tp::game

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tp::game {
+
+// What a quantity dialog (the trade dialog or a service panel) shows when it opens: the window
+// caption, its one text (the trade label or the doctor's words), the spin control's range
+// 0..maximum with its starting position, and whether the confirm button is enabled.
+struct QuantityOffer {
+    std::string caption;
+    std::string text;
+    std::int32_t maximum = 0;
+    std::int32_t position = 0;
+    bool confirmEnabled = true;
+};
+
+// Each dialog's offer is its own type: the window keeps the offer while its dialog is open and
+// hands it back to the matching confirm, which cannot be given another dialog's offer.
+
+struct BuyOffer : QuantityOffer {
+    int marketSlot = 0; // 1..5
+};
+
+struct SellOffer : QuantityOffer {
+    int carriedRow = -1;
+    int marketSlot = 0; // the first slot of today's market that deals in the good, 1..5
+};
+
+enum class BankMode : std::uint8_t { Deposit, Withdraw };
+
+struct BankOffer : QuantityOffer {
+    BankMode mode = BankMode::Deposit;
+};
+
+struct TreatmentOffer : QuantityOffer {};
+
+struct RepaymentOffer : QuantityOffer {};
+
+// The agency sells one thing, once: its offer has no quantity.
+struct StorageOffer : QuantityOffer {};
+
+} // namespace tp::game

@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: MIT
+// The hall-of-fame tests start helper processes, which wants a core application.
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    QCoreApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}

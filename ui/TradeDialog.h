@@ -1,0 +1,55 @@
+#pragma once
+
+#include "game/Offers.h"
+#include "ui/toolkit/GameDialog.h"
+
+#include <variant>
+
+namespace tp::game {
+class Game;
+} // namespace tp::game
+
+class QLabel;
+
+namespace tp::ui {
+
+class AmountSpin;
+class EndOfRun;
+class KindButton;
+
+// The trade dialog: how many units to buy or sell.
+class TradeDialog : public GameDialog {
+    Q_OBJECT
+public:
+    TradeDialog(QWidget* owner, game::Game& game, EndOfRun& endOfRun);
+
+    // Shows the offer modally until the player confirms or cancels it; a confirmation hands
+    // the offer back to the game with the chosen quantity.
+    void Trade(const game::BuyOffer& offer);
+    void Trade(const game::SellOffer& offer);
+
+    QLabel* quantityLabel;
+    KindButton* confirmButton;
+    KindButton* cancelButton;
+    AmountSpin* amountSpin; // its edit box is "amountEdit"
+
+    // Handlers.
+    void Confirm();
+    void EditEntered();
+    void EditExited();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Caption, label, range and confirm button as the game prepared them for this trade.
+    void Prepare(const game::QuantityOffer& offer);
+    void ShowOffer(const game::QuantityOffer& offer);
+
+    game::Game& game_;
+    EndOfRun& endOfRun_;
+    // The offer on show; none while the dialog is closed.
+    std::variant<std::monostate, game::BuyOffer, game::SellOffer> offer_;
+};
+
+} // namespace tp::ui

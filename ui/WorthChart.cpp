@@ -1,0 +1,273 @@
+// SPDX-License-Identifier: MIT
+#include "ui/WorthChart.h"
+
+#include "ui/toolkit/Accessibility.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tp::ui {
+
+namespace {
+
+constexpr int FirstDay = 1;
+constexpr int UsualLastDay = 61;
+constexpr int WorthTickCount = 5; // about as many steps as fit a small chart readably
+
+const QString WorthTitle = QStringLiteral("身家（元）");
+const QString DayTitle = QStringLiteral("天数");
+
+// A round step (1, 2 or 5 times a power of ten) that cuts `span` into about `parts` pieces.
+std::int64_t RoundStep(std::int64_t span, int parts) {
+    const double raw = static_cast<double>(span) / parts;
+    std::int64_t power = 1;
+    while (static_cast<double>(power) * 10 <= raw) {
+        power *= 10;
+    }
+    for (const std::int64_t factor : {1, 2, 5}) {
+        if (static_cast<double>(power * factor) >= raw) {
+            return power * factor;
+        }
+    }
+    return power * 10;
+}
+
+// a / b rounded toward minus or plus infinity.
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+    return a / b - ((a % b != 0) && (a < 0) ? 1 : 0);
+}
+std::int64_t CeilDiv(std::int64_t a, std::int64_t b) {
+    return a / b + ((a % b != 0) && (a > 0) ? 1 : 0);
+}
+
+// The middle of the pixel a coordinate falls in: a one-pixel line drawn there stays sharp
+// instead of being smeared over two rows.
+qreal Crisp(qreal coordinate) {
+    return std::floor(coordinate) + 0.5;
+}
+
+QString Trimmed(double value) {
+    QString text = QString::number(value, 'f', 2);
+    while (text.endsWith(QLatin1Char('0'))) {
+        text.chop(1);
+    }
+    if (text.endsWith(QLatin1Char('.'))) {
+        text.chop(1);
+    }
+    return text;
+}
+
+} // namespace
+
+QString WorthLabel(std::int64_t worth) {
+    const double value = static_cast<double>(worth);
+    if (std::abs(value) >= 1e8) {
+        return Trimmed(value / 1e8) + QStringLiteral("亿");
+    }
+    if (std::abs(value) >= 1e4) {
+        return Trimmed(value / 1e4) + QStringLiteral("万");
+    }
+    return QString::number(worth);
+}
+
+QString WorthSummary(const std::vector<std::int64_t>& dailyWorth) {
+    if (dailyWorth.empty()) {
+        return QStringLiteral("没有每天的身家记录。");
+    }
+    const auto highest = std::max_element(dailyWorth.begin(), dailyWorth.end());
+    const auto lowest = std::min_element(dailyWorth.begin(), dailyWorth.end());
+    auto day = [&](auto it) { return static_cast<int>(it - dailyWorth.begin()) + FirstDay; };
+    return QStringLiteral("共 %1 天。第 1 天身家 %2 元，第 %1 天 %3 元；最高 %4 元（第 %5 天），"
+                          "最低 %6 元（第 %7 天）。")
+        .arg(dailyWorth.size())
+        .arg(dailyWorth.front())
+        .arg(dailyWorth.back())
+        .arg(*highest)
+        .arg(day(highest))
+        .arg(*lowest)
+        .arg(day(lowest));
+}
+
+WorthChart::WorthChart(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("worthChart"));
+    // Reachable with Tab, so a screen reader user hears the summary.
+    setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    UpdateDescription();
+}
+
+void WorthChart::SetWorth(std::vector<std::int64_t> dailyWorth) {
+    worth_ = std::move(dailyWorth);
+    UpdateDescription();
+    updateGeometry();
+    update();
+}
+
+void WorthChart::UpdateDescription() {
+    SetAccessibleText(*this, QStringLiteral("本次每天的身家"), WorthSummary(worth_));
+}
+
+int WorthChart::LastDay() const {
+    return std::max(UsualLastDay, static_cast<int>(worth_.size()));
+}
+
+WorthChart::Scale WorthChart::WorthScale() const {
+    // Zero is always on the scale: the run starts in debt, and the zero line shows when it
+    // got out of it.
+    std::int64_t low = 0;
+    std::int64_t high = 0;
+    for (const std::int64_t worth : worth_) {
+        low = std::min(low, worth);
+        high = std::max(high, worth);
+    }
+    const std::int64_t step = RoundStep(std::max<std::int64_t>(high - low, 100), WorthTickCount);
+    const std::int64_t bottom = FloorDiv(low, step) * step;
+    // A flat run still gets a scale with some height.
+    const std::int64_t top = std::max(CeilDiv(high, step) * step, bottom + step);
+    return {bottom, top, step};
+}
+
+QList<std::int64_t> WorthChart::WorthTicks() const {
+    const Scale scale = WorthScale();
+    QList<std::int64_t> ticks;
+    for (std::int64_t tick = scale.low; tick <= scale.high; tick += scale.step) {
+        ticks << tick;
+    }
+    return ticks;
+}
+
+QList<int> WorthChart::DayTicks() const {
+    const int last = LastDay();
+    QList<int> ticks{FirstDay};
+    for (int day = 10; day < last; day += 10) {
+        // A tick too close to the last one would run into its label.
+        if (last - day >= 5) {
+            ticks << day;
+        }
+    }
+    ticks << last;
+    return ticks;
+}
+
+QRectF WorthChart::PlotArea() const {
+    const QFontMetrics metrics(font());
+    int labelWidth = 0;
+    for (const std::int64_t tick : WorthTicks()) {
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(WorthLabel(tick)));
+    }
+    const int line = metrics.height();
+    const qreal left = std::max(labelWidth + 10, metrics.horizontalAdvance(WorthTitle) / 2);
+    const qreal top = line + 8;                     // the worth axis title above the plot
+    const qreal bottom = height() - (2 * line + 8); // day labels, then the day axis title
+    const qreal right = width() - metrics.horizontalAdvance(QStringLiteral("61")) / 2.0 - 8;
+    return QRectF(QPointF(left, top),
+                  QPointF(std::max(left + 1, right), std::max(top + 1, bottom)));
+}
+
+qreal WorthChart::XOf(int day) const {
+    const QRectF plot = PlotArea();
+    return plot.left() + plot.width() * (day - FirstDay) / (LastDay() - FirstDay);
+}
+
+qreal WorthChart::YOf(std::int64_t worth) const {
+    const QRectF plot = PlotArea();
+    const Scale scale = WorthScale();
+    const double share =
+        static_cast<double>(worth - scale.low) / static_cast<double>(scale.high - scale.low);
+    return plot.bottom() - plot.height() * share;
+}
+
+QList<QPointF> WorthChart::PlotPoints() const {
+    QList<QPointF> points;
+    for (std::size_t i = 0; i < worth_.size(); ++i) {
+        points << QPointF(XOf(static_cast<int>(i) + FirstDay), YOf(worth_[i]));
+    }
+    return points;
+}
+
+qreal WorthChart::ZeroY() const {
+    return YOf(0);
+}
+
+QSize WorthChart::sizeHint() const {
+    const int line = QFontMetrics(font()).height();
+    return {560, 15 * line};
+}
+
+QSize WorthChart::minimumSizeHint() const {
+    const int line = QFontMetrics(font()).height();
+    return {320, 9 * line};
+}
+
+void WorthChart::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        updateGeometry();
+    }
+    QWidget::changeEvent(event);
+}
+
+void WorthChart::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPalette& colours = palette();
+    const QFontMetrics metrics(font());
+    const QRectF plot = PlotArea();
+    const int line = metrics.height();
+
+    painter.fillRect(plot, colours.color(QPalette::Base));
+
+    // Worth: grid lines with their labels, the zero line stronger than the rest.
+    QPen grid(colours.color(QPalette::Mid), 1, Qt::DotLine);
+    for (const std::int64_t tick : WorthTicks()) {
+        const qreal y = Crisp(YOf(tick));
+        painter.setPen(tick == 0 ? QPen(colours.color(QPalette::Text), 1) : grid);
+        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        painter.setPen(colours.color(QPalette::WindowText));
+        const QRectF label(0, y - line / 2.0, plot.left() - 6, line);
+        painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, WorthLabel(tick));
+    }
+    painter.drawText(QRectF(0, 0, width(), line + 4), Qt::AlignLeft | Qt::AlignVCenter, WorthTitle);
+
+    // Days: ticks under the plot, the axis title under them.
+    painter.setPen(QPen(colours.color(QPalette::WindowText), 1));
+    const qreal axisX = Crisp(plot.left());
+    const qreal axisY = Crisp(plot.bottom());
+    painter.drawLine(QPointF(axisX, axisY), QPointF(plot.right(), axisY));
+    painter.drawLine(QPointF(axisX, axisY), QPointF(axisX, plot.top()));
+    for (const int day : DayTicks()) {
+        const qreal x = Crisp(XOf(day));
+        painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 3));
+        const QRectF label(x - 20, plot.bottom() + 4, 40, line);
+        painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop, QString::number(day));
+    }
+    painter.drawText(QRectF(plot.left(), plot.bottom() + 4 + line, plot.width(), line + 4),
+                     Qt::AlignHCenter | Qt::AlignTop, DayTitle);
+
+    // The run: a line through one dot per day.
+    const QList<QPointF> points = PlotPoints();
+    const QColor ink = colours.color(QPalette::Highlight);
+    if (points.size() > 1) {
+        painter.setPen(QPen(ink, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(points.constData(), static_cast<int>(points.size()));
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ink);
+    for (const QPointF& point : points) {
+        painter.drawEllipse(point, 2.5, 2.5);
+    }
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.backgroundColor = colours.color(QPalette::Window);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+} // namespace tp::ui
