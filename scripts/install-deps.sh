@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs every Debian package that building, running and testing the game needs.
 # Safe to run again: it only asks apt for what is missing, and updates the package
 # lists at most once per run.
@@ -18,8 +19,8 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils
   clang libclang-rt-14-dev libfuzzer-14-dev
-  # desktop integration checks
-  desktop-file-utils appstream
+  # desktop integration and package checks: the manual page is rendered with man-db's man
+  desktop-file-utils appstream lintian man-db
 )
 
 missing=()
