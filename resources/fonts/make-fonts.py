@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Cuts the game's two faces out of the installed Song and Hei fonts.
 
 Usage: resources/fonts/make-fonts.py   (run from anywhere; rewrites song.ttf and hei.ttf here)
@@ -14,6 +15,8 @@ dependency for that.
 
 The faces are renamed, so they can never be mistaken for the system fonts they came from, and
 keep the embedded bitmap strike that gives the Song face its crisp look at the windows' 12 pixels.
+Both licences ask a modified file to say how and when it was changed: each face's description
+(name 10) says so, with the date in CHANGED.
 Needs python3-fonttools, fonts-arphic-uming and fonts-wqy-zenhei.
 """
 
@@ -29,12 +32,16 @@ SOURCE_DIRS = ("game", "ui", "app")
 
 ASCII = "".join(chr(c) for c in range(0x20, 0x7F))
 
+# When the faces were last changed. Set it to the day whenever a run changes what the script
+# writes (a new text in the game, a change below), so the notice in the files stays true.
+CHANGED = "2026-12-08"
+
 FACES = (
-    # output, collection, face index, family, PostScript name, characters
-    ("song.ttf", "/usr/share/fonts/truetype/arphic/uming.ttc", 0,
+    # output, collection, face index, source family, family, PostScript name, characters
+    ("song.ttf", "/usr/share/fonts/truetype/arphic/uming.ttc", 0, "AR PL UMing CN",
      "Tide Peddler Song", "TidePeddlerSong", "game"),
     # The Hei face draws only the status block's figures.
-    ("hei.ttf", "/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc", 0,
+    ("hei.ttf", "/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc", 0, "WenQuanYi Zen Hei",
      "Tide Peddler Hei", "TidePeddlerHei", "ascii"),
 )
 
@@ -49,8 +56,14 @@ def game_characters():
     return "".join(sorted(chars))
 
 
-def rename(font, family, postscript):
+def rename(font, source, family, postscript, dropped_strikes):
     names = font["name"]
+    strikes = " bitmap strikes other than 12 pixels removed," if dropped_strikes else ""
+    notice = (f"Changed on {CHANGED} by the Tide Peddler developers with the game's "
+              f"resources/fonts/make-fonts.py: cut from {source} down to the characters the "
+              f"game shows,{strikes} renamed {family}.")
+    names.removeNames(nameID=10)
+    names.setName(notice, 10, 3, 1, 0x409)
     for record in names.names:
         if record.nameID in (1, 4, 16):
             record.string = family
@@ -63,17 +76,19 @@ def rename(font, family, postscript):
 
 
 def keep_strikes(font, sizes):
-    """Drops the bitmap strikes of every size but `sizes` (pixels per em)."""
+    """Drops the bitmap strikes of every size but `sizes` (pixels per em); says if it did."""
     if "EBLC" not in font:
-        return
+        return False
     locations, data = font["EBLC"], font["EBDT"]
     kept = [i for i, strike in enumerate(locations.strikes)
             if strike.bitmapSizeTable.ppemY in sizes]
+    dropped = len(kept) < len(locations.strikes)
     locations.strikes = [locations.strikes[i] for i in kept]
     data.strikeData = [data.strikeData[i] for i in kept]
+    return dropped
 
 
-def make_face(output, collection, index, family, postscript, text):
+def make_face(output, collection, index, source, family, postscript, text):
     options = subset.Options()
     options.layout_features = ["*"]
     options.name_IDs = ["*"]
@@ -88,8 +103,8 @@ def make_face(output, collection, index, family, postscript, text):
     subsetter.subset(font)
     # The windows draw the Song face 12 pixels high; other sizes, as on a doubled screen, are
     # drawn from the outlines.
-    keep_strikes(font, {12})
-    rename(font, family, postscript)
+    dropped_strikes = keep_strikes(font, {12})
+    rename(font, source, family, postscript, dropped_strikes)
     # The source's own time stamps are kept, so the output is the same from run to run.
     font.save(HERE / output, reorderTables=True)
 
