@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "resources/Resources.h"
 
 #include <cstddef>
@@ -34,8 +35,6 @@ TP_RESOURCE(kKindAll)
 TP_RESOURCE(kListIconImage)
 TP_RESOURCE(kListIconMask)
 TP_RESOURCE(kProgramIcon)
-TP_RESOURCE(kFaceSong)
-TP_RESOURCE(kFaceHei)
 #undef TP_RESOURCE
 } // namespace tp::resources::data
 
@@ -126,16 +125,6 @@ ListIconStrip ListIcons() {
 
 std::span<const unsigned char> ProgramIcon() {
     return Of(data::kProgramIcon, data::kProgramIconSize);
-}
-
-std::span<const unsigned char> Face(FaceId id) {
-    switch (id) {
-    case FaceId::Song:
-        return Of(data::kFaceSong, data::kFaceSongSize);
-    case FaceId::Hei:
-        return Of(data::kFaceHei, data::kFaceHeiSize);
-    }
-    return {};
 }
 
 } // namespace tp::resources

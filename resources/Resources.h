@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-// The game's pictures, button glyphs, list icons, program icon and faces, compiled into the
-// program as constant byte arrays: nothing is read from files and nothing is built at start-up.
+// The game's pictures, button glyphs, list icons and program icon, compiled into the program as
+// constant byte arrays: nothing is read from files and nothing is built at start-up. The faces
+// are files of their own (FaceFiles.h).
 
 #include <cstddef>
 #include <span>
@@ -67,14 +69,5 @@ ListIconStrip ListIcons();
 
 // The program icon as an icon file: one 32 x 32 image at 256 colours, a leaping blue dolphin.
 std::span<const unsigned char> ProgramIcon();
-
-// The two faces the windows draw their text in, as TrueType files holding only the characters
-// the game's texts use (see fonts/make-fonts.py): a Song serif cut from AR PL UMing CN, with its
-// bitmap strikes, and a Hei sans cut from WenQuanYi Zen Hei.
-enum class FaceId {
-    Song, // family "Tide Peddler Song"
-    Hei,  // family "Tide Peddler Hei"
-};
-std::span<const unsigned char> Face(FaceId id);
 
 } // namespace tp::resources

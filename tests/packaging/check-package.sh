@@ -120,7 +120,7 @@ if ! timeout 30 xdotool search --sync --onlyvisible --name '\(1/60\)' >/dev/null
 fi
 echo "check-package: main window mapped"
 
-# The windows' texts come from the faces inside the program; the declared CJK font is there for
+# The windows' texts come from the game's own faces; the declared CJK font is there for
 # what the player types. Rename the player to characters no text of the game has, so that the
 # font is loaded as it would be in play.
 window=$(xdotool search --onlyvisible --name '\(1/60\)' | head -n 1)
@@ -130,7 +130,8 @@ timeout 10 xdotool search --sync --onlyvisible --name '改名' >/dev/null ||
 xdotool type --delay 20 '龘麤'
 xdotool key Return
 for _ in $(seq 50); do
-  grep -qE '\.(ttf|ttc|otf)$' "/proc/$pid/maps" && break
+  # The package's own faces are mapped from the start; wait for an installed font.
+  awk '{print $6}' "/proc/$pid/maps" | grep -v "^$root/" | grep -qE '\.(ttf|ttc|otf)$' && break
   sleep 0.1
 done
 

@@ -1,14 +1,19 @@
+// SPDX-License-Identifier: MIT
 #include "ui/toolkit/Fonts.h"
 
-#include "resources/Resources.h"
+#include "resources/DataFolders.h"
+#include "resources/FaceFiles.h"
+#include "resources/FileMapping.h"
 
 #include <QApplication>
 #include <QByteArray>
+#include <QFile>
 #include <QFontDatabase>
 #include <QRawFont>
 #include <algorithm>
 
 #include <cmath>
+#include <cstdio>
 
 namespace tp::ui {
 
@@ -60,12 +65,41 @@ void InstallGameFaces() {
         return;
     }
     installed = true;
-    for (const auto id : {resources::FaceId::Song, resources::FaceId::Hei}) {
-        const std::span<const unsigned char> face = resources::Face(id);
-        // Raw data: the face is read in place from the program's constant data, never copied.
-        QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
-            reinterpret_cast<const char*>(face.data()), static_cast<qsizetype>(face.size())));
+    // The folder's name in the file system's own encoding, as the files are opened by it.
+    const QByteArray programFolder = QFile::encodeName(QCoreApplication::applicationDirPath());
+    InstallGameFacesFrom(resources::DataFolders(programFolder.toStdString()));
+}
+
+QStringList InstallGameFacesFrom(const std::vector<std::filesystem::path>& folders) {
+    QStringList problems;
+    for (const auto id : resources::kFaceIds) {
+        const std::string_view name = resources::FaceFileName(id);
+        const std::filesystem::path file = resources::FindDataFile(folders, name);
+        if (file.empty()) {
+            const QString where =
+                folders.empty() ? QString() : QString::fromStdString(folders.front().string());
+            problems << QStringLiteral("%1 is not in %2")
+                            .arg(QString::fromLatin1(name.data(),
+                                                     static_cast<qsizetype>(name.size())),
+                                 where);
+            continue;
+        }
+        // Raw data: Qt and FreeType read the face in place from the mapped file, never a copy.
+        const std::span<const unsigned char> face = resources::MapWholeFile(file);
+        if (face.empty() || QFontDatabase::addApplicationFontFromData(
+                                QByteArray::fromRawData(reinterpret_cast<const char*>(face.data()),
+                                                        static_cast<qsizetype>(face.size()))) < 0) {
+            problems << QStringLiteral("%1 is no usable font")
+                            .arg(QString::fromStdString(file.string()));
+        }
     }
+    if (!problems.isEmpty()) {
+        std::fprintf(stderr,
+                     "tidepeddler: cannot load the game's faces (%s); drawing the text from the "
+                     "installed fonts\n",
+                     problems.join(QStringLiteral("; ")).toLocal8Bit().constData());
+    }
+    return problems;
 }
 
 void InstallFontSubstitutes() {

@@ -1,8 +1,12 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QFont>
 #include <QString>
 #include <QStringList>
+
+#include <filesystem>
+#include <vector>
 
 namespace tp::ui {
 
@@ -10,10 +14,17 @@ namespace tp::ui {
 // which Linux desktops do not have. Left alone, Qt settles on a Latin face and Chinese
 // falls back to whatever fontconfig picks.
 
-// Makes the game's own Song and Hei faces, stored inside the program, known to Qt. This starts
-// fontconfig, a few milliseconds' work, so the program does it once its main window is on its
-// way to the screen; it must be done before anything is drawn.
+// Makes the game's own Song and Hei faces known to Qt, mapped from their files in the game's data
+// folder (resources/DataFolders.h, found from the program's folder). This starts fontconfig, a
+// few milliseconds' work, so the program does it once its main window is on its way to the
+// screen; it must be done before anything is drawn. Only the first call does anything.
 void InstallGameFaces();
+
+// Registers each face from the first of `folders` that has its file, mapped rather than read.
+// A face that is missing or is no font is left out: the stand-ins below draw its text instead.
+// Then one line on stderr names what was left out, and the same is returned, a reason a face;
+// empty when both faces were installed.
+QStringList InstallGameFacesFrom(const std::vector<std::filesystem::path>& folders);
 
 // Registers the stand-ins with QFont's substitution table, so a QFont naming one of the
 // faces finds them too. Only strings are stored: no font is loaded here.

@@ -1,14 +1,22 @@
+// SPDX-License-Identifier: MIT
 #include "ui/toolkit/Fonts.h"
 
 #include "game/Catalogue.h"
 #include "game/DailyEvents.h"
+#include "resources/DataFolders.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
 
 using namespace Qt::StringLiterals;
 
@@ -97,6 +105,59 @@ TEST_F(Fonts, ResolveToTheGamesOwnFaces) {
     // Installing twice registers nothing twice.
     InstallGameFaces();
     EXPECT_EQ(QFontDatabase::families().count(u"Tide Peddler Song"_s), 1);
+}
+
+// The faces are files of their own, found from the program's folder as the installed game finds
+// /usr/share/tidepeddler, and read where they lie: mapped, not copied onto the heap.
+TEST_F(Fonts, TheFacesAreMappedFromTheDataFolder) {
+    const auto folders =
+        resources::DataFolders(QCoreApplication::applicationDirPath().toStdString());
+    QFile maps(u"/proc/self/maps"_s);
+    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+    const QString mapped = QString::fromLocal8Bit(maps.readAll());
+    for (const char* name : {"song.ttf", "hei.ttf"}) {
+        const std::filesystem::path file = resources::FindDataFile(folders, name);
+        ASSERT_FALSE(file.empty()) << name << " is in no data folder of this build";
+        EXPECT_EQ(file.parent_path().filename(), "tidepeddler");
+        EXPECT_TRUE(mapped.contains(QString::fromStdString(file.string()) + u'\n')) << file;
+    }
+}
+
+// Without its faces the game still starts: it says so in one line and draws from the installed
+// fonts. The faces installed for this suite stay the only ones registered.
+TEST_F(Fonts, MissingOrBrokenFacesAreLeftOutWithOneLine) {
+    QTemporaryDir empty;
+    ASSERT_TRUE(empty.isValid());
+    ::testing::internal::CaptureStderr();
+    const QStringList missing = InstallGameFacesFrom({empty.path().toStdString()});
+    const std::string missingLine = ::testing::internal::GetCapturedStderr();
+    ASSERT_EQ(missing.size(), 2);
+    EXPECT_TRUE(missing[0].startsWith(u"song.ttf is not in "_s)) << missing[0].toStdString();
+    EXPECT_TRUE(missing[1].startsWith(u"hei.ttf is not in "_s)) << missing[1].toStdString();
+    EXPECT_EQ(std::count(missingLine.begin(), missingLine.end(), '\n'), 1) << missingLine;
+    EXPECT_EQ(missingLine.rfind("tidepeddler: ", 0), 0u) << missingLine;
+
+    // A file that is no font, and an empty one.
+    QTemporaryDir broken;
+    ASSERT_TRUE(broken.isValid());
+    QFile song(broken.filePath(u"song.ttf"_s));
+    ASSERT_TRUE(song.open(QIODevice::WriteOnly));
+    song.write("\0\1\0\0 not a face");
+    song.close();
+    QFile hei(broken.filePath(u"hei.ttf"_s));
+    ASSERT_TRUE(hei.open(QIODevice::WriteOnly));
+    hei.close();
+    ::testing::internal::CaptureStderr();
+    const QStringList unusable =
+        InstallGameFacesFrom({empty.path().toStdString(), broken.path().toStdString()});
+    const std::string unusableLine = ::testing::internal::GetCapturedStderr();
+    ASSERT_EQ(unusable.size(), 2);
+    EXPECT_EQ(unusable[0], song.fileName() + u" is no usable font"_s);
+    EXPECT_EQ(unusable[1], hei.fileName() + u" is no usable font"_s);
+    EXPECT_EQ(std::count(unusableLine.begin(), unusableLine.end(), '\n'), 1) << unusableLine;
+
+    EXPECT_EQ(QFontDatabase::families().count(u"Tide Peddler Song"_s), 1);
+    EXPECT_EQ(QFontInfo(GameFont(u"宋体"_s, -12)).family(), u"Tide Peddler Song"_s);
 }
 
 TEST_F(Fonts, HeightConventionNegativeIsCharacterPositiveIsCell) {
