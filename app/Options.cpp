@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: MIT
 #include "app/Options.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+
+#include <algorithm>
 
 namespace tp::app {
 
@@ -26,8 +29,14 @@ Options ParseOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("潮汐货郎 (Tide Peddler): sixty days to get rich in Qingdao."));
-    const QCommandLineOption helpOption = parser.addHelpOption();
-    const QCommandLineOption versionOption = parser.addVersionOption();
+    // Not Qt's own help and version options: their --help-all lists options of QApplication's,
+    // which this program does not accept, since it reads the command line before one exists.
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Show this help and exit."));
+    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
+                                           QStringLiteral("Show the version and exit."));
+    parser.addOption(helpOption);
+    parser.addOption(versionOption);
     const QCommandLineOption seedOption(
         QStringLiteral("seed"),
         QStringLiteral("Start the random generator from <N> (0 to 4294967295) to replay a game."),
@@ -35,7 +44,11 @@ Options ParseOptions(const QStringList& arguments) {
     parser.addOption(seedOption);
 
     Options options;
-    options.helpText = parser.helpText();
+    // The parser names the program after a QCoreApplication's arguments, or a placeholder
+    // without one; the usage line names the command a player types.
+    const QString help = parser.helpText();
+    options.helpText = QStringLiteral("Usage: tidepeddler [options]") +
+                       help.mid(std::max<qsizetype>(help.indexOf(QLatin1Char('\n')), 0));
     if (!parser.parse(arguments)) {
         options.action = Options::Action::Fail;
         options.error = parser.errorText();

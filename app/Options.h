@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>
@@ -8,7 +9,10 @@
 
 namespace tp::app {
 
-// What the command line asks for. Without options the game seeds itself from the clock.
+// What the command line asks for. Without options the game seeds itself from the clock. Every
+// action but Play only prints an answer: main() gives it before anything of the windowing
+// system is touched, so it works with no display at all. A new option of that kind is one more
+// action here, one more branch in ParseOptions and one more case where main() answers.
 struct Options {
     enum class Action { Play, ShowHelp, ShowVersion, Fail };
     Action action = Action::Play;
@@ -17,6 +21,7 @@ struct Options {
     QString helpText; // usage, for ShowHelp and after an error
 };
 
+// `arguments` as main() gets them, the program first. Needs no QCoreApplication.
 Options ParseOptions(const QStringList& arguments);
 
 // A seed is a plain decimal number that fits 32 bits: no sign, no spaces, no separators.

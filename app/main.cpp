@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+#include "app/DisplayCheck.h"
+#include "app/DisplayFailureGuard.h"
 #include "app/Options.h"
 #include "app/WindowSet.h"
 #include "runtime/Random.h"
@@ -14,22 +17,22 @@ void Print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
-} // namespace
+QStringList ArgumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
+}
 
-int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationVersion(QStringLiteral(TP_VERSION));
-    // Lets a desktop match the window to its menu entry (its icon and name) where the window
-    // class alone does not, as under Wayland.
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tidepeddler.TidePeddler"));
-
-    const tp::app::Options options = tp::app::ParseOptions(QApplication::arguments());
+// The answer to a command line that only asks to print something, and the exit status.
+int Answer(const tp::app::Options& options) {
     switch (options.action) {
     case tp::app::Options::Action::ShowHelp:
         Print(stdout, options.helpText);
         return 0;
     case tp::app::Options::Action::ShowVersion:
-        Print(stdout, QStringLiteral("tidepeddler %1\n").arg(QApplication::applicationVersion()));
+        Print(stdout, QStringLiteral("tidepeddler %1\n").arg(QStringLiteral(TP_VERSION)));
         return 0;
     case tp::app::Options::Action::Fail:
         Print(stderr, QStringLiteral("tidepeddler: %1\n\n%2").arg(options.error, options.helpText));
@@ -37,6 +40,31 @@ int main(int argc, char* argv[]) {
     case tp::app::Options::Action::Play:
         break;
     }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // The command line is read before anything of the windowing system is touched, so what
+    // only prints works without a display and never loads a platform plugin.
+    const tp::app::Options options = tp::app::ParseOptions(ArgumentsOf(argc, argv));
+    if (options.action != tp::app::Options::Action::Play) {
+        return Answer(options);
+    }
+    if (!tp::app::CanShowWindows(tp::app::DisplaySettingsFromEnvironment(),
+                                 tp::app::SystemDisplayProbes())) {
+        std::fputs(tp::app::kNoDisplayLine, stderr);
+        return 1;
+    }
+
+    tp::app::DisplayFailureGuard guard;
+    QApplication application(argc, argv);
+    guard.Dismiss();
+    QApplication::setApplicationVersion(QStringLiteral(TP_VERSION));
+    // Lets a desktop match the window to its menu entry (its icon and name) where the window
+    // class alone does not, as under Wayland.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tidepeddler.TidePeddler"));
 
     tp::ui::InstallFontSubstitutes();
     tp::ui::SetDefaultGameFont();

@@ -1,6 +1,5 @@
+// SPDX-License-Identifier: MIT
 #include "app/Options.h"
-
-#include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
@@ -42,6 +41,9 @@ TEST(ParseOptions, ReportsBadInputInOneLine) {
         {QStringLiteral("--colour")},
         {QStringLiteral("extra")},
         {QStringLiteral("--seed=1"), QStringLiteral("--seed=2")},
+        // Qt's own options: the command line is read before QApplication could take them.
+        {QStringLiteral("--help-all")},
+        {QStringLiteral("-platform"), QStringLiteral("offscreen")},
     };
     for (const QStringList& args : cases) {
         const Options o = Parse(args);
@@ -52,17 +54,23 @@ TEST(ParseOptions, ReportsBadInputInOneLine) {
     }
 }
 
+// No QCoreApplication exists in this test: the program reads its command line before it has
+// one, and the usage names the command a player types.
 TEST(ParseOptions, AnswersHelpAndVersion) {
-    EXPECT_EQ(Parse({QStringLiteral("--help")}).action, Options::Action::ShowHelp);
+    const Options help = Parse({QStringLiteral("--help")});
+    EXPECT_EQ(help.action, Options::Action::ShowHelp);
+    EXPECT_TRUE(help.helpText.startsWith(QStringLiteral("Usage: tidepeddler [options]\n")))
+        << help.helpText.toStdString();
+    for (const char* option : {"--version", "-v", "--seed"}) {
+        EXPECT_TRUE(help.helpText.contains(QString::fromUtf8(option))) << option;
+    }
     EXPECT_EQ(Parse({QStringLiteral("-h")}).action, Options::Action::ShowHelp);
     EXPECT_EQ(Parse({QStringLiteral("--version")}).action, Options::Action::ShowVersion);
+    EXPECT_EQ(Parse({QStringLiteral("-v")}).action, Options::Action::ShowVersion);
+    // Answering takes precedence over a seed given too.
+    EXPECT_EQ(Parse({QStringLiteral("--seed=5"), QStringLiteral("--help")}).action,
+              Options::Action::ShowHelp);
 }
 
 } // namespace
 } // namespace tp::app
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
