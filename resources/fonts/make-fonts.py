@@ -56,12 +56,11 @@ def game_characters():
     return "".join(sorted(chars))
 
 
-def rename(font, source, family, postscript, dropped_strikes):
+def rename(font, source, family, postscript, changes):
     names = font["name"]
-    strikes = " bitmap strikes other than 12 pixels removed," if dropped_strikes else ""
     notice = (f"Changed on {CHANGED} by the Tide Peddler developers with the game's "
               f"resources/fonts/make-fonts.py: cut from {source} down to the characters the "
-              f"game shows,{strikes} renamed {family}.")
+              f"game shows, {''.join(change + ', ' for change in changes)}renamed {family}.")
     names.removeNames(nameID=10)
     names.setName(notice, 10, 3, 1, 0x409)
     for record in names.names:
@@ -88,6 +87,19 @@ def keep_strikes(font, sizes):
     return dropped
 
 
+def allow_installable_embedding(font):
+    """Clears the OS/2 embedding restrictions; says if there were any.
+
+    WenQuanYi Zen Hei flags itself for editable embedding only, yet its licence (the GPL with the
+    font embedding exception) lets anyone embed it, as the flag 0 says; Debian's font checks
+    take the stricter flag for a restriction of the licence."""
+    os2 = font["OS/2"]
+    if os2.fsType == 0:
+        return False
+    os2.fsType = 0
+    return True
+
+
 def make_face(output, collection, index, source, family, postscript, text):
     options = subset.Options()
     options.layout_features = ["*"]
@@ -103,8 +115,12 @@ def make_face(output, collection, index, source, family, postscript, text):
     subsetter.subset(font)
     # The windows draw the Song face 12 pixels high; other sizes, as on a doubled screen, are
     # drawn from the outlines.
-    dropped_strikes = keep_strikes(font, {12})
-    rename(font, source, family, postscript, dropped_strikes)
+    changes = []
+    if keep_strikes(font, {12}):
+        changes.append("bitmap strikes other than 12 pixels removed")
+    if allow_installable_embedding(font):
+        changes.append("embedding flag set to installable as the licence allows")
+    rename(font, source, family, postscript, changes)
     # The source's own time stamps are kept, so the output is the same from run to run.
     font.save(HERE / output, reorderTables=True)
 
