@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the game's .deb from a release build, unpacks it into an empty root and runs the game
 # from there under Xvfb, as a user who installed the package would:
-#   - the package is named tidepeddler and holds the program, its menu entry, metainfo, icons
-#     and the licence of the fonts its faces are cut from;
+#   - the package is named tidepeddler and holds the program in /usr/games, its menu entry,
+#     metainfo, icons, manual page, changelog, its faces in /usr/share/tidepeddler and a
+#     machine-readable copyright file that names each face's licence;
+#   - lintian finds nothing to warn of, let alone an error;
+#   - with no display, --help and --version answer with status 0 and a start fails with one line
+#     and status 1;
 #   - its dependencies are installed runtime packages, none of them for development;
 #   - every library and font the running program maps comes from a declared dependency or from
 #     theirs, and every declared dependency provides at least one of them (no more, no less);
-#   - the main window maps with "(1/60)" in its title, a name typed with characters beyond the
-#     game's own faces is drawn from the declared CJK font, and closing the window ends the
-#     program with 0.
+#   - the desktop entry's command, looked up in a PATH with /usr/games, starts the packaged
+#     program; the main window maps with "(1/60)" in its title, the faces are mapped from the
+#     package's /usr/share/tidepeddler, a name typed with characters beyond them is drawn from
+#     the declared CJK font, and closing the window ends the program with 0.
 #
 # usage: check-package.sh BUILD-DIR TP-XWATCH
 set -euo pipefail
@@ -68,11 +74,24 @@ if [ "$phase" = prepare ]; then
   done
 
   contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
-  # The program carries faces cut from Arphic's fonts, whose licence has to travel with them.
-  for expected in ./usr/bin/tidepeddler ./usr/share/applications/$app_id.desktop \
-    ./usr/share/metainfo/$app_id.metainfo.xml ./usr/share/doc/tidepeddler/ARPHICPL.TXT; do
+  # The Song face is cut from Arphic's font, whose licence text has to travel with it unaltered.
+  for expected in ./usr/games/tidepeddler ./usr/share/applications/$app_id.desktop \
+    ./usr/share/metainfo/$app_id.metainfo.xml ./usr/share/man/man6/tidepeddler.6.gz \
+    ./usr/share/doc/tidepeddler/copyright ./usr/share/doc/tidepeddler/changelog.gz \
+    ./usr/share/doc/tidepeddler/ARPHICPL.TXT ./usr/share/tidepeddler/song.ttf \
+    ./usr/share/tidepeddler/hei.ttf; do
     grep -qxF "$expected" <<<"$contents" || fail "package lacks $expected"
   done
+  grep -q '^\./usr/bin/.' <<<"$contents" && fail "package installs into /usr/bin, not /usr/games"
+
+  # Every E: (error) and W: (warning) line of lintian fails the package; I: and the like are
+  # information only.
+  lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 || true
+  cat "$work/lintian.log"
+  if grep -qE '^[EW]: ' "$work/lintian.log"; then
+    fail "lintian reports errors or warnings"
+  fi
+  echo "check-package: lintian reports no error and no warning"
   # Menus draw 16 to 48 pixels, software centres 64 and up.
   for size in 16x16 32x32 48x48 64x64 128x128; do
     grep -qxF "./usr/share/icons/hicolor/$size/apps/tidepeddler.png" <<<"$contents" ||
@@ -95,9 +114,54 @@ if [ "$phase" = prepare ]; then
       fail "the ${size}x$size icon is ${w:-?} x ${h:-?}"
   done
 
-  if ldd "$root/usr/bin/tidepeddler" | grep 'not found'; then
+  if ldd "$root/usr/games/tidepeddler" | grep 'not found'; then
     fail "the installed program links libraries that are not there"
   fi
+
+  # Each face installed is named in the copyright file with a licence of its own, and the text
+  # of each part of that licence is there too.
+  copyright="$root/usr/share/doc/tidepeddler/copyright"
+  head -n 1 "$copyright" |
+    grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+    fail "the copyright file is not in the machine-readable format"
+  for face in "$root"/usr/share/tidepeddler/*.ttf; do
+    name=$(basename "$face")
+    licence=$(awk -v file="resources/fonts/$name" '
+      /^$/ {named = 0; files = 0}
+      /^Files:/ {files = 1}
+      /^[A-Z]/ && !/^Files:/ {files = 0}
+      files {for (i = 1; i <= NF; i++) if ($i == file) named = 1}
+      named && /^License:/ {sub(/^License: */, ""); print; exit}' "$copyright")
+    [ -n "$licence" ] || fail "the copyright file names no licence for $name"
+    [ "$licence" != Expat ] || fail "the copyright file puts $name under the game's licence"
+    echo "check-package: $name: $licence"
+    while IFS= read -r part; do
+      grep -qxF "License: $part" "$copyright" ||
+        fail "the copyright file has no text for the licence '$part' of $name"
+    done < <(sed 's/ and /\n/g' <<<"$licence")
+  done
+
+  # The manual page renders, and man finds nothing wrong in it.
+  page="$root/usr/share/man/man6/tidepeddler.6.gz"
+  rendered=$(MANWIDTH=80 man -l "$page" 2>&1) || fail "man could not render the manual page"
+  for section in NAME SYNOPSIS DESCRIPTION OPTIONS 'EXIT STATUS' FILES; do
+    grep -qx "$section" <<<"$rendered" || fail "the manual page has no $section section"
+  done
+  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
+  [ -z "$warnings" ] || fail "man warns of the manual page: $warnings"
+  echo "check-package: the manual page renders without warnings"
+
+  # The command line of the unpacked program, with no display at all.
+  installed="$root/usr/games/tidepeddler"
+  env -i PATH=/usr/bin:/bin HOME="$work" "$installed" --help >"$work/help.txt" 2>&1 ||
+    { cat "$work/help.txt" >&2; fail "--help without a display failed"; }
+  env -i PATH=/usr/bin:/bin HOME="$work" "$installed" --version >/dev/null 2>&1 ||
+    fail "--version without a display failed"
+  status=0
+  env -i PATH=/usr/bin:/bin HOME="$work" "$installed" >"$work/nodisplay.txt" 2>&1 || status=$?
+  [ "$status" -eq 1 ] && [ "$(wc -l <"$work/nodisplay.txt")" -eq 1 ] ||
+    { cat "$work/nodisplay.txt" >&2; fail "a start without a display ended with $status"; }
+  echo "check-package: no display: --help and --version end with 0, a start with 1 and: $(cat "$work/nodisplay.txt")"
 
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
     "$0" --inside-xvfb "$build" "$xwatch" "$root" "$work" "${declared[@]}"
@@ -109,8 +173,16 @@ work=$4
 shift 4
 declared=("$@")
 
+# The menu starts what the desktop entry's Exec names, found in the session's PATH; Debian's
+# has /usr/games in it.
+command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$root/usr/share/applications/$app_id.desktop")
+program=$(PATH="$root/usr/local/games:$root/usr/games:$root/usr/bin" command -v "$command") ||
+  fail "the desktop entry runs '$command', which the package does not install in a PATH folder"
+[ "$program" = "$root/usr/games/tidepeddler" ] ||
+  fail "the desktop entry runs $program, not the packaged /usr/games/tidepeddler"
+
 env -i PATH=/usr/bin:/bin HOME="$work" LANG=C.UTF-8 DISPLAY="$DISPLAY" \
-  XAUTHORITY="${XAUTHORITY:-}" "$root/usr/bin/tidepeddler" >"$work/run.log" 2>&1 &
+  XAUTHORITY="${XAUTHORITY:-}" "$program" >"$work/run.log" 2>&1 &
 pid=$!
 
 if ! timeout 30 xdotool search --sync --onlyvisible --name '\(1/60\)' >/dev/null; then
@@ -145,6 +217,13 @@ closure=$(apt-cache depends --recurse --installed --no-recommends --no-suggests 
 optional=(libxcursor1 libxrender1)
 used=()
 problems=0
+for face in song.ttf hei.ttf; do
+  if ! grep -qxF "$root/usr/share/tidepeddler/$face" <<<"$mapped"; then
+    echo "check-package: the program did not map the packaged $face" >&2
+    problems=1
+  fi
+done
+[ "$problems" -eq 0 ] && echo "check-package: the faces are mapped from the package's /usr/share/tidepeddler"
 while read -r file; do
   case "$file" in
     "$root"/*) continue ;;
@@ -188,5 +267,5 @@ fi
 wait "$pid" || status=$?
 [ "$status" -eq 0 ] || { cat "$work/run.log" >&2; fail "the program ended with status $status"; }
 echo "check-package: closing the main window ended the program with status 0"
-[ "$problems" -eq 0 ] || fail "the declared dependencies do not match what the program loads"
+[ "$problems" -eq 0 ] || fail "what the program loads does not match the package and its dependencies"
 echo "check-package: passed"
