@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Validates the desktop entry and the AppStream metainfo as software centres and menus read
-# them, offline. Exits non-zero when either is rejected.
+# them, offline, with appstreamcli's pedantic hints shown. Exits non-zero when either is rejected.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,7 +22,7 @@ for entry in "${entries[@]}"; do
 done
 
 for metainfo in "${metainfos[@]}"; do
-  if ! appstreamcli validate --no-net "$metainfo"; then
+  if ! appstreamcli validate --pedantic --no-net "$metainfo"; then
     echo "check-desktop: $metainfo rejected by appstreamcli" >&2
     status=1
   fi
