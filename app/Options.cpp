@@ -37,6 +37,10 @@ Options ParseOptions(const QStringList& arguments) {
                                            QStringLiteral("Show the version and exit."));
     parser.addOption(helpOption);
     parser.addOption(versionOption);
+    const QCommandLineOption scoresOption(
+        QStringLiteral("scores"),
+        QStringLiteral("Print the hall of fame, the best finished runs, and exit."));
+    parser.addOption(scoresOption);
     const QCommandLineOption seedOption(
         QStringLiteral("seed"),
         QStringLiteral("Start the random generator from <N> (0 to 4294967295) to replay a game."),
@@ -60,6 +64,10 @@ Options ParseOptions(const QStringList& arguments) {
     }
     if (parser.isSet(versionOption)) {
         options.action = Options::Action::ShowVersion;
+        return options;
+    }
+    if (parser.isSet(scoresOption)) {
+        options.action = Options::Action::ShowScores;
         return options;
     }
     if (!parser.positionalArguments().isEmpty()) {

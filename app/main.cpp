@@ -3,6 +3,8 @@
 #include "app/DisplayFailureGuard.h"
 #include "app/Options.h"
 #include "app/WindowSet.h"
+#include "halloffame/HallOfFameStore.h"
+#include "halloffame/ScoresTable.h"
 #include "runtime/Random.h"
 #include "ui/pictures/Icons.h"
 #include "ui/toolkit/Fonts.h"
@@ -34,6 +36,17 @@ int Answer(const tp::app::Options& options) {
     case tp::app::Options::Action::ShowVersion:
         Print(stdout, QStringLiteral("tidepeddler %1\n").arg(QStringLiteral(TP_VERSION)));
         return 0;
+    case tp::app::Options::Action::ShowScores: {
+        // Reading never changes the file: a damaged one is only reported, and kept for the
+        // next finished run to move aside.
+        const tp::halloffame::Table table =
+            tp::halloffame::HallOfFameStore(tp::halloffame::HallOfFameStore::DefaultPath()).Read();
+        if (!table.problem.isEmpty()) {
+            Print(stderr, QStringLiteral("tidepeddler: %1\n").arg(table.problem));
+        }
+        Print(stdout, tp::halloffame::FormatScoresTable(table.ranked));
+        return 0;
+    }
     case tp::app::Options::Action::Fail:
         Print(stderr, QStringLiteral("tidepeddler: %1\n\n%2").arg(options.error, options.helpText));
         return 2;

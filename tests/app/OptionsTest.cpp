@@ -67,7 +67,11 @@ TEST(ParseOptions, AnswersHelpAndVersion) {
     EXPECT_EQ(Parse({QStringLiteral("-h")}).action, Options::Action::ShowHelp);
     EXPECT_EQ(Parse({QStringLiteral("--version")}).action, Options::Action::ShowVersion);
     EXPECT_EQ(Parse({QStringLiteral("-v")}).action, Options::Action::ShowVersion);
+    EXPECT_EQ(Parse({QStringLiteral("--scores")}).action, Options::Action::ShowScores);
+    EXPECT_TRUE(help.helpText.contains(QStringLiteral("--scores")));
     // Answering takes precedence over a seed given too.
+    EXPECT_EQ(Parse({QStringLiteral("--seed=5"), QStringLiteral("--scores")}).action,
+              Options::Action::ShowScores);
     EXPECT_EQ(Parse({QStringLiteral("--seed=5"), QStringLiteral("--help")}).action,
               Options::Action::ShowHelp);
 }

@@ -44,6 +44,13 @@ for platform in "" xcb; do
   done
 done
 
+# The hall of fame prints without a display; with no run recorded yet it says so.
+out=$(XDG_DATA_HOME="$scratch/data" "$program" --scores 2>"$scratch/err"); status=$?
+[ "$status" -eq 0 ] || fail "--scores ended with $status"
+[ -n "$out" ] || fail "--scores printed nothing"
+[ ! -s "$scratch/err" ] || fail "--scores wrote to stderr: $(head -n 3 "$scratch/err")"
+[ ! -e "$scratch/data/tidepeddler/hall-of-fame.json" ] || fail "--scores wrote a file"
+
 for args in "--seed abc" "--seed -1" "--seed 4294967296" "--seed" "--colour" "extra" "--help-all"; do
   # shellcheck disable=SC2086
   err=$(timeout 10 "$program" $args 2>&1 >/dev/null); status=$?
