@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/WindowSet.h"
 
 #include "ui/DiaryWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How long the pictures take to decode: all eight together should stay well under 5 ms, as
 // each is decoded when its window is first drawn.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Measures Tide Peddler against a bare Qt window of the same size, side by side under Xvfb, and
 # prints one table with the medians and the budgets:
 #   exec -> main window mapped   <= 1.4 x bare      peak resident memory   <= 1.35 x bare

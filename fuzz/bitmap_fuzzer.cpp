@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the glyph and icon readers, and splits what they accept into a
 // glyph's normal and disabled looks.
 

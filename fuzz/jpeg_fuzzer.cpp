@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the picture loader: as a bare JPEG stream at both colour depths,
 // as the header reader sees it, and as a stored picture.
 

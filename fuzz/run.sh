@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the fuzz targets with clang and runs each for a bounded time, seeded with the game's
 # own pictures, glyphs and icons. Fails on any crash, leak, timeout or sanitizer report.
 # Usage: fuzz/run.sh SECONDS   (the total; the JPEG loader gets two thirds of it)

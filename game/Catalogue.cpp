@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/Catalogue.h"
 
 namespace tp::game {

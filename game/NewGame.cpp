@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/Catalogue.h"
 #include "game/Game.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "imaging/BitmapDecoder.h"
 
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Reads the bitmap and icon files that hold the game's glyphs and icons. Free of Qt, like the

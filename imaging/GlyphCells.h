@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // How a button glyph becomes its normal and disabled looks. Free of Qt.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Decodes the game's JPEG pictures from memory with libjpeg. Free of Qt, so that the fuzzer

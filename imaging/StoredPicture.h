@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The stored form of a picture: its class name as a length-prefixed string ("TJPEGImage"),

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Turns the committed picture, glyph and icon files into one C++ source of constant byte
 # arrays. Run by the build as: cmake -DMANIFEST=<file> -DOUTPUT=<file.cpp> -P EmbedFiles.cmake
 # Each manifest line is "symbol|form|path": form "raw" embeds the file as it is, "picture"

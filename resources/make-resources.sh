@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Repaints every picture, glyph and icon under resources/, cuts the game's two faces, and
 # rewrites the committed files.
 # Usage: resources/make-resources.sh

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Fails when a C++ file differs from the style that .clang-format fixes.
 set -euo pipefail
 cd "$(dirname "$0")/.."

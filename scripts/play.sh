@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the game and starts it. Arguments are passed to the game (for example --seed 42).
 set -euo pipefail
 cd "$(dirname "$0")/.."

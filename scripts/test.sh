@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds everything and runs every test: the optimised build, the same tests under the address
 # and undefined-behaviour sanitizers, the style check, the bounded fuzz run and the desktop
 # files' validation.
@@ -7,6 +8,7 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 scripts/check-format.sh
+scripts/check-spdx.sh
 
 cmake --preset release
 cmake --build --preset release

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/ProcStats.h"
 
 #include <dirent.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/X11Windows.h"
 
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The few things the start-up measurements and the packaging test ask of the X server: see a

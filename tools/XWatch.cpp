@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Watches a Qt program on an X server from the outside, as the start-up budget and the packaging
 // test need it:
 //

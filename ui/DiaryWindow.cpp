@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/DiaryWindow.h"
 
 #include "ui/WindowParts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/ServiceWindow.h"
 
 #include "game/Game.h"

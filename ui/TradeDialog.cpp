@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/TradeDialog.h"
 
 #include "game/Game.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/WindowParts.h"
 
 #include "ui/pictures/Glyphs.h"

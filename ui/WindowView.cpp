@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/WindowView.h"
 
 #include "ui/DiaryWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The yardstick for the game's start-up: the least a Qt Widgets program can do to put a window of
 // the main window's size on the screen. Nothing is drawn in it, no font is asked for.
 #include <QApplication>

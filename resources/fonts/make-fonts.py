@@ -28,7 +28,7 @@ from fontTools.ttLib import TTFont
 
 HERE = pathlib.Path(__file__).resolve().parent
 ROOT = HERE.parent.parent
-SOURCE_DIRS = ("game", "ui", "app")
+SOURCE_DIRS = ("game", "ui", "app", "halloffame")
 
 ASCII = "".join(chr(c) for c in range(0x20, 0x7F))
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "BitmapWriter.h"
 
 #include <algorithm>

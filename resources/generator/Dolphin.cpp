@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program icon: a blue dolphin leaping out of a wave. One drawing, kept as vector path
 // data, makes the 256-colour icon, the PNG sizes of the desktop entry and the SVG.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The dialog buttons' stock glyphs: 18 x 18 cells in the sixteen standard colours, the
 // normal look followed by the disabled look, which is the normal one embossed in grey.
 

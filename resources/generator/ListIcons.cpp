@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The list views' icons: a ship's wheel on a light blue ground for the market's rows, and a
 // desktop computer for the goods carried. Stored as one strip with room for four.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The bank panel's banner: an invented savings bank's emblem, a scallop shell over waves,
 // with its name in Chinese and English. The box cuts off the right 6 columns.
 

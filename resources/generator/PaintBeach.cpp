@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's left strip: a crowded bathing beach seen from the promenade, with the
 // game's title brushed down its left side. Only the left 97 columns and the top 327 rows show
 // in the window, so the title keeps to that part.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The internet cafe panel's picture: a web browser window showing the front page of an
 // invented news and remittance site.
 

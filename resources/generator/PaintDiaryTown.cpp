@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The diary window's picture: red-roofed old town houses before the towers of the new city,
 // under a hand-written heading that names the window a diary.
 

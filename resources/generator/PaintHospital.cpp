@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The hospital panel's picture: an old stone building with a tiled roof and a clock gable,
 // half hidden among trees on a summer day.
 

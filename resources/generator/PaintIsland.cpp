@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picture at the top of the main window's status block: the small island with its white
 // lighthouse in the bay. The box shows only the top left 97 x 89, so the scene sits there.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's street map. The ten location buttons sit on it at fixed places (their
 // window positions less the map's origin, 304, 136); each place's name lies under its button
 // so that the button marks it, and the bottom 15 rows fall outside the window.

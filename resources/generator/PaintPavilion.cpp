@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The agency panel's picture: a tiered pavilion tower on a wooded hill above the red roofs
 // of the old town.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PixelArt.h"
 
 #include <cstring>

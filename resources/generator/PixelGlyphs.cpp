@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The six service-button glyphs, 16 x 16. Every one leaves its bottom left pixel in the
 // transparent colour, which is how the button knows what to leave out.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Paints the game's pictures, glyphs and icons and writes them under the given resources
 // folder. Run through resources/make-resources.sh.
 

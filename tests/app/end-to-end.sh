@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Plays the first day of the real program in a real X server: the window opens on day 1, a
 # click on a location button moves the day on (the diary, if the day brings one, is closed),
 # and closing the main window ends the program with status 0.

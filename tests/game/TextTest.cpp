@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/Text.h"
 #include "game/Catalogue.h"
 

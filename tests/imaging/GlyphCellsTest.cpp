@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "imaging/GlyphCells.h"
 
 #include <gtest/gtest.h>

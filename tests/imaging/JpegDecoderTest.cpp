@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "imaging/JpegDecoder.h"
 #include "imaging/StoredPicture.h"
 #include "tests/imaging/TestStreams.h"

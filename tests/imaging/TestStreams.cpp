@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/imaging/TestStreams.h"
 
 #include <cstdio>

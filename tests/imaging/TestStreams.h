@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // JPEG streams made on the spot for the decoder's tests, and a reader of their markers.

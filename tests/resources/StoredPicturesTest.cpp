@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "imaging/StoredPicture.h"
 #include "resources/Resources.h"
 #include "tests/imaging/TestStreams.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "runtime/Random.h"
 
 #include <gtest/gtest.h>

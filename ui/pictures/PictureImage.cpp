@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/pictures/PictureImage.h"
 
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/toolkit/Button.h"
 
 #include "ui/toolkit/Keys.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/toolkit/ClickableLabel.h"
 #include "ui/toolkit/Keys.h"
 #include "ui/toolkit/SystemColors.h"

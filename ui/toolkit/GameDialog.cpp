@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/toolkit/GameDialog.h"
 #include "ui/toolkit/Keys.h"
 

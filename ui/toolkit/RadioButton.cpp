@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/toolkit/RadioButton.h"
 
 namespace tp::ui {

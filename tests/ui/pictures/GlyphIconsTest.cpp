@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "resources/Resources.h"
 #include "ui/pictures/Glyphs.h"
 #include "ui/pictures/Icons.h"

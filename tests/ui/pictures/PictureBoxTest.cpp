@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/pictures/PictureBox.h"
 #include "imaging/StoredPicture.h"
 #include "resources/Resources.h"

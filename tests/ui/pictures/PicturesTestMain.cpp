@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The widget tests need an application object and run without a display.
 #include <QApplication>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/toolkit/DateText.h"
 
 #include "tests/ui/toolkit/QtTestSupport.h"

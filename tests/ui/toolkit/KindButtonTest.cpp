@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/toolkit/KindButton.h"
 #include "ui/toolkit/AmountSpin.h"
 #include "ui/toolkit/GameDialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/toolkit/MessageBoxes.h"
 #include "ui/toolkit/ApplicationTitle.h"
 #include "ui/toolkit/DialogOwner.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main of every test binary that needs widgets: a QApplication on the offscreen platform
 // (CI has no display) with a known locale, then the GoogleTest run.
 

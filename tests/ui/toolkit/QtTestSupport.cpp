@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/ui/toolkit/QtTestSupport.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/toolkit/ShowModal.h"
 #include "ui/toolkit/EndOfRun.h"
 #include "ui/toolkit/GameDialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/toolkit/WindowCaption.h"
 #include "ui/toolkit/GameDialog.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Run under a real X server (xvfb-run) by WindowCaptionTest: shows windows with empty and
 // non-empty captions and prints what their X11 title properties hold.
 

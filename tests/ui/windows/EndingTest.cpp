@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "WindowsFixture.h"
 
 #include "ui/toolkit/ReportList.h"
