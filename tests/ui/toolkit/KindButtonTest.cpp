@@ -21,7 +21,7 @@ namespace {
 
 using Kind = KindButton::Kind;
 
-TEST(BitBtnKinds, GiveTheirModalResultsAndKeyRoles) {
+TEST(KindButtonKinds, GiveTheirModalResultsAndKeyRoles) {
     const struct {
         Kind kind;
         int result;
@@ -48,7 +48,7 @@ TEST(BitBtnKinds, GiveTheirModalResultsAndKeyRoles) {
     }
 }
 
-TEST(BitBtnKinds, CaptionStaysAsGiven) {
+TEST(KindButtonKinds, CaptionStaysAsGiven) {
     KindButton button(u"确定(&O)"_s, Kind::Yes);
     EXPECT_EQ(button.text(), u"确定(&O)"_s);
 }
@@ -299,7 +299,7 @@ TEST_F(PanelsTest, DisabledPanelButtonsDoNotAnswer) {
     EXPECT_TRUE(dialog.isVisible());
 }
 
-TEST(BitBtnGlyph, SitsBesideTheCaptionAtItsOwnSize) {
+TEST(KindButtonGlyph, SitsBesideTheCaptionAtItsOwnSize) {
     QPixmap normal(18, 18);
     normal.fill(Qt::green);
     KindButton button(u"确定(&O)"_s, Kind::OK);
