@@ -20,6 +20,7 @@ void Game::Start(std::uint32_t seed) {
 void Game::SetUpNewGame(std::uint32_t seed) {
     state_ = GameState{};
     state_.seed = seed;
+    state_.dailyWorth.reserve(LastDay + 1);
     finished_.reset();
     state_.storage = 200;
     state_.day = 1;

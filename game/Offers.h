@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "game/Text.h"
+
 #include <cstdint>
-#include <string>
+#include <string_view>
 
 namespace tp::game {
 
 // What a quantity dialog (the trade dialog or a service panel) shows when it opens: the window
 // caption, its one text (the trade label or the doctor's words), the spin control's range
 // 0..maximum with its starting position, and whether the confirm button is enabled.
+//
+// Offers hold no heap memory: a caption is at most a good's name, and a text is one of the
+// game's fixed texts.
 struct QuantityOffer {
-    std::string caption;
-    std::string text;
+    ShortString<20> caption;
+    std::string_view text;
     std::int32_t maximum = 0;
     std::int32_t position = 0;
     bool confirmEnabled = true;

@@ -25,7 +25,7 @@ template <typename Offer>
 Offer OfferUpTo(std::string_view caption, std::string_view text, std::int32_t maximum,
                 bool confirmEnabled = true) {
     Offer offer;
-    offer.caption = caption;
+    offer.caption.Assign(caption);
     offer.text = text;
     offer.maximum = std::max(0, maximum);
     offer.position = offer.maximum;

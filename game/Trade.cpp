@@ -31,7 +31,7 @@ std::optional<BuyOffer> Game::OpenBuy(int marketRow) {
     offer.marketSlot = marketRow + 1;
     const GoodsRecord& slot = state_.market[static_cast<std::size_t>(offer.marketSlot)];
     const std::int32_t maximum = Affordable(state_, slot.price);
-    offer.caption = slot.name.View();
+    offer.caption = slot.name;
     offer.text = "要购买的数量：";
     offer.maximum = maximum;
     offer.position = maximum;
@@ -58,7 +58,7 @@ std::optional<SellOffer> Game::OpenSell(int carriedRow) {
         return std::nullopt;
     }
     const std::int32_t maximum = std::max(0, row.quantity);
-    offer.caption = row.name.View();
+    offer.caption = row.name;
     offer.text = "要卖出的数量：";
     offer.maximum = maximum;
     offer.position = maximum;
@@ -73,7 +73,7 @@ void Game::ConfirmBuy(const BuyOffer& offer, std::int32_t quantity) {
     }
     const GoodsRecord& slot = state_.market[static_cast<std::size_t>(offer.marketSlot)];
     // An offer that no longer matches the market (the good has gone) buys nothing.
-    if (slot.name.View() != offer.caption) {
+    if (!(slot.name == offer.caption)) {
         return;
     }
     // The dialog's range already holds the quantity to the offer; holding it again, and to
@@ -95,7 +95,7 @@ void Game::ConfirmSell(const SellOffer& offer, std::int32_t quantity) {
     }
     const auto row = static_cast<std::size_t>(offer.carriedRow);
     // The row and the market must still hold the good offered: rows move up when one is sold.
-    if (state_.carried[row].name.View() != offer.caption ||
+    if (!(state_.carried[row].name == offer.caption) ||
         state_.market[static_cast<std::size_t>(offer.marketSlot)].name !=
             state_.carried[row].name) {
         return;

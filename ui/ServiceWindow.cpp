@@ -203,7 +203,7 @@ void ServiceWindow::Run() {
 
 void ServiceWindow::ShowBankOffer(const game::BankOffer& offer) {
     bankOffer_ = offer;
-    SetCaption(GameText(offer.caption));
+    SetCaption(GameText(offer.caption.View()));
     bankAmountSpin->SetMax(offer.maximum);
     bankAmountSpin->SetPosition(offer.position);
 }
@@ -212,7 +212,7 @@ void ServiceWindow::Bank(const game::BankOffer& offer) {
     ShowPanel(bankPanel);
     bankOffer_ = offer;
     bankAmountSpin->SetMax(offer.maximum);
-    SetCaption(GameText(offer.caption));
+    SetCaption(GameText(offer.caption.View()));
     // Checking the deposit choice when the withdrawal was chosen last time asks the game for a
     // deposit offer again, as a click on it would.
     depositChoice->SetChecked(true);
@@ -226,7 +226,7 @@ void ServiceWindow::Hospital(const game::TreatmentOffer& offer) {
     doctorText->Clear();
     doctorText->AddLine(GameText(offer.text));
     treatmentSpin->SetMax(offer.maximum);
-    SetCaption(GameText(offer.caption));
+    SetCaption(GameText(offer.caption.View()));
     treatmentSpin->SetPosition(offer.position);
     treatmentButton->setEnabled(offer.confirmEnabled);
     Run();
@@ -237,7 +237,7 @@ void ServiceWindow::InternetCafe(const game::RepaymentOffer& offer) {
     repaymentOffer_ = offer;
     repaymentSpin->SetMax(offer.maximum);
     repaymentSpin->SetPosition(offer.position);
-    SetCaption(GameText(offer.caption));
+    SetCaption(GameText(offer.caption.View()));
     Run();
 }
 
@@ -245,7 +245,7 @@ void ServiceWindow::Agency(const game::StorageOffer& offer) {
     ShowPanel(agencyPanel);
     storageOffer_ = offer;
     buyStorageButton->setEnabled(offer.confirmEnabled);
-    SetCaption(GameText(offer.caption));
+    SetCaption(GameText(offer.caption.View()));
     Run();
 }
 

@@ -71,7 +71,7 @@ void TradeDialog::ShowOffer(const game::QuantityOffer& offer) {
 void TradeDialog::Prepare(const game::QuantityOffer& offer) {
     confirmButton->setEnabled(true);
     quantityLabel->setText(GameText(offer.text));
-    SetCaption(GameText(offer.caption));
+    SetCaption(GameText(offer.caption.View()));
     amountSpin->SetMax(offer.maximum);
     amountSpin->SetPosition(offer.position);
     confirmButton->setEnabled(offer.confirmEnabled);

@@ -24,7 +24,7 @@ TEST(Bank, FirstVisitOffersAllTheCashForDeposit) {
     Fixture f;
     const BankOffer offer = f.game.OpenBank();
     EXPECT_EQ(offer.mode, BankMode::Deposit);
-    EXPECT_EQ(offer.caption, "银行存款");
+    EXPECT_EQ(offer.caption.View(), "银行存款");
     EXPECT_EQ(offer.maximum, 2000);
     EXPECT_EQ(offer.position, 2000);
     f.game.ConfirmBank(offer, offer.position);
@@ -37,7 +37,7 @@ TEST(Bank, WithdrawingWithAnEmptyAccountOffersNothingButStillRefreshes) {
     Fixture f;
     const BankOffer offer = f.game.OpenBank(BankMode::Withdraw);
     EXPECT_EQ(offer.mode, BankMode::Withdraw);
-    EXPECT_EQ(offer.caption, "银行取款");
+    EXPECT_EQ(offer.caption.View(), "银行取款");
     EXPECT_EQ(offer.maximum, 0);
     const int shows = f.view.statusShows;
     f.game.ConfirmBank(offer, 0);
@@ -58,7 +58,7 @@ TEST(Bank, WithdrawsAndReopensInDepositMode) {
 
     const BankOffer again = f.game.OpenBank();
     EXPECT_EQ(again.mode, BankMode::Deposit);
-    EXPECT_EQ(again.caption, "银行存款");
+    EXPECT_EQ(again.caption.View(), "银行存款");
     EXPECT_EQ(again.position, 3234);
 }
 
@@ -113,7 +113,7 @@ TEST(Bank, AnOfferOlderThanTheCashMovesNoMoreThanThereIsNow) {
 TEST(Hospital, AtFullHealthSendsThePlayerNextDoor) {
     Fixture f;
     const TreatmentOffer offer = f.game.OpenHospital();
-    EXPECT_EQ(offer.caption, "定期检查");
+    EXPECT_EQ(offer.caption.View(), "定期检查");
     EXPECT_EQ(offer.text, "你到挂号处挂号，小护士看你精神的很，往隔壁指了指说：\"同志！您走错了！精"
                           "神科在隔壁挂号！\"");
     EXPECT_FALSE(offer.confirmEnabled);
@@ -184,7 +184,7 @@ TEST(Hospital, AnOfferOlderThanTheHealthOrCashTreatsNoMoreThanAllowedNow) {
 TEST(InternetCafe, RepaysTheSmallerOfCashAndDebt) {
     Fixture f;
     RepaymentOffer offer = f.game.OpenInternetCafe();
-    EXPECT_EQ(offer.caption, "网吧");
+    EXPECT_EQ(offer.caption.View(), "网吧");
     EXPECT_EQ(offer.maximum, 2000);
 
     f.Edit([](GameState& s) { s.cash = 5000; });
@@ -210,7 +210,7 @@ TEST(InternetCafe, AnOfferOlderThanTheCashRepaysNoMoreThanThereIsNow) {
 TEST(Agency, SellsTheStorageOnceForTenThousand) {
     Fixture f;
     f.Edit([](GameState& s) { s.cash = 9999; });
-    EXPECT_EQ(f.game.OpenAgency().caption, "中介");
+    EXPECT_EQ(f.game.OpenAgency().caption.View(), "中介");
     EXPECT_TRUE(f.game.OpenAgency().confirmEnabled);
     EXPECT_TRUE(f.game.ConfirmStorage(f.game.OpenAgency())) << "still for sale";
     ASSERT_EQ(f.view.log.size(), 1u);

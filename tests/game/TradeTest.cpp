@@ -56,7 +56,7 @@ TEST(OpenBuy, OffersTheGoodOfTheSelectedRow) {
         const auto offer = f.game.OpenBuy(row);
         ASSERT_TRUE(offer.has_value());
         EXPECT_EQ(offer->marketSlot, row + 1);
-        EXPECT_EQ(offer->caption, f.view.marketRows[static_cast<std::size_t>(row)].name);
+        EXPECT_EQ(offer->caption.View(), f.view.marketRows[static_cast<std::size_t>(row)].name);
     }
     EXPECT_TRUE(f.view.log.empty());
 }
@@ -80,7 +80,7 @@ TEST(OpenBuy, StartsAtTheLargestQuantityCashAndStorageAllow) {
         EXPECT_EQ(offer->maximum, expected);
         EXPECT_EQ(offer->position, expected);
         EXPECT_EQ(offer->confirmEnabled, expected != 0);
-        EXPECT_EQ(offer->caption, f.game.State().market[1].name.View());
+        EXPECT_EQ(offer->caption.View(), f.game.State().market[1].name.View());
         EXPECT_EQ(offer->text, "要购买的数量：");
         EXPECT_EQ(offer->marketSlot, 1);
     }
@@ -185,7 +185,7 @@ TEST(ConfirmSell, SellingPartKeepsThePricePaidAndSellingAllRemovesTheRow) {
     f.Edit([](GameState& s) { s.market[1].price = 30; });
     const auto offer = f.game.OpenSell(0);
     ASSERT_TRUE(offer.has_value());
-    EXPECT_EQ(offer->caption, f.game.State().market[1].name.View());
+    EXPECT_EQ(offer->caption.View(), f.game.State().market[1].name.View());
     EXPECT_EQ(offer->text, "要卖出的数量：");
     EXPECT_EQ(offer->maximum, 50);
     EXPECT_EQ(offer->position, 50);
