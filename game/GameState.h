@@ -46,4 +46,9 @@ struct GameState {
     std::vector<std::int64_t> dailyWorth;
 };
 
+// What the player is worth: cash plus deposit minus debt, in 64 bits so it never wraps.
+inline std::int64_t Worth(const GameState& state) {
+    return std::int64_t{state.cash} + std::int64_t{state.deposit} - std::int64_t{state.debt};
+}
+
 } // namespace tp::game

@@ -26,8 +26,7 @@ void Game::Travel() {
 
 void Game::RecordDaysGoneBy() {
     // A day lost to an event ends with the worth the journey left, like the day after it.
-    const std::int64_t worth =
-        std::int64_t{state_.cash} + std::int64_t{state_.deposit} - std::int64_t{state_.debt};
+    const std::int64_t worth = Worth(state_);
     const auto days = static_cast<std::size_t>(std::clamp<int>(state_.day, 0, LastDay + 1));
     while (state_.dailyWorth.size() < days) {
         state_.dailyWorth.push_back(worth);

@@ -37,8 +37,7 @@ void Game::RefreshStatus() {
         text += EarnedText;
         AppendNumber(text, amount);
         text += HomeText;
-        // Recorded before the message, so the run counts even if the player kills the game
-        // while reading it.
+        // A peddler who died on the way home is not ranked, though both messages are shown.
         if (state_.health > 0) {
             RecordFinishedRun(amount);
         }
@@ -60,9 +59,7 @@ void Game::RecordFinishedRun(std::int32_t amount) {
     run.days = state_.day;
     run.dailyWorth = state_.dailyWorth;
     // The chart ends on the day of the return home, the last counted day plus one.
-    const std::int64_t worth =
-        std::int64_t{state_.cash} + std::int64_t{state_.deposit} - std::int64_t{state_.debt};
-    run.dailyWorth.resize(LastDay + 1, worth);
+    run.dailyWorth.resize(LastDay + 1, Worth(state_));
     finished_ = std::move(run);
 }
 

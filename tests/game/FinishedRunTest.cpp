@@ -16,7 +16,7 @@ void Travel(Fixture& f, int days) {
     }
 }
 
-std::int64_t Worth(const GameState& s) {
+std::int64_t ExpectedWorth(const GameState& s) {
     return std::int64_t{s.cash} + s.deposit - s.debt;
 }
 
@@ -52,16 +52,16 @@ TEST(FinishedRun, AReturnHomeRecordsTheEndTextsNameAndAmountTheDebtSeedAndSixtyO
     EXPECT_EQ(run.seed, 4242u);
     EXPECT_EQ(run.days, s.day);
     ASSERT_EQ(run.dailyWorth.size(), 61u);
-    EXPECT_EQ(run.dailyWorth.back(), Worth(s));
+    EXPECT_EQ(run.dailyWorth.back(), ExpectedWorth(s));
 }
 
 TEST(FinishedRun, DailyWorthIsTakenAtTheEndOfEachDay) {
     Fixture f;
     f.NextJourney(-1);
     f.game.ConfirmBuy(*f.game.OpenBuy(0), 1); // day 1 ends poorer by a purchase
-    const std::int64_t endOfDayOne = Worth(f.game.State());
+    const std::int64_t endOfDayOne = ExpectedWorth(f.game.State());
     f.game.Travel();
-    const std::int64_t startOfDayTwo = Worth(f.game.State());
+    const std::int64_t startOfDayTwo = ExpectedWorth(f.game.State());
     f.NextJourney(-1);
     f.game.Travel();
     EXPECT_EQ(f.game.State().dailyWorth, (std::vector<std::int64_t>{endOfDayOne, startOfDayTwo}));
