@@ -57,9 +57,8 @@ void Game::RecordFinishedRun(std::int32_t amount) {
     run.debt = state_.debt;
     run.seed = state_.seed;
     run.days = state_.day;
+    // Past the last day, the days gone by run to the day of the return home.
     run.dailyWorth = state_.dailyWorth;
-    // The chart ends on the day of the return home, the last counted day plus one.
-    run.dailyWorth.resize(LastDay + 1, Worth(state_));
     finished_ = std::move(run);
 }
 

@@ -69,7 +69,6 @@ void TradeDialog::ShowOffer(const game::QuantityOffer& offer) {
 }
 
 void TradeDialog::Prepare(const game::QuantityOffer& offer) {
-    confirmButton->setEnabled(true);
     quantityLabel->setText(GameText(offer.text));
     SetCaption(GameText(offer.caption.View()));
     amountSpin->SetMax(offer.maximum);

@@ -4,6 +4,7 @@
 // Runs and names for the window's tests and screenshots.
 
 #include "halloffame/Entry.h"
+#include "tests/halloffame/FameTestSupport.h"
 
 #include <QList>
 #include <QString>
@@ -13,16 +14,10 @@
 
 namespace tp::ui::fametest {
 
+// A run with the seed the window's tests care most about named before the debt.
 inline halloffame::Entry Entry(const QString& name, std::int32_t amount, std::uint32_t seed,
                                std::int32_t debt = 0) {
-    halloffame::Entry entry;
-    entry.name = name;
-    entry.amount = amount;
-    entry.debt = debt;
-    entry.date = QStringLiteral("2026-12-08");
-    entry.seed = seed;
-    entry.days = 61;
-    return entry;
+    return halloffame::fametest::MakeRun(name, amount, debt, seed);
 }
 
 // 10 000 characters of trouble: a right-to-left override, control characters, a line break,
