@@ -33,25 +33,14 @@ public:
     bool closed = false;
 };
 
-void BM_Market(benchmark::State& st) {
-    NullView view;
-    tp::runtime::Random random;
-    Game game(view, random);
-    game.Start(1u);
-    for (auto _ : st) {
-        game.DrawMarket(0);
-    }
-}
-BENCHMARK(BM_Market);
-
 void BM_Journey(benchmark::State& st) {
     NullView view;
     tp::runtime::Random random;
     Game game(view, random);
     game.Start(1u);
-    GameState fresh = game.State();
-    fresh.day = 2;
-    fresh.health = 100;
+    SavedJourney fresh = game.Snapshot();
+    fresh.state.day = 2;
+    fresh.state.health = 100;
     game.Resume(fresh);
     for (auto _ : st) {
         // Go back to a fresh day and health well before the game could end inside the loop;

@@ -4,7 +4,9 @@
 #include "game/FinishedRun.h"
 #include "game/GameState.h"
 #include "game/GameView.h"
+#include "game/JourneyKeeper.h"
 #include "game/Offers.h"
+#include "game/SavedJourney.h"
 #include "runtime/Random.h"
 
 #include <cstdint>
@@ -16,28 +18,29 @@
 namespace tp::game {
 
 // One game from start to end. Every rule lives here; the windows call these routines from
-// their handlers and show what the game tells them through GameView. The generator is the
-// caller's: whoever owns the game decides where its sequence stands.
+// their handlers and show what the game tells them through GameView; the keeper hears when
+// the journey has moved on. The generator is the caller's: whoever owns the game decides where
+// its sequence stands.
 class Game {
 public:
-    Game(GameView& view, runtime::Random& random) : view_(view), random_(random) {}
+    Game(GameView& view, runtime::Random& random, JourneyKeeper& keeper)
+        : view_(view), random_(random), keeper_(keeper) {}
+    // A game whose journey is kept nowhere.
+    Game(GameView& view, runtime::Random& random);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
     // A new game, seeded from the clock or from a given seed to replay a game.
     void Start();
     void Start(std::uint32_t seed);
-    // Goes on from a given state, shown as it stands: no refresh rule runs.
-    void Resume(const GameState& state);
+    // Goes on from a saved journey, generator included, shown as it stands: no refresh rule
+    // runs.
+    void Resume(const SavedJourney& journey);
+    // The journey as it stands, to be resumed later.
+    SavedJourney Snapshot() const;
 
-    // The market of a stop; `forced` (1..15, 0 for none) goes into slot 1 at a surcharge.
-    void DrawMarket(std::int8_t forced);
     // One journey to any of the ten places: one day, interest, health, perhaps an event.
     void Travel();
-    // Writes the diary entry of event k (0..30), applies its effect and market action.
-    void ApplyDailyEvent(int k);
-    // Debt step, the two endings, then the status labels and caption.
-    void RefreshStatus();
     // The player clicked the name: only the name label changes.
     void Rename();
 
@@ -68,6 +71,12 @@ public:
     const std::optional<FinishedRun>& Finished() const { return finished_; }
 
 private:
+    // The market of a stop; `forced` (1..15, 0 for none) goes into slot 1 at a surcharge.
+    void DrawMarket(std::int8_t forced);
+    // Writes the diary entry of event k (0..30), applies its effect and market action.
+    void ApplyDailyEvent(int k);
+    // Debt step, the two endings, then the status labels and caption.
+    void RefreshStatus();
     void SetUpNewGame(std::uint32_t seed);
     void RecordDaysGoneBy();
     void RecordFinishedRun(std::int32_t amount);
@@ -79,6 +88,7 @@ private:
 
     GameView& view_;
     runtime::Random& random_;
+    JourneyKeeper& keeper_;
     GameState state_;
     std::vector<std::string> diary_;
     // The name label's text: the stored name after a refresh, a typed one after renaming.

@@ -12,6 +12,8 @@ namespace tp::game {
 struct GoodsRecord {
     ShortString<20> name;
     std::int32_t price = 0;
+
+    friend bool operator==(const GoodsRecord&, const GoodsRecord&) = default;
 };
 
 // One purchase still carried: a row of the carried-goods list. Rows are never merged, so the
@@ -20,6 +22,8 @@ struct CarriedGoods {
     ShortString<20> name;
     std::int32_t price = 0;
     std::int32_t quantity = 0;
+
+    friend bool operator==(const CarriedGoods&, const CarriedGoods&) = default;
 };
 
 constexpr int GoodsCount = 15;
@@ -44,7 +48,14 @@ struct GameState {
     std::uint32_t seed = 0; // the generator's seed: the same seed replays the same run
     // Worth (cash plus deposit minus debt) at the end of each day gone by, day 1 first.
     std::vector<std::int64_t> dailyWorth;
+
+    friend bool operator==(const GameState&, const GameState&) = default;
 };
+
+// The run has ended, by death or by going home after the last day.
+inline bool RunIsOver(const GameState& state) {
+    return state.health <= 0 || state.day > LastDay;
+}
 
 // What the player is worth: cash plus deposit minus debt, in 64 bits so it never wraps.
 inline std::int64_t Worth(const GameState& state) {

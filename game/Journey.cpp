@@ -22,6 +22,7 @@ void Game::Travel() {
         DrawMarket(0);
     }
     RefreshStatus();
+    keeper_.JourneyMoved(*this);
 }
 
 void Game::RecordDaysGoneBy() {

@@ -6,6 +6,23 @@
 
 namespace tp::game {
 
+namespace {
+
+class KeepsNothing final : public JourneyKeeper {
+public:
+    void JourneyBegan(const Game& /*game*/) override {}
+    void JourneyMoved(const Game& /*game*/) override {}
+};
+
+JourneyKeeper& NoKeeper() {
+    static KeepsNothing keeper;
+    return keeper;
+}
+
+} // namespace
+
+Game::Game(GameView& view, runtime::Random& random) : Game(view, random, NoKeeper()) {}
+
 void Game::Start() {
     random_.SeedRandom();
     // The clock's seed is kept like a chosen one, so any run can be replayed.
@@ -22,6 +39,7 @@ void Game::SetUpNewGame(std::uint32_t seed) {
     state_.seed = seed;
     state_.dailyWorth.reserve(LastDay + 1);
     finished_.reset();
+    diary_.clear();
     state_.storage = 200;
     state_.day = 1;
     state_.playerName.Assign("路人甲");
@@ -36,17 +54,23 @@ void Game::SetUpNewGame(std::uint32_t seed) {
         state_.goods[static_cast<std::size_t>(i)] = GoodsRecord{entry.name, entry.basePrice};
     }
     DrawMarket(0);
+    keeper_.JourneyBegan(*this);
 }
 
-void Game::Resume(const GameState& state) {
-    state_ = state;
+void Game::Resume(const SavedJourney& journey) {
+    state_ = journey.state;
+    random_.SeedWith(journey.generator);
     finished_.reset();
-    diary_.clear();
-    nameLabel_.assign(state_.playerName.View());
+    diary_ = journey.diary;
+    nameLabel_ = journey.nameLabel;
     WriteCaption();
     ShowStatus();
     view_.ShowMarket(std::span<const GoodsRecord>(state_.market).subspan(1));
     view_.ShowCarriedRows(state_.carried);
+}
+
+SavedJourney Game::Snapshot() const {
+    return SavedJourney{state_, random_.State(), nameLabel_, diary_};
 }
 
 } // namespace tp::game

@@ -59,6 +59,7 @@ void Game::ConfirmBank(const BankOffer& offer, std::int32_t amount) {
         state_.deposit = SaturatingAdd(state_.deposit, -std::int64_t{a});
     }
     RefreshStatus();
+    keeper_.JourneyMoved(*this);
 }
 
 TreatmentOffer Game::OpenHospital() {
@@ -73,6 +74,7 @@ void Game::ConfirmTreatment(const TreatmentOffer& offer, std::int32_t points) {
     state_.cash = SaturatingAdd(state_.cash, -Product(PricePerHealthPoint, p));
     state_.health = static_cast<std::int8_t>(state_.health + p);
     RefreshStatus();
+    keeper_.JourneyMoved(*this);
 }
 
 std::int32_t Game::TreatmentAllowed() const {
@@ -88,6 +90,7 @@ void Game::ConfirmRepayment(const RepaymentOffer& offer, std::int32_t amount) {
     state_.cash = SaturatingAdd(state_.cash, -std::int64_t{r});
     state_.debt = SaturatingAdd(state_.debt, -std::int64_t{r});
     RefreshStatus();
+    keeper_.JourneyMoved(*this);
 }
 
 std::int32_t Game::RepaymentAllowed() const {
@@ -110,6 +113,7 @@ bool Game::ConfirmStorage(const StorageOffer& /*offer*/) {
     state_.storage = SaturatingAdd(state_.storage, StorageUnits);
     state_.storageBought = true;
     RefreshStatus();
+    keeper_.JourneyMoved(*this);
     return false;
 }
 

@@ -25,6 +25,16 @@ void Game::RefreshStatus() {
     if (state_.day % 10 == 0) {
         state_.debt = SaturatingAdd(state_.debt, 1000);
     }
+    const std::int32_t amount = SaturatingAdd(state_.cash, state_.deposit);
+    if (RunIsOver(state_)) {
+        // A peddler who died on the way home is not ranked, though both messages are shown.
+        if (state_.day > LastDay && state_.health > 0) {
+            RecordFinishedRun(amount);
+        }
+        // The end is kept before it is told: a program killed while the farewell is on screen
+        // does not come back to the day before it.
+        keeper_.JourneyMoved(*this);
+    }
     if (state_.health <= 0) {
         view_.ShowMessage(DeathMessage);
         view_.CloseMainWindow();
@@ -32,15 +42,10 @@ void Game::RefreshStatus() {
     if (state_.day > LastDay) {
         // The name comes from the label, so a name typed just before the last journey is the
         // one the farewell uses.
-        const std::int32_t amount = SaturatingAdd(state_.cash, state_.deposit);
         std::string text = nameLabel_;
         text += EarnedText;
         AppendNumber(text, amount);
         text += HomeText;
-        // A peddler who died on the way home is not ranked, though both messages are shown.
-        if (state_.health > 0) {
-            RecordFinishedRun(amount);
-        }
         view_.ShowMessage(text);
         view_.CloseMainWindow();
     }
@@ -79,6 +84,7 @@ void Game::Rename() {
     const std::string typed = view_.InputBox("改名", "请输入您的姓名:", "小二黑");
     nameLabel_.assign(CutToCharacters(typed, NameBoxCharacters));
     ShowStatus();
+    keeper_.JourneyMoved(*this);
 }
 
 } // namespace tp::game

@@ -86,6 +86,7 @@ void Game::ConfirmBuy(const BuyOffer& offer, std::int32_t quantity) {
     view_.AddCarriedRow(state_.carried.back());
     state_.storage = SaturatingAdd(state_.storage, -std::int64_t{q});
     RefreshStatus();
+    keeper_.JourneyMoved(*this);
 }
 
 void Game::ConfirmSell(const SellOffer& offer, std::int32_t quantity) {
@@ -113,6 +114,7 @@ void Game::ConfirmSell(const SellOffer& offer, std::int32_t quantity) {
         view_.UpdateCarriedRow(offer.carriedRow, state_.carried[row]);
     }
     RefreshStatus();
+    keeper_.JourneyMoved(*this);
 }
 
 } // namespace tp::game

@@ -11,18 +11,20 @@ namespace {
 
 using testing::Fixture;
 
-// Applies event k to a started game whose values were set by `setup`.
+// A journey that brings event k, from a started game whose values were set by `setup`. The
+// journey itself comes first: a day on, a point of health off, the deposit's interest paid.
 template <typename Setup> Fixture& Apply(Fixture& f, int k, Setup setup) {
     f.Edit(setup);
-    f.game.ApplyDailyEvent(k);
+    f.NextJourney(k);
+    f.game.Travel();
     return f;
 }
 
-TEST(ApplyDailyEvent, WritesDateAndWeatherABlankLineAndTheStory) {
+TEST(DailyEvent, WritesDateAndWeatherABlankLineAndTheStory) {
     for (int k = 0; k < 31; ++k) {
         Fixture f;
         f.view.dateText = "2026/12/8";
-        f.game.ApplyDailyEvent(k);
+        Apply(f, k, [](GameState&) {});
         const auto& diary = f.game.Diary();
         ASSERT_EQ(diary.size(), 3u) << "event " << k;
         EXPECT_EQ(diary[0],
@@ -34,10 +36,10 @@ TEST(ApplyDailyEvent, WritesDateAndWeatherABlankLineAndTheStory) {
     }
 }
 
-TEST(ApplyDailyEvent, KeepsItsTextsExactly) {
+TEST(DailyEvent, KeepsItsTextsExactly) {
     Fixture f;
     f.view.dateText = "12/8/26";
-    f.game.ApplyDailyEvent(22);
+    Apply(f, 22, [](GameState&) {});
     EXPECT_EQ(f.game.Diary()[0], "12/8/26      阴有小雨");
     EXPECT_EQ(DailyEvents[2].diary,
               "婚姻中介给俺介绍了个“美女”，要了俺300元钱，到约会地点打远一看吓的我赶快打的跑了，"
@@ -47,34 +49,36 @@ TEST(ApplyDailyEvent, KeepsItsTextsExactly) {
     EXPECT_EQ(DailyEvents[30].weather, "       多云");
 }
 
-TEST(ApplyDailyEvent, HealthGainsStopAtOneHundred) {
-    const std::pair<int, int> thirteen[] = {{50, 60}, {90, 100}, {93, 100}, {95, 100}};
+TEST(DailyEvent, HealthGainsStopAtOneHundred) {
+    // Health before the journey, and after its event.
+    const std::pair<int, int> thirteen[] = {{51, 60}, {91, 100}, {94, 100}, {96, 100}};
     for (auto [before, after] : thirteen) {
         Fixture f;
         Apply(f, 13, [&](GameState& s) { s.health = static_cast<std::int8_t>(before); });
         EXPECT_EQ(f.game.State().health, after);
     }
-    const std::pair<int, int> three[] = {{94, 99}, {96, 100}};
+    const std::pair<int, int> three[] = {{95, 99}, {97, 100}};
     for (auto [before, after] : three) {
         Fixture f;
         Apply(f, 3, [&](GameState& s) { s.health = static_cast<std::int8_t>(before); });
         EXPECT_EQ(f.game.State().health, after);
     }
     Fixture f;
-    Apply(f, 29, [](GameState& s) { s.health = 0; });
+    Apply(f, 29, [](GameState& s) { s.health = 1; });
     EXPECT_EQ(f.game.State().health, 100);
+    EXPECT_EQ(f.view.closes, 0) << "healed on the journey that took the last point";
 }
 
-TEST(ApplyDailyEvent, HealthLossesHaveNoFloor) {
+TEST(DailyEvent, HealthLossesHaveNoFloor) {
     Fixture f;
-    Apply(f, 4, [](GameState& s) { s.health = 1; });
+    Apply(f, 4, [](GameState& s) { s.health = 2; });
     EXPECT_EQ(f.game.State().health, -29);
     Fixture g;
-    Apply(g, 8, [](GameState& s) { s.health = 5; });
+    Apply(g, 8, [](GameState& s) { s.health = 6; });
     EXPECT_EQ(g.game.State().health, -5);
 }
 
-TEST(ApplyDailyEvent, MoneyTakenNeverGoesBelowZero) {
+TEST(DailyEvent, MoneyTakenNeverGoesBelowZero) {
     const std::tuple<int, std::int32_t, std::int32_t> cases[] = {
         {2, 1000, 693}, {2, 307, 0}, {2, 300, 0}, {7, 150, 0},   {7, 1000, 800},
         {6, 0, 0},      {6, 3, 3},   {6, 5, 4},   {6, 1000, 750}};
@@ -85,7 +89,7 @@ TEST(ApplyDailyEvent, MoneyTakenNeverGoesBelowZero) {
     }
 }
 
-TEST(ApplyDailyEvent, GainsSaturateInsteadOfWrapping) {
+TEST(DailyEvent, GainsSaturateInsteadOfWrapping) {
     Fixture f;
     Apply(f, 30, [](GameState& s) { s.cash = 2147483000; });
     EXPECT_EQ(f.game.State().cash, 2147483647);
@@ -103,7 +107,7 @@ TEST(ApplyDailyEvent, GainsSaturateInsteadOfWrapping) {
     EXPECT_EQ(j.game.State().cash, 505);
 }
 
-TEST(ApplyDailyEvent, DebtDoublesAndDaysAreLost) {
+TEST(DailyEvent, DebtDoublesAndDaysAreLost) {
     Fixture f;
     Apply(f, 28, [](GameState& s) { s.debt = 3000; });
     EXPECT_EQ(f.game.State().debt, 6000);
@@ -112,12 +116,12 @@ TEST(ApplyDailyEvent, DebtDoublesAndDaysAreLost) {
     EXPECT_EQ(g.game.State().debt, 0);
     for (int k : {5, 12}) {
         Fixture d;
-        Apply(d, k, [](GameState& s) { s.day = 60; });
+        Apply(d, k, [](GameState& s) { s.day = 59; });
         EXPECT_EQ(d.game.State().day, 61);
     }
 }
 
-TEST(ApplyDailyEvent, EveryGoodIsForcedByExactlyOneEvent) {
+TEST(DailyEvent, EveryGoodIsForcedByExactlyOneEvent) {
     std::multiset<int> forced;
     for (int k = 0; k < 31; ++k) {
         const DailyEvent& e = DailyEvents[static_cast<std::size_t>(k)];
@@ -132,12 +136,12 @@ TEST(ApplyDailyEvent, EveryGoodIsForcedByExactlyOneEvent) {
     }
 }
 
-TEST(ApplyDailyEvent, ForcedEventsPutTheirGoodFirst) {
+TEST(DailyEvent, ForcedEventsPutTheirGoodFirst) {
     for (int k = 0; k < 31; ++k) {
         const DailyEvent& e = DailyEvents[static_cast<std::size_t>(k)];
         Fixture f(static_cast<std::uint32_t>(k) + 100u);
         const int shows = f.view.marketShows;
-        f.game.ApplyDailyEvent(k);
+        Apply(f, k, [](GameState&) {});
         if (e.market == MarketAction::Keep) {
             EXPECT_EQ(f.view.marketShows, shows) << "event " << k;
             continue;
@@ -150,15 +154,6 @@ TEST(ApplyDailyEvent, ForcedEventsPutTheirGoodFirst) {
     }
     EXPECT_EQ(DailyEvents[10].forcedGood, 11);
     EXPECT_EQ(DailyEvents[25].forcedGood, 5);
-}
-
-TEST(ApplyDailyEvent, NeitherShowsTheDiaryNorRefreshes) {
-    Fixture f;
-    const int shows = f.view.statusShows;
-    f.game.ApplyDailyEvent(1);
-    EXPECT_EQ(f.view.statusShows, shows);
-    EXPECT_TRUE(f.view.diaryShown.empty());
-    EXPECT_EQ(f.view.cash, 2000) << "labels wait for the journey's refresh";
 }
 
 } // namespace

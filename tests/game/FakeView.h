@@ -138,6 +138,30 @@ inline std::uint32_t StateForJourney(int k) {
     }
 }
 
+// The generator's position one step before `state`: a draw from there leaves it at `state`.
+constexpr std::uint32_t StateBefore(std::uint32_t state) {
+    // The step's multiplier is odd, so it has an inverse modulo 2^32; Newton's iteration finds
+    // it, each round doubling the bits that are right.
+    std::uint32_t inverse = runtime::Random::Multiplier;
+    for (int i = 0; i < 5; ++i) {
+        inverse *= 2u - runtime::Random::Multiplier * inverse;
+    }
+    return (state - 1u) * inverse;
+}
+
+// The first `count` generator states from which the next journey brings event `k`.
+inline std::vector<std::uint32_t> StatesForJourney(int k, std::size_t count) {
+    std::vector<std::uint32_t> states;
+    for (std::uint32_t s = 1; states.size() < count; ++s) {
+        runtime::Random r;
+        r.SeedWith(s);
+        if (r.RandomBelow(5) == 1 && r.RandomBelow(31) == k) {
+            states.push_back(s);
+        }
+    }
+    return states;
+}
+
 // A started game with a recording view, and the generator it draws from.
 struct Fixture {
     FakeView view;
@@ -148,10 +172,10 @@ struct Fixture {
     // Puts the game in a changed state without the windows hearing of it, as if the values had
     // always been so: what the view recorded stays as it was.
     template <typename Change> void Edit(Change change) {
-        GameState state = game.State();
-        change(state);
+        SavedJourney journey = game.Snapshot();
+        change(journey.state);
         const FakeView recorded = view;
-        game.Resume(state);
+        game.Resume(journey);
         view = recorded;
     }
     void NextJourney(int event) { random.SeedWith(StateForJourney(event)); }

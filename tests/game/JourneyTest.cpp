@@ -33,22 +33,12 @@ TEST(Travel, PaysOnePercentInterestTruncated) {
     }
 }
 
-TEST(Travel, WithoutAnEventMakesANewMarketAndDrawsNothingElse) {
+TEST(Travel, WithoutAnEventMakesANewMarketAndShowsNoDiary) {
     Fixture f;
-    const std::uint32_t start = StateForJourney(NoEvent);
-    f.random.SeedWith(start);
+    const int shows = f.view.marketShows;
+    f.random.SeedWith(StateForJourney(NoEvent));
     f.game.Travel();
-    const auto rows = f.view.marketRows;
-
-    Fixture reference;
-    reference.random.SeedWith(start);
-    reference.random.RandomBelow(5);
-    reference.game.DrawMarket(0);
-    EXPECT_EQ(f.random.State(), reference.random.State());
-    for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(rows[i].name, reference.view.marketRows[i].name);
-        EXPECT_EQ(rows[i].price, reference.view.marketRows[i].price);
-    }
+    EXPECT_EQ(f.view.marketShows, shows + 1);
     EXPECT_TRUE(f.view.diaryShown.empty());
     EXPECT_TRUE(f.game.Diary().empty());
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "FakeView.h"
+#include "game/JourneyCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -107,6 +108,9 @@ public:
         ASSERT_EQ(carried + s.storage, s.storageBought ? 300 : 200);
         if (s.day > 60 || s.health <= 0) {
             ASSERT_GT(view_.closes, 0) << "the game must have ended";
+        } else {
+            // Whatever play reaches can be saved and resumed.
+            ASSERT_EQ(Unreachable(game_.Snapshot()), "");
         }
     }
 

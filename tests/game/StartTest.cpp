@@ -87,10 +87,11 @@ TEST(Start, SeedsFromTheClockWhenNoSeedIsGiven) {
     EXPECT_NE(r1.State(), r2.State());
 }
 
-// A state the game did not reach by playing: a tenth day, a market slot no draw made and
-// carried rows no purchase made.
-GameState Unusual(const GameState& start) {
-    GameState s = start;
+// A journey the game did not reach by playing: a tenth day, a market slot no draw made, carried
+// rows no purchase made, a renamed player and a diary.
+SavedJourney Unusual(const GameState& start) {
+    SavedJourney journey{start, 4242, "阿福的大名", {"12/8/26      晴", "", "日记"}};
+    GameState& s = journey.state;
     s.day = 20;
     s.storage = 193;
     s.playerName.Assign("阿福");
@@ -101,18 +102,18 @@ GameState Unusual(const GameState& start) {
     s.storageBought = true;
     s.market[3] = GoodsRecord{s.goods[7].name, 4321};
     s.carried = {CarriedGoods{s.goods[2].name, 50, 7}, CarriedGoods{s.goods[9].name, 12, 0}};
-    return s;
+    return journey;
 }
 
 TEST(Resume, ShowsTheGivenStateAsItStandsWithoutTheDebtStep) {
     Fixture started;
-    const GameState s = Unusual(started.game.State());
+    const SavedJourney journey = Unusual(started.game.State());
+    const GameState& s = journey.state;
 
     testing::FakeView view;
     runtime::Random random;
-    random.SeedWith(4242);
     Game game(view, random);
-    game.Resume(s);
+    game.Resume(journey);
 
     const GameState& now = game.State();
     EXPECT_EQ(now.day, 20);
@@ -126,8 +127,8 @@ TEST(Resume, ShowsTheGivenStateAsItStandsWithoutTheDebtStep) {
     EXPECT_EQ(view.statusShows, 1);
     EXPECT_EQ(view.windowCaption, "潮汐货郎 V1.00            (20/60)");
     EXPECT_EQ(game.Caption(), view.windowCaption);
-    EXPECT_EQ(view.name, "阿福");
-    EXPECT_EQ(game.NameLabel(), "阿福");
+    EXPECT_EQ(view.name, "阿福的大名") << "the label as it stood, not the stored name";
+    EXPECT_EQ(game.NameLabel(), "阿福的大名");
     EXPECT_EQ(view.cash, 1234);
     EXPECT_EQ(view.debt, 7000);
     EXPECT_EQ(view.health, 55);
@@ -148,18 +149,19 @@ TEST(Resume, ShowsTheGivenStateAsItStandsWithoutTheDebtStep) {
     EXPECT_EQ(view.carriedRows[1].name, s.goods[9].name.View());
     EXPECT_EQ(view.carriedRows[1].quantity, 0);
 
-    EXPECT_TRUE(view.log.empty());
-    EXPECT_TRUE(game.Diary().empty());
-    EXPECT_EQ(random.State(), 4242u) << "resuming draws nothing";
+    EXPECT_TRUE(view.log.empty()) << "the diary is kept, not shown again";
+    EXPECT_EQ(game.Diary(), journey.diary);
+    EXPECT_EQ(random.State(), 4242u) << "the generator goes on from where it stood";
+    EXPECT_EQ(game.Snapshot(), journey);
 }
 
 TEST(Resume, AnEndedStateIsShownWithoutEndingTheRun) {
     Fixture f;
-    GameState s = f.game.State();
-    s.day = 61;
-    s.health = 0;
+    SavedJourney journey = f.game.Snapshot();
+    journey.state.day = 61;
+    journey.state.health = 0;
     const std::size_t before = f.view.log.size();
-    f.game.Resume(s);
+    f.game.Resume(journey);
     EXPECT_EQ(f.view.log.size(), before);
     EXPECT_EQ(f.view.closes, 0);
     EXPECT_EQ(f.view.windowCaption, "潮汐货郎 V1.00            (61/60)");
@@ -177,12 +179,14 @@ TEST(Resume, ReplacesWhatAnEarlierGameShowedAndGoesOnFromTheGivenState) {
     f.game.ConfirmBuy(*offer, 4);
     ASSERT_EQ(f.view.carriedRows.size(), 2u);
 
-    const GameState s = Unusual(Fixture(9).game.State());
-    f.game.Resume(s);
+    SavedJourney journey = Unusual(Fixture(9).game.State());
+    journey.diary.clear();
+    const GameState& s = journey.state;
+    f.game.Resume(journey);
     EXPECT_TRUE(f.game.Diary().empty());
     ASSERT_EQ(f.view.carriedRows.size(), 2u);
     EXPECT_EQ(f.view.carriedRows[0].quantity, 7);
-    EXPECT_EQ(f.view.name, "阿福");
+    EXPECT_EQ(f.view.name, "阿福的大名");
 
     // The resumed market buys the resumed rows at its own prices.
     f.Edit([](GameState& g) { g.market[1] = GoodsRecord{g.goods[2].name, 80}; });

@@ -10,48 +10,53 @@ using testing::Fixture;
 
 const std::string Death = "你壮志未筹身先死，永远的从地球消失了！";
 
-TEST(RefreshStatus, AddsTheDebtStepOnEveryRefreshOfATenthDay) {
+// An action that changes nothing but still ends with the status refresh: depositing nothing.
+void Refresh(Fixture& f) {
+    f.game.ConfirmBank(f.game.OpenBank(BankMode::Deposit), 0);
+}
+
+TEST(Status, AddsTheDebtStepOnEveryRefreshOfATenthDay) {
     Fixture f;
     f.Edit([&](GameState& s) { s.day = 10; });
-    f.game.RefreshStatus();
-    f.game.RefreshStatus();
-    f.game.RefreshStatus();
+    Refresh(f);
+    Refresh(f);
+    Refresh(f);
     EXPECT_EQ(f.game.State().debt, 6000);
     EXPECT_EQ(f.view.debt, 6000);
     f.Edit([&](GameState& s) { s.day = 11; });
-    f.game.RefreshStatus();
+    Refresh(f);
     EXPECT_EQ(f.game.State().debt, 6000);
     f.Edit([&](GameState& s) {
         s.day = 60;
         s.debt = 2147483000;
     });
-    f.game.RefreshStatus();
+    Refresh(f);
     EXPECT_EQ(f.game.State().debt, 2147483647);
 }
 
-TEST(RefreshStatus, DiesAtZeroHealthButNotAtOne) {
+TEST(Status, DiesAtZeroHealthButNotAtOne) {
     Fixture alive;
     alive.Edit([&](GameState& s) { s.health = 1; });
-    alive.game.RefreshStatus();
+    Refresh(alive);
     EXPECT_TRUE(alive.view.log.empty());
 
     Fixture dead;
     dead.Edit([&](GameState& s) { s.health = 0; });
-    dead.game.RefreshStatus();
+    Refresh(dead);
     ASSERT_EQ(dead.view.KindsLogged(), (std::vector<std::string>{"message", "close"}));
     EXPECT_EQ(dead.view.log[0].text, Death);
     EXPECT_EQ(dead.view.health, 0) << "labels are still written after the close";
 
     Fixture negative;
     negative.Edit([&](GameState& s) { s.health = -30; });
-    negative.game.RefreshStatus();
+    Refresh(negative);
     EXPECT_EQ(negative.view.closes, 1);
 }
 
-TEST(RefreshStatus, EndsAfterDaySixtyWithCashPlusDeposit) {
+TEST(Status, EndsAfterDaySixtyWithCashPlusDeposit) {
     Fixture f;
     f.Edit([&](GameState& s) { s.day = 60; });
-    f.game.RefreshStatus();
+    Refresh(f);
     EXPECT_EQ(f.view.closes, 0);
 
     f.Edit([&](GameState& s) {
@@ -60,31 +65,31 @@ TEST(RefreshStatus, EndsAfterDaySixtyWithCashPlusDeposit) {
         s.deposit = 1200;
         s.debt = 9000;
     });
-    f.game.RefreshStatus();
+    Refresh(f);
     ASSERT_EQ(f.view.KindsLogged(), (std::vector<std::string>{"message", "close"}));
     EXPECT_EQ(f.view.log[0].text, "路人甲你在青岛共赚到了:￥6200,你高兴的回到了你的故乡");
     EXPECT_EQ(f.view.windowCaption, "潮汐货郎 V1.00            (61/60)");
     EXPECT_EQ(f.view.cash, 5000);
 }
 
-TEST(RefreshStatus, TheFortuneSaturatesRatherThanTurningNegative) {
+TEST(Status, TheFortuneSaturatesRatherThanTurningNegative) {
     Fixture f;
     f.Edit([&](GameState& s) {
         s.day = 61;
         s.cash = 2000000000;
         s.deposit = 2000000000;
     });
-    f.game.RefreshStatus();
+    Refresh(f);
     EXPECT_EQ(f.view.log[0].text, "路人甲你在青岛共赚到了:￥2147483647,你高兴的回到了你的故乡");
 }
 
-TEST(RefreshStatus, DeathAndTheEndInOneRefreshShowBothInOrder) {
+TEST(Status, DeathAndTheEndInOneRefreshShowBothInOrder) {
     Fixture f;
     f.Edit([&](GameState& s) {
         s.day = 61;
         s.health = 0;
     });
-    f.game.RefreshStatus();
+    Refresh(f);
     ASSERT_EQ(f.view.KindsLogged(),
               (std::vector<std::string>{"message", "close", "message", "close"}));
     EXPECT_EQ(f.view.log[0].text, Death);
@@ -104,7 +109,7 @@ TEST(Rename, ChangesOnlyTheLabelUntilTheNextRefresh) {
     EXPECT_EQ(f.game.State().debt, 3000);
     EXPECT_EQ(f.view.statusShows, shows + 1);
 
-    f.game.RefreshStatus();
+    Refresh(f);
     EXPECT_EQ(f.view.name, "路人甲");
 }
 

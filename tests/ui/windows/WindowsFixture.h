@@ -169,9 +169,9 @@ protected:
     const game::GameState& State() { return windows_->Game().State(); }
     // Puts the game in a changed state, shown in the windows as it stands.
     template <typename Change> void Edit(Change change) {
-        game::GameState state = Game().State();
-        change(state);
-        Game().Resume(state);
+        game::SavedJourney journey = Game().Snapshot();
+        change(journey.state);
+        Game().Resume(journey);
     }
     MainWindow& Main() { return windows_->MainWindow(); }
     TradeDialog& Trade() { return *Main().findChild<TradeDialog*>(); }
