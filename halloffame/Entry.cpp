@@ -5,7 +5,7 @@
 
 namespace tp::halloffame {
 
-Entry EntryFromRun(const game::FinishedRun& run, const QDate& date) {
+Entry EntryFromRun(const game::FinishedRun& run, const QDate& date, const QString& journey) {
     Entry entry;
     entry.name =
         StorableName(QString::fromUtf8(run.name.data(), static_cast<qsizetype>(run.name.size())));
@@ -14,6 +14,7 @@ Entry EntryFromRun(const game::FinishedRun& run, const QDate& date) {
     entry.date = date.toString(Qt::ISODate);
     entry.seed = run.seed;
     entry.days = run.days;
+    entry.journey = journey;
     return entry;
 }
 

@@ -2,6 +2,7 @@
 #include "halloffame/FameFile.h"
 
 #include "halloffame/Names.h"
+#include "storage/JourneyId.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -25,6 +26,7 @@ const QString DebtKey = QStringLiteral("debt");
 const QString DateKey = QStringLiteral("date");
 const QString SeedKey = QStringLiteral("seed");
 const QString DaysKey = QStringLiteral("days");
+const QString JourneyKey = QStringLiteral("journey");
 
 // A JSON number as a 32-bit amount: out-of-range values stop at the edge, fractions are cut
 // toward zero. Sets `changed` when the stored value is not what was written.
@@ -98,6 +100,12 @@ std::optional<Entry> Row(const QJsonValue& value, bool& changed) {
         }
         changed = changed || daysChanged || !read || *read < 0;
     }
+    const QJsonValue journey = row.value(JourneyKey);
+    if (journey.isString() && storage::IsJourneyId(journey.toString())) {
+        entry.journey = journey.toString();
+    } else {
+        changed = changed || !journey.isUndefined();
+    }
     return entry;
 }
 
@@ -149,12 +157,16 @@ std::optional<FameFileContents> ParseFameFile(const QByteArray& bytes, QString* 
 QByteArray SerializeFameFile(const QList<Entry>& runs) {
     QJsonArray rows;
     for (const Entry& entry : runs) {
-        rows.append(QJsonObject{{NameKey, StorableName(entry.name)},
-                                {AmountKey, entry.amount},
-                                {DebtKey, entry.debt},
-                                {DateKey, entry.date},
-                                {SeedKey, static_cast<qint64>(entry.seed)},
-                                {DaysKey, entry.days}});
+        QJsonObject row{{NameKey, StorableName(entry.name)},
+                        {AmountKey, entry.amount},
+                        {DebtKey, entry.debt},
+                        {DateKey, entry.date},
+                        {SeedKey, static_cast<qint64>(entry.seed)},
+                        {DaysKey, entry.days}};
+        if (!entry.journey.isEmpty()) {
+            row.insert(JourneyKey, entry.journey);
+        }
+        rows.append(row);
     }
     const QJsonObject top{{VersionKey, FameFileVersion}, {RunsKey, rows}};
     return QJsonDocument(top).toJson(QJsonDocument::Indented);

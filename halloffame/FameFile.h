@@ -13,8 +13,9 @@ namespace tp::halloffame {
 
 // The hall-of-fame file: a JSON object {"version": 1, "runs": [...]}, one object per run in the
 // order the runs were recorded:
-//   {"name": "小二黑", "amount": 12345, "debt": 0, "date": "2026-12-08", "seed": 42, "days": 61}
-// name, amount, debt, date and seed are required; days may be missing.
+//   {"name": "小二黑", "amount": 12345, "debt": 0, "date": "2026-12-08", "seed": 42, "days": 61,
+//    "journey": "1b4e28ba-2fa1-11d2-883f-0016d3cca427"}
+// name, amount, debt, date and seed are required; days and journey may be missing.
 inline constexpr int FameFileVersion = 1;
 
 // A file larger than this was not written by the game (a full table of the longest names is

@@ -4,22 +4,24 @@
 #include "halloffame/FameFile.h"
 #include "halloffame/Names.h"
 #include "halloffame/Ranking.h"
+#include "storage/KeptFiles.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
-#include <QStandardPaths>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
 namespace tp::halloffame {
 
 namespace {
+
+// How long Record waits for another game to finish writing.
+constexpr int LockTimeoutMs = 10000;
 
 enum class FileState { Missing, Usable, Damaged };
 
@@ -37,31 +39,15 @@ Loaded Damaged(const QString& reason) {
 }
 
 Loaded Load(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
+    const storage::KeptFile file = storage::ReadKeptFile(path, MaxFameFileBytes);
+    if (file.state == storage::KeptFile::State::Missing) {
         return {};
     }
-    // A folder, a pipe (which would block the read) or a device is nothing the game wrote.
-    if (!info.isFile()) {
-        return Damaged(QStringLiteral("not a regular file"));
-    }
-    if (info.size() > MaxFameFileBytes) {
-        return Damaged(QStringLiteral("larger than %1 bytes").arg(MaxFameFileBytes));
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return Damaged(QStringLiteral("cannot be read: %1").arg(file.errorString()));
-    }
-    // Bounded even if the file grows after it was measured.
-    const QByteArray bytes = file.read(MaxFameFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        return Damaged(QStringLiteral("cannot be read: %1").arg(file.errorString()));
-    }
-    if (bytes.size() > MaxFameFileBytes) {
-        return Damaged(QStringLiteral("larger than %1 bytes").arg(MaxFameFileBytes));
+    if (file.state == storage::KeptFile::State::Unusable) {
+        return Damaged(file.reason);
     }
     QString reason;
-    auto contents = ParseFameFile(bytes, &reason);
+    auto contents = ParseFameFile(file.bytes, &reason);
     if (!contents) {
         return Damaged(reason);
     }
@@ -69,16 +55,6 @@ Loaded Load(const QString& path) {
     loaded.state = FileState::Usable;
     loaded.contents = std::move(*contents);
     return loaded;
-}
-
-// A name beside `path` for keeping a file the game will not use as it is.
-QString AsideName(const QString& path) {
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString candidate = QStringLiteral("%1.%2.bad").arg(path, stamp);
-    for (int n = 2; QFileInfo::exists(candidate) || QFileInfo(candidate).isSymLink(); ++n) {
-        candidate = QStringLiteral("%1.%2-%3.bad").arg(path, stamp).arg(n);
-    }
-    return candidate;
 }
 
 QString FileName(const QString& path) {
@@ -114,13 +90,8 @@ HallOfFameStore::HallOfFameStore(QString path, Log log)
     : path_(std::move(path)), log_(log ? std::move(log) : Log(WriteToStandardError)) {}
 
 QString HallOfFameStore::DefaultPath() {
-    // The application is "tidepeddler" with no organisation, so this is its AppDataLocation;
-    // spelt out so that the place does not depend on the name the program was started under.
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (data.isEmpty()) {
-        return {};
-    }
-    return data + QStringLiteral("/tidepeddler/hall-of-fame.json");
+    const QString folder = storage::DataFolder();
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/hall-of-fame.json");
 }
 
 Table HallOfFameStore::Read() const {
@@ -167,7 +138,7 @@ Recorded HallOfFameStore::Record(const Entry& run) {
         canWrite = false;
     } else {
         lock.emplace(path_ + QStringLiteral(".lock"));
-        if (!lock->tryLock(lockTimeoutMs_)) {
+        if (!lock->tryLock(LockTimeoutMs)) {
             problems << NotSaved(LockProblem(lock->error()));
             log(QStringLiteral("not saved: cannot lock %1.lock").arg(path_));
             canWrite = false;
@@ -178,7 +149,7 @@ Recorded HallOfFameStore::Record(const Entry& run) {
         Loaded loaded = Load(path_);
         const FameFileContents& contents = loaded.contents;
         if (loaded.state == FileState::Damaged) {
-            const QString aside = AsideName(path_);
+            const QString aside = storage::AsideName(path_);
             if (canWrite && QFile::rename(path_, aside)) {
                 problems << QStringLiteral(
                                 "原排行榜文件已损坏，已改名为 %1 保留，排行榜从本次重新开始。")
@@ -198,7 +169,7 @@ Recorded HallOfFameStore::Record(const Entry& run) {
             const bool edited = contents.skipped > 0 || contents.altered > 0 ||
                                 contents.runs.size() > MaxStoredRuns;
             if (edited && canWrite) {
-                const QString aside = AsideName(path_);
+                const QString aside = storage::AsideName(path_);
                 if (QFile::copy(path_, aside)) {
                     log(QStringLiteral("%1 rows left out, %2 changed, %3 kept of %4; the file as "
                                        "it was is kept as %5")
@@ -224,26 +195,29 @@ Recorded HallOfFameStore::Record(const Entry& run) {
         }
     }
 
-    runs.append(result.run);
-    {
+    // A run already recorded (the program was stopped before it could forget the journey) is
+    // shown where it stands, and not recorded again.
+    const auto same = std::find_if(runs.cbegin(), runs.cend(), [&](const Entry& kept) {
+        return !result.run.journey.isEmpty() && kept.journey == result.run.journey;
+    });
+    const bool recordedBefore = same != runs.cend();
+    if (recordedBefore) {
+        result.run = *same;
+        QList<Entry> all = runs;
+        result.rank = SortBest(all, same - runs.cbegin());
+        result.saved = true;
+    } else {
+        runs.append(result.run);
         QList<Entry> all = runs;
         result.rank = SortBest(all, all.size() - 1);
     }
     DropLowest(runs, MaxStoredRuns);
 
-    if (canWrite) {
-        QSaveFile file(path_);
-        const QByteArray bytes = SerializeFameFile(runs);
-        bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-        if (written && beforeReplace_) {
-            beforeReplace_();
-        }
-        written = written && file.commit();
-        if (written) {
+    if (canWrite && !recordedBefore) {
+        QString error;
+        if (storage::ReplaceKeptFile(path_, SerializeFameFile(runs), &error)) {
             result.saved = true;
         } else {
-            const QString error = file.errorString();
-            file.cancelWriting();
             problems << NotSaved(QStringLiteral("磁盘已满，或文件无法写入。"));
             log(QStringLiteral("not saved: %1").arg(error));
         }

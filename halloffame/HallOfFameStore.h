@@ -54,18 +54,9 @@ public:
     // Adds a finished run and returns the table with it.
     Recorded Record(const Entry& run);
 
-    // How long Record waits for another game to finish writing (default 10 s).
-    void SetLockTimeout(int milliseconds) { lockTimeoutMs_ = milliseconds; }
-
-    // Called once the new table is written in full, just before it replaces the old file.
-    // Lets a test stop a writer at the worst moment.
-    void SetBeforeReplace(std::function<void()> hook) { beforeReplace_ = std::move(hook); }
-
 private:
     QString path_;
     Log log_;
-    int lockTimeoutMs_ = 10000;
-    std::function<void()> beforeReplace_;
 };
 
 } // namespace tp::halloffame

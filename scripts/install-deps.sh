@@ -17,7 +17,7 @@ packages=(
   fonts-arphic-ukai fonts-wqy-zenhei python3-fonttools
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils
+  xvfb xauth xdotool x11-utils strace
   clang libclang-rt-14-dev libfuzzer-14-dev
   # desktop integration and package checks: the manual page is rendered with man-db's man
   desktop-file-utils appstream lintian man-db

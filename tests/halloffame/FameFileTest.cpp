@@ -135,5 +135,29 @@ TEST(FameFile, LongAndBrokenNamesInAnEditedFileAreRepaired) {
     EXPECT_EQ(contents->altered, 2);
 }
 
+TEST(FameFile, AJourneysNameIsKeptOnlyInTheFormTheGameWritesIt) {
+    Entry named = fametest::MakeRun("甲", 100);
+    named.journey = QStringLiteral("3f2a-0b");
+    const auto back =
+        ParseFameFile(SerializeFameFile({named, fametest::MakeRun("乙", 50)}), nullptr);
+    ASSERT_TRUE(back.has_value());
+    ASSERT_EQ(back->runs.size(), 2);
+    EXPECT_EQ(back->runs[0], named);
+    EXPECT_TRUE(back->runs[1].journey.isEmpty());
+    EXPECT_EQ(back->altered, 0);
+
+    for (const char* journey : {"\"\"", "\"ABC\"", "\"a b\"", "12", "null"}) {
+        const QByteArray file = QByteArray(R"({"version": 1, "runs": [{"name": "甲", "amount": 1, )"
+                                           R"("debt": 0, "date": "2026-01-02", "seed": 1, )"
+                                           R"("journey": )") +
+                                journey + "}]}";
+        const auto read = ParseFameFile(file, nullptr);
+        ASSERT_TRUE(read.has_value()) << journey;
+        ASSERT_EQ(read->runs.size(), 1) << journey;
+        EXPECT_TRUE(read->runs[0].journey.isEmpty()) << journey;
+        EXPECT_EQ(read->altered, 1) << journey;
+    }
+}
+
 } // namespace
 } // namespace tp::halloffame

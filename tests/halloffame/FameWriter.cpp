@@ -1,52 +1,22 @@
 // SPDX-License-Identifier: MIT
 // Records runs into a hall-of-fame file from a process of its own, so tests can run several
-// writers at once, kill one in the middle of a write, or take away what a writer may do.
+// writers at once, kill one in the middle of a write from outside, or take away what a writer may
+// do.
 //
-//   tp_halloffame_writer FILE NAME AMOUNT [--count N] [--kill-before-replace]
+//   tp_halloffame_writer FILE NAME AMOUNT [--count N]
 //                        [--file-size-limit BYTES] [--without-file-override]
 //
 // Prints one line per run ("saved RANK" or "not-saved RANK PROBLEM"); exits 0 when every run
 // was saved, 3 otherwise.
 
 #include "halloffame/HallOfFameStore.h"
+#include "tests/storage/ProcessLimits.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QStringList>
 
-#include <csignal>
 #include <cstdio>
-#include <linux/capability.h>
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-
-namespace {
-
-// Tests run as root in CI, and root writes into read-only folders and reads unreadable files.
-// Dropping the capabilities that allow it makes this process see permissions as a player does.
-bool DropFileOverrides() {
-    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct data[2]{};
-    if (syscall(SYS_capget, &header, data) != 0) {
-        return false;
-    }
-    for (const unsigned cap :
-         {unsigned{CAP_DAC_OVERRIDE}, unsigned{CAP_DAC_READ_SEARCH}, unsigned{CAP_FOWNER}}) {
-        data[cap / 32].effective &= ~(1u << (cap % 32));
-        data[cap / 32].permitted &= ~(1u << (cap % 32));
-    }
-    return syscall(SYS_capset, &header, data) == 0;
-}
-
-// A file may not grow past `bytes`, as on a full disk; writes beyond fail instead of killing.
-bool LimitFileSize(rlim_t bytes) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{bytes, bytes};
-    return setrlimit(RLIMIT_FSIZE, &limit) == 0;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
@@ -59,19 +29,16 @@ int main(int argc, char** argv) {
     const QString name = args.takeFirst();
     const int amount = args.takeFirst().toInt();
     int count = 1;
-    bool kill = false;
     while (!args.isEmpty()) {
         const QString option = args.takeFirst();
         if (option == QLatin1String("--count") && !args.isEmpty()) {
             count = args.takeFirst().toInt();
-        } else if (option == QLatin1String("--kill-before-replace")) {
-            kill = true;
         } else if (option == QLatin1String("--file-size-limit") && !args.isEmpty()) {
-            if (!LimitFileSize(args.takeFirst().toULong())) {
+            if (!tp::storagetest::LimitFileSize(args.takeFirst().toULong())) {
                 return 2;
             }
         } else if (option == QLatin1String("--without-file-override")) {
-            if (!DropFileOverrides()) {
+            if (!tp::storagetest::DropFileOverrides()) {
                 return 2;
             }
         } else {
@@ -80,9 +47,6 @@ int main(int argc, char** argv) {
     }
 
     tp::halloffame::HallOfFameStore store(path);
-    if (kill) {
-        store.SetBeforeReplace([] { std::raise(SIGKILL); });
-    }
     bool allSaved = true;
     for (int i = 0; i < count; ++i) {
         tp::halloffame::Entry run;

@@ -4,6 +4,7 @@
 
 #include "halloffame/FameFile.h"
 #include "tests/halloffame/FameTestSupport.h"
+#include "tests/storage/KilledWriter.h"
 
 #include <QFile>
 #include <QProcess>
@@ -97,9 +98,9 @@ TEST_F(StoreProcesses, AGameKilledWhileWritingLeavesTheOldFileWhole) {
     const QByteArray before = RowsFile(50, 1000);
     ASSERT_TRUE(WriteContents(path, before));
 
-    const Finished killed = Write({QStringLiteral("killed"), QStringLiteral("5000"),
-                                   QStringLiteral("--kill-before-replace")});
-    EXPECT_TRUE(killed.crashed);
+    const storagetest::Ended killed = storagetest::RunKilledBeforeReplacing(
+        QStringLiteral(TP_FAME_WRITER), {path, QStringLiteral("killed"), QStringLiteral("5000")});
+    EXPECT_TRUE(killed.killed);
     EXPECT_EQ(Contents(path), before);
 
     // The dead game's lock does not stop the next one.
@@ -111,13 +112,26 @@ TEST_F(StoreProcesses, AGameKilledWhileWritingLeavesTheOldFileWhole) {
     EXPECT_EQ(stored.last().name, QStringLiteral("next"));
 }
 
-TEST_F(StoreProcesses, AFullDiskLeavesTheFileWholeAndSaysSo) {
-    const QByteArray before = RowsFile(100, 1000); // well over the size the disk allows
-    ASSERT_GT(before.size(), 8192);
+struct DiskRoom {
+    int rows;      // in the table before
+    int sizeLimit; // what the disk takes of a file
+};
+
+class FullDisk : public StoreProcesses, public ::testing::WithParamInterface<DiskRoom> {};
+
+// A large table fails as it is written; a small one only when it is flushed at the end, which
+// must stop it from replacing the old file all the same.
+INSTANTIATE_TEST_SUITE_P(Tables, FullDisk,
+                         ::testing::Values(DiskRoom{100, 8192}, DiskRoom{3, 256}));
+
+TEST_P(FullDisk, LeavesTheFileWholeAndSaysSo) {
+    const QByteArray before = RowsFile(GetParam().rows, 1000);
+    ASSERT_GT(before.size(), GetParam().sizeLimit);
     ASSERT_TRUE(WriteContents(path, before));
 
-    const Finished full = Write({QStringLiteral("full"), QStringLiteral("5000"),
-                                 QStringLiteral("--file-size-limit"), QStringLiteral("8192")});
+    const Finished full =
+        Write({QStringLiteral("full"), QStringLiteral("5000"), QStringLiteral("--file-size-limit"),
+               QString::number(GetParam().sizeLimit)});
     EXPECT_EQ(full.exitCode, 3) << full.out.toStdString() << full.err.toStdString();
     EXPECT_TRUE(full.out.startsWith(QStringLiteral("not-saved 1 ")));
     EXPECT_TRUE(full.out.contains(QStringLiteral("未能保存"))) << full.out.toStdString();

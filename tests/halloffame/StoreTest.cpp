@@ -267,5 +267,32 @@ TEST_F(Store, HostileNamesAreStoredAsValidUtf8AndReadBack) {
     EXPECT_FALSE(Contents(path).contains('\0'));
 }
 
+// The program may stop after the table holds a run and before it forgets the journey; the next
+// start records the run again, and the table must hold it once.
+TEST_F(Store, ARunOfAJourneyRecordedBeforeIsNotRankedTwice) {
+    HallOfFameStore store = MakeStore();
+    Entry first = MakeRun("甲", 9000);
+    first.journey = QStringLiteral("0a1b-2c3d");
+    ASSERT_TRUE(store.Record(MakeRun("乙", 10000)).saved);
+    ASSERT_TRUE(store.Record(first).saved);
+    const QByteArray before = Contents(path);
+
+    Entry again = first;
+    again.date = QStringLiteral("2026-12-09"); // recorded the day after
+    const Recorded recorded = store.Record(again);
+    EXPECT_TRUE(recorded.saved);
+    EXPECT_EQ(recorded.rank, 2);
+    EXPECT_EQ(recorded.run, first) << "shown as it was recorded";
+    EXPECT_EQ(recorded.ranked.size(), 2);
+    EXPECT_EQ(Contents(path), before) << "nothing written";
+
+    // Runs of other journeys, and runs from before journeys had names, are all recorded.
+    Entry other = first;
+    other.journey = QStringLiteral("ffff");
+    EXPECT_EQ(store.Record(other).ranked.size(), 3);
+    EXPECT_EQ(store.Record(MakeRun("甲", 9000)).ranked.size(), 4);
+    EXPECT_EQ(store.Record(MakeRun("甲", 9000)).ranked.size(), 5);
+}
+
 } // namespace
 } // namespace tp::halloffame
