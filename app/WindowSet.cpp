@@ -3,21 +3,71 @@
 
 #include "ui/DiaryWindow.h"
 #include "ui/HallOfFameWindow.h"
+#include "ui/JourneyQuestion.h"
 #include "ui/MainWindow.h"
 #include "ui/ServiceWindow.h"
 #include "ui/TradeDialog.h"
 #include "ui/toolkit/Fonts.h"
+#include "ui/toolkit/MessageBoxes.h"
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QFileInfo>
+#include <QTimer>
 
 namespace tp::app {
 
-WindowSet::WindowSet(runtime::Random& random, std::optional<std::uint32_t> seed,
-                     const QString& hallOfFamePath)
-    : hallOfFame_(hallOfFamePath), game_(view_, random),
+namespace {
+
+QString Joined(const QString& first, const QString& second) {
+    return first.isEmpty() ? second
+                           : (second.isEmpty() ? first : first + QLatin1Char('\n') + second);
+}
+
+} // namespace
+
+WindowSet::WindowSet(runtime::Random& random, std::optional<std::uint32_t> seed, Places places)
+    : hallOfFame_(std::move(places.hallOfFame)), journeys_(std::move(places.journey)),
+      game_(view_, random, keeping_),
       main_(std::make_unique<ui::MainWindow>(game_, endOfRun_, hallOfFame_)) {
     view_.SetMainWindow(*main_);
+    Begin(seed);
+}
+
+WindowSet::~WindowSet() = default;
+
+void WindowSet::Begin(std::optional<std::uint32_t> seed) {
+    if (journeys_.Take() == journey::JourneyStore::Claim::HeldByAnother) {
+        keeping_.KeepNothing();
+        notice_ = QStringLiteral("另一局游戏正在进行，保存的旅程归它所有；这一局不会被保存。");
+        StartNew(seed);
+        return;
+    }
+    const journey::JourneyStore::Found found = journeys_.Load();
+    if (found.damaged) {
+        notice_ = found.setAside.isEmpty()
+                      ? QStringLiteral("保存的旅程已损坏，无法接着走，也无法把它移开。"
+                                       "新的旅程开始了。")
+                      : QStringLiteral("保存的旅程已损坏，无法接着走；原文件已改名为 %1 保留。"
+                                       "新的旅程开始了。")
+                            .arg(QFileInfo(found.setAside).fileName());
+    }
+    if (found.file && found.file->ended) {
+        RecordEndedRun(*found.file->ended, found.file->id);
+    } else if (found.file && found.file->journey) {
+        // The question is drawn from the game's faces like every window after it.
+        ui::InstallGameFaces();
+        const game::SavedJourney& saved = *found.file->journey;
+        if (ui::JourneyQuestion::Ask(saved.state, endOfRun_) == ui::JourneyQuestion::Answer::GoOn) {
+            keeping_.GoOnWith(found.file->id);
+            game_.Resume(saved);
+            return;
+        }
+    }
+    StartNew(seed);
+}
+
+void WindowSet::StartNew(std::optional<std::uint32_t> seed) {
     if (seed) {
         game_.Start(*seed);
     } else {
@@ -25,7 +75,18 @@ WindowSet::WindowSet(runtime::Random& random, std::optional<std::uint32_t> seed,
     }
 }
 
-WindowSet::~WindowSet() = default;
+void WindowSet::RecordEndedRun(const game::FinishedRun& run, const QString& id) {
+    // The last run went home but the program stopped before the hall of fame held it. Recording
+    // it again is harmless: the hall of fame knows the journey's runs it already holds.
+    const halloffame::Recorded recorded =
+        hallOfFame_.Record(halloffame::EntryFromRun(run, QDate::currentDate(), id));
+    if (recorded.saved) {
+        journeys_.Forget();
+        notice_ = Joined(notice_, QStringLiteral("上次的旅程已经走完，成绩已记入富豪榜（按 "
+                                                 "Ctrl+H 查看）。"));
+    }
+    notice_ = Joined(notice_, recorded.problem);
+}
 
 void WindowSet::Show() {
     main_->show();
@@ -34,6 +95,9 @@ void WindowSet::Show() {
     ui::InstallGameFaces();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     CreateDialogs();
+    if (!notice_.isEmpty()) {
+        QTimer::singleShot(0, main_.get(), [this] { Tell(std::exchange(notice_, QString())); });
+    }
 }
 
 void WindowSet::CreateDialogs() {
@@ -45,14 +109,23 @@ void WindowSet::CreateDialogs() {
     view_.SetDiary(*diary);
 }
 
+void WindowSet::Tell(const QString& text) {
+    ui::MessageBoxes(endOfRun_, main_.get()).MessageBox(text, QStringLiteral("提示"));
+}
+
 bool WindowSet::ShowHallOfFameAfterRun() {
     const std::optional<game::FinishedRun>& run = game_.Finished();
     if (!run) {
         return false;
     }
     main_->hide();
-    const halloffame::Recorded recorded =
-        hallOfFame_.Record(halloffame::EntryFromRun(*run, QDate::currentDate()));
+    const halloffame::Recorded recorded = hallOfFame_.Record(
+        halloffame::EntryFromRun(*run, QDate::currentDate(), keeping_.JourneyId()));
+    // Only once the hall of fame holds the run is the journey let go: until then a start finds
+    // it and records it.
+    if (recorded.saved) {
+        keeping_.RunRecorded();
+    }
     ui::HallOfFameWindow window(recorded.ranked,
                                 ui::ThisRun{recorded.run, recorded.rank, run->dailyWorth},
                                 recorded.problem);

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/JourneyKeeping.h"
 #include "game/Game.h"
 #include "halloffame/HallOfFameStore.h"
+#include "journey/JourneyStore.h"
 #include "ui/WindowView.h"
 #include "ui/toolkit/EndOfRun.h"
+
+#include <QString>
 
 #include <cstdint>
 #include <memory>
@@ -15,29 +19,34 @@ class Random;
 }
 
 namespace tp::ui {
-class DiaryWindow;
 class MainWindow;
-class ServiceWindow;
-class TradeDialog;
 } // namespace tp::ui
 
 namespace tp::app {
 
-// One run: its end-of-run state, the game and its four windows, created in their fixed order.
-// The main window comes first and the game starts with it; the trade dialog, the diary and
-// the service window follow, hidden, once the main window is on its way to the screen.
+// Where a run keeps what outlives it.
+struct Places {
+    QString hallOfFame = halloffame::HallOfFameStore::DefaultPath();
+    QString journey = journey::JourneyStore::DefaultPath();
+};
+
+// One run: its end-of-run state, the game and its windows, created in their fixed order. The
+// main window comes first and the game starts with it, or goes on with the journey saved by an
+// earlier run if the player says so; the trade dialog, the diary and the service window follow,
+// hidden, once the main window is on its way to the screen.
 class WindowSet {
 public:
-    // The game draws from `random`, seeded by `seed` when given and from the clock otherwise.
-    // The hall of fame is kept at `hallOfFamePath`, read and written only when shown.
-    WindowSet(runtime::Random& random, std::optional<std::uint32_t> seed,
-              const QString& hallOfFamePath = halloffame::HallOfFameStore::DefaultPath());
+    // The game draws from `random`, seeded by `seed` when given and from the clock otherwise,
+    // unless the player goes on with a saved journey. The hall of fame is read and written only
+    // when shown; the journey is read here, and written after every action.
+    WindowSet(runtime::Random& random, std::optional<std::uint32_t> seed, Places places = {});
     ~WindowSet();
     WindowSet(const WindowSet&) = delete;
     WindowSet& operator=(const WindowSet&) = delete;
 
     // Shows the main window, installs the game's faces and then creates the three dialogs,
-    // hidden: none is needed for the window to be mapped, so it goes to the display first.
+    // hidden: none is needed for the window to be mapped, so it goes to the display first. What
+    // the start has to tell the player comes once the main loop runs.
     void Show();
 
     // After the main loop: a run that ended by going home is recorded in the hall of fame,
@@ -50,13 +59,20 @@ public:
     const ui::EndOfRun& EndOfRun() const { return endOfRun_; }
 
 private:
+    void Begin(std::optional<std::uint32_t> seed);
+    void StartNew(std::optional<std::uint32_t> seed);
+    void RecordEndedRun(const game::FinishedRun& run, const QString& id);
     void CreateDialogs();
+    void Tell(const QString& text);
 
     ui::EndOfRun endOfRun_;
     halloffame::HallOfFameStore hallOfFame_;
+    journey::JourneyStore journeys_;
     ui::WindowView view_{endOfRun_};
+    JourneyKeeping keeping_{journeys_, [this](const QString& text) { Tell(text); }};
     game::Game game_;
     std::unique_ptr<ui::MainWindow> main_;
+    QString notice_; // what the start found to tell the player
 };
 
 } // namespace tp::app

@@ -49,10 +49,12 @@ fi
 
 # Under Xvfb from here on. Both programs see the same plain environment.
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_DEBUG_PLUGINS
-export XDG_RUNTIME_DIR
+export XDG_RUNTIME_DIR XDG_DATA_HOME
 XDG_RUNTIME_DIR=$(mktemp -d)
+# A first start: no journey saved by an earlier run, which would be offered before the window.
+XDG_DATA_HOME=$(mktemp -d)
 results=$(mktemp -d)
-trap 'rm -rf "$XDG_RUNTIME_DIR" "$results"' EXIT
+trap 'rm -rf "$XDG_RUNTIME_DIR" "$XDG_DATA_HOME" "$results"' EXIT
 
 xwatch="$build/tools/tp_xwatch"
 programs=(bare)

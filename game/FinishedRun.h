@@ -16,6 +16,8 @@ struct FinishedRun {
     std::uint32_t seed = 0;               // replays the run with --seed
     int days = 0;                         // the day counter at the end
     std::vector<std::int64_t> dailyWorth; // worth at the end of day 1, 2, ...: cash+deposit-debt
+
+    friend bool operator==(const FinishedRun&, const FinishedRun&) = default;
 };
 
 } // namespace tp::game

@@ -122,6 +122,33 @@ void X11Windows::Sync() {
         xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
 }
 
+std::string X11Windows::Picture(xcb_window_t window) {
+    XcbReply<xcb_get_geometry_reply_t> geometry(
+        xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window), nullptr));
+    if (!geometry || geometry->depth != 24) {
+        return {};
+    }
+    XcbReply<xcb_get_image_reply_t> image(
+        xcb_get_image_reply(connection_,
+                            xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0,
+                                          geometry->width, geometry->height, ~0u),
+                            nullptr));
+    const std::size_t pixels = std::size_t{geometry->width} * geometry->height;
+    if (!image || static_cast<std::size_t>(xcb_get_image_data_length(image.get())) < pixels * 4) {
+        return {};
+    }
+    // A depth of 24 comes as four bytes a pixel: blue, green, red, unused.
+    const std::uint8_t* data = xcb_get_image_data(image.get());
+    std::string ppm = "P6\n" + std::to_string(geometry->width) + " " +
+                      std::to_string(geometry->height) + "\n255\n";
+    for (std::size_t i = 0; i < pixels; ++i) {
+        ppm += static_cast<char>(data[4 * i + 2]);
+        ppm += static_cast<char>(data[4 * i + 1]);
+        ppm += static_cast<char>(data[4 * i]);
+    }
+    return ppm;
+}
+
 std::string X11Windows::Title(xcb_window_t window) {
     // The UTF-8 title first: the legacy one cannot carry Chinese text.
     for (const auto& [property, type] : {std::pair{Atom("_NET_WM_NAME"), Atom("UTF8_STRING")},

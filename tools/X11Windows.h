@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The few things the start-up measurements and the packaging test ask of the X server: see a
-// program's window appear, find a window by its title and ask it to close as a window manager
-// would.
+// The few things the start-up measurements and the tests that drive the real program ask of the
+// X server: see a program's window appear, find a window by its title, take a picture of what it
+// shows and ask it to close as a window manager would.
 
 #include <chrono>
 #include <cstdint>
@@ -45,6 +45,10 @@ public:
     void RequestClose(xcb_window_t window);
 
     std::string Title(xcb_window_t window);
+
+    // What the window shows, as a binary PPM picture (P6), so that two can be compared byte for
+    // byte; empty when the server cannot give it.
+    std::string Picture(xcb_window_t window);
 
 private:
     // Returns once the server has carried out every request sent before.

@@ -8,6 +8,9 @@
 //       would and waits for the exit. Prints one line of key=value pairs.
 //   tp_xwatch close TITLE-PART
 //       asks every mapped top-level window whose title contains TITLE-PART to close.
+//   tp_xwatch shot TITLE-PART FILE
+//       writes what the first mapped top-level window whose title contains TITLE-PART shows to
+//       FILE, as a PPM picture.
 #include "tools/ProcStats.h"
 #include "tools/X11Windows.h"
 
@@ -36,7 +39,8 @@ constexpr auto kExitTimeout = 10s;
 int Usage() {
     std::fprintf(stderr,
                  "usage: tp_xwatch run [--idle SECONDS] [--settle MS] -- PROGRAM [ARGS...]\n"
-                 "       tp_xwatch close TITLE-PART\n");
+                 "       tp_xwatch close TITLE-PART\n"
+                 "       tp_xwatch shot TITLE-PART FILE\n");
     return 2;
 }
 
@@ -120,12 +124,37 @@ int Close(const std::string& titlePart) {
     return windows.empty() ? 1 : 0;
 }
 
+int Shot(const std::string& titlePart, const std::string& file) {
+    X11Windows x;
+    if (!x.Connected()) {
+        std::fprintf(stderr, "tp_xwatch: cannot open the display\n");
+        return 2;
+    }
+    const auto windows = x.FindByTitle(titlePart);
+    const std::string picture = windows.empty() ? std::string() : x.Picture(windows.front());
+    if (picture.empty()) {
+        std::fprintf(stderr, "tp_xwatch: no picture of a window titled with %s\n",
+                     titlePart.c_str());
+        return 1;
+    }
+    std::FILE* out = std::fopen(file.c_str(), "wb");
+    const bool written =
+        out != nullptr && std::fwrite(picture.data(), 1, picture.size(), out) == picture.size();
+    if (out != nullptr && std::fclose(out) != 0) {
+        return 1;
+    }
+    return written ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 2 && args[0] == "close") {
         return Close(args[1]);
+    }
+    if (args.size() == 3 && args[0] == "shot") {
+        return Shot(args[1], args[2]);
     }
     if (args.empty() || args[0] != "run") {
         return Usage();

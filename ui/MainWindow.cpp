@@ -15,6 +15,7 @@
 #include "ui/toolkit/EndOfRun.h"
 #include "ui/toolkit/Fonts.h"
 #include "ui/toolkit/KindButton.h"
+#include "ui/toolkit/MessageBoxes.h"
 #include "ui/toolkit/ReportList.h"
 #include "ui/toolkit/ShowModal.h"
 #include "ui/toolkit/SystemColors.h"
@@ -214,6 +215,8 @@ void MainWindow::Connect() {
     connect(rename, &QShortcut::activated, this, &MainWindow::Rename);
     auto* hallOfFame = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this);
     connect(hallOfFame, &QShortcut::activated, this, &MainWindow::ShowHallOfFame);
+    auto* newJourney = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this);
+    connect(newJourney, &QShortcut::activated, this, &MainWindow::StartNewJourney);
 }
 
 void MainWindow::TravelTo(int /*place*/) {
@@ -284,6 +287,14 @@ void MainWindow::ShowHallOfFame() {
     const halloffame::Table table = hallOfFame_.Read();
     HallOfFameWindow window(table.ranked, std::nullopt, table.problem, this);
     ShowModal(window, endOfRun_);
+}
+
+void MainWindow::StartNewJourney() {
+    if (MessageBoxes(endOfRun_, this)
+            .Confirm(QStringLiteral("放弃这次旅程，重新开始吗？\n这次旅程不会记入富豪榜。"),
+                     QStringLiteral("重新开始"))) {
+        game_.Start();
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

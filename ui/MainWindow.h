@@ -77,6 +77,7 @@ public:
     void OpenHelp();
     void Rename();
     void ShowHallOfFame();
+    void StartNewJourney();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -20,8 +20,11 @@ program=$2
 xwatch=$3
 seed=$4
 expect=$5
-log=$(mktemp)
-trap 'rm -f "$log"' EXIT
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# A data folder of its own: a journey kept by another run would be offered first.
+export XDG_DATA_HOME="$work/data"
+log="$work/log"
 
 "$program" --seed "$seed" >"$log" 2>&1 &
 pid=$!

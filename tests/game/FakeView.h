@@ -21,6 +21,8 @@ public:
         std::string kind; // "message", "box", "diary", "close", "input"
         std::string text;
         std::string caption;
+
+        friend bool operator==(const Notice&, const Notice&) = default;
     };
 
     void ShowMessage(std::string_view text) override {
@@ -96,11 +98,15 @@ public:
     struct MarketRow {
         std::string name;
         std::int32_t price;
+
+        friend bool operator==(const MarketRow&, const MarketRow&) = default;
     };
     struct CarriedRow {
         std::string name;
         std::int32_t price;
         std::int32_t quantity;
+
+        friend bool operator==(const CarriedRow&, const CarriedRow&) = default;
     };
     static CarriedRow Mirror(const CarriedGoods& row) {
         return {std::string(row.name.View()), row.price, row.quantity};

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "FakeView.h"
+#include "RandomPlayer.h"
 #include "game/JourneyCheck.h"
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <set>
 
 namespace tp::game {
@@ -16,58 +16,15 @@ using testing::FakeView;
 // after every action what must always hold.
 class Player {
 public:
-    explicit Player(std::uint32_t seed) : choose_(seed) { game_.Start(seed); }
+    explicit Player(std::uint32_t seed) : player_(seed) { game_.Start(seed); }
 
     bool Over() const { return view_.closes > 0; }
     const Game& game() const { return game_; }
 
     void Act() {
-        switch (Pick(10)) {
-        case 0:
-        case 1:
-        case 2:
-            game_.Travel();
-            break;
-        case 3:
-            if (const auto offer = game_.OpenBuy(Pick(6) - 1)) {
-                Confirm(*offer, [&](std::int32_t q) { game_.ConfirmBuy(*offer, q); });
-            }
-            break;
-        case 4: {
-            const int rows = static_cast<int>(game_.State().carried.size());
-            if (const auto offer = game_.OpenSell(Pick(rows + 1) - 1)) {
-                Confirm(*offer, [&](std::int32_t q) { game_.ConfirmSell(*offer, q); });
-            }
-            break;
-        }
-        case 5: {
-            const BankOffer offer =
-                game_.OpenBank(Pick(2) == 0 ? BankMode::Withdraw : BankMode::Deposit);
-            Confirm(offer, [&](std::int32_t a) { game_.ConfirmBank(offer, a); });
-            break;
-        }
-        case 6: {
-            const TreatmentOffer offer = game_.OpenHospital();
-            Confirm(offer, [&](std::int32_t p) { game_.ConfirmTreatment(offer, p); });
-            break;
-        }
-        case 7: {
-            const RepaymentOffer offer = game_.OpenInternetCafe();
-            Confirm(offer, [&](std::int32_t r) { game_.ConfirmRepayment(offer, r); });
-            break;
-        }
-        case 8: {
-            const StorageOffer offer = game_.OpenAgency();
-            if (offer.confirmEnabled && Pick(2) == 0) {
-                const bool stillForSale = game_.ConfirmStorage(offer);
-                ASSERT_EQ(stillForSale, !game_.State().storageBought);
-            }
-            break;
-        }
-        default:
-            view_.inputAnswers.push_back(Pick(2) == 0 ? "阿福" : "");
-            game_.Rename();
-            break;
+        player_.Act(game_, view_);
+        if (const auto stillForSale = player_.StorageAnswer()) {
+            ASSERT_EQ(*stillForSale, !game_.State().storageBought);
         }
     }
 
@@ -115,23 +72,10 @@ public:
     }
 
 private:
-    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(choose_); }
-
-    template <typename Apply> void Confirm(const QuantityOffer& offer, Apply apply) {
-        // Sometimes the player cancels; otherwise any amount the spin control allows.
-        if (Pick(4) == 0 || !offer.confirmEnabled) {
-            return;
-        }
-        const auto q = Pick(3) == 0
-                           ? offer.maximum
-                           : std::uniform_int_distribution<std::int32_t>(0, offer.maximum)(choose_);
-        apply(q);
-    }
-
     FakeView view_;
     runtime::Random random_;
     Game game_{view_, random_};
-    std::mt19937 choose_;
+    testing::RandomPlayer player_;
 };
 
 TEST(Soak, ThousandsOfRandomGamesKeepEveryInvariant) {

@@ -54,7 +54,7 @@ private:
 } // namespace
 
 int MessageBoxes::ShowBox(const QString& text, const QString& caption, int icon,
-                          bool centreOnScreen) const {
+                          bool centreOnScreen, bool canCancel) const {
     if (endOfRun_->Requested()) {
         return mrCancel;
     }
@@ -64,12 +64,15 @@ int MessageBoxes::ShowBox(const QString& text, const QString& caption, int icon,
     box.setTextFormat(Qt::PlainText);
     SetCaption(box, caption);
     QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    QPushButton* cancel =
+        canCancel ? box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole) : nullptr;
     box.setDefaultButton(ok);
-    box.setEscapeButton(ok);
+    box.setEscapeButton(canCancel ? cancel : ok);
     if (centreOnScreen) {
         new ScreenCentrer(box);
     }
-    return ShowModal(box, *endOfRun_) == mrCancel && endOfRun_->Requested() ? mrCancel : mrOk;
+    const bool cancelled = ShowModal(box, *endOfRun_) == mrCancel && endOfRun_->Requested();
+    return cancelled || (canCancel && box.clickedButton() != ok) ? mrCancel : mrOk;
 }
 
 namespace {
@@ -90,6 +93,10 @@ void MessageBoxes::ShowMessage(const QString& text) const {
 
 int MessageBoxes::MessageBox(const QString& text, const QString& caption) const {
     return ShowBox(text, caption, QMessageBox::Information, false);
+}
+
+bool MessageBoxes::Confirm(const QString& text, const QString& caption) const {
+    return ShowBox(text, caption, QMessageBox::Question, false, true) == mrOk;
 }
 
 QString MessageBoxes::InputBox(const QString& caption, const QString& prompt,

@@ -27,6 +27,11 @@ public:
     // mrCancel when it was not shown because the run is ending.
     int MessageBox(const QString& text, const QString& caption) const;
 
+    // Asks before something that cannot be undone: the question icon, "OK" (Enter) and
+    // "Cancel" (Esc, the close box). True only when OK was pressed; false at once, showing
+    // nothing, when the run is ending.
+    bool Confirm(const QString& text, const QString& caption) const;
+
     // Asks for a line of text: `caption` as the title, `prompt` above an edit box holding
     // `defaultText` fully selected, at most 255 characters, buttons "OK" (Enter) and "Cancel"
     // (Esc), centred on the screen. Returns the edited text on OK, and `defaultText` when the
@@ -36,7 +41,8 @@ public:
                      const QString& defaultText) const;
 
 private:
-    int ShowBox(const QString& text, const QString& caption, int icon, bool centreOnScreen) const;
+    int ShowBox(const QString& text, const QString& caption, int icon, bool centreOnScreen,
+                bool canCancel = false) const;
 
     EndOfRun* endOfRun_;
     QWidget* mainWindow_;

@@ -71,15 +71,18 @@ TEST_F(HallOfFame, AReturnHomeIsRecordedAndShownWithItsChartAfterTheMainWindowCl
         EXPECT_TRUE(table->hasFocus());
         Key(window, Qt::Key_Return);
     });
+    EXPECT_TRUE(QFile::exists(JourneyPath())) << "the run waits there for the hall of fame";
     EXPECT_TRUE(ShowHallOfFameAfterRun());
     EXPECT_TRUE(mainHidden);
     EXPECT_EQ(script.Seen().size(), 2u) << "the end message, then the hall of fame";
+    EXPECT_FALSE(QFile::exists(JourneyPath())) << "recorded, the journey is let go";
 
     const halloffame::Table stored = halloffame::HallOfFameStore(HallOfFamePath()).Read();
     ASSERT_EQ(stored.ranked.size(), 1);
     EXPECT_EQ(stored.ranked[0].name, QStringLiteral("路人甲"));
     EXPECT_EQ(stored.ranked[0].amount, 6212);
     EXPECT_EQ(stored.ranked[0].seed, 9u);
+    EXPECT_FALSE(stored.ranked[0].journey.isEmpty());
 }
 
 TEST_F(HallOfFame, ADeathOrARunLeftEarlyShowsNothingAndWritesNothing) {

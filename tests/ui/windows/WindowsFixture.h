@@ -157,8 +157,13 @@ inline QString MessageText(QWidget& window) {
 // The windows of one game, seeded, drawing from a generator the test controls.
 class WindowsTest : public ::testing::Test {
 protected:
-    void Start(std::uint32_t seed) {
-        windows_ = std::make_unique<app::WindowSet>(random, seed, HallOfFamePath());
+    void Start(std::uint32_t seed) { Start(std::optional<std::uint32_t>(seed)); }
+    // A start with no seed given, as a player starts the game.
+    void StartPlain() { Start(std::optional<std::uint32_t>()); }
+    void Start(std::optional<std::uint32_t> seed) {
+        windows_.reset();
+        windows_ = std::make_unique<app::WindowSet>(random, seed,
+                                                    app::Places{HallOfFamePath(), JourneyPath()});
         windows_->Show();
     }
     void TearDown() override {
@@ -183,6 +188,7 @@ protected:
     QString HallOfFamePath() const {
         return dataFolder_.filePath(QStringLiteral("hall-of-fame.json"));
     }
+    QString JourneyPath() const { return dataFolder_.filePath(QStringLiteral("journey.json")); }
     QString Title() { return Main().windowTitle(); }
     // The next journey brings event k, or none for k < 0.
     void NextJourney(int k) { random.SeedWith(game::testing::StateForJourney(k)); }

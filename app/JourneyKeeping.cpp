@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+#include "app/JourneyKeeping.h"
+
+#include "game/Game.h"
+#include "journey/JourneyStore.h"
+#include "storage/JourneyId.h"
+
+namespace tp::app {
+
+JourneyKeeping::JourneyKeeping(journey::JourneyStore& store, Tell tell)
+    : store_(store), tell_(std::move(tell)) {}
+
+void JourneyKeeping::GoOnWith(const QString& id) {
+    id_ = id;
+    ended_ = false;
+}
+
+void JourneyKeeping::KeepNothing() {
+    keeping_ = false;
+}
+
+void JourneyKeeping::JourneyBegan(const game::Game& /*game*/) {
+    id_ = storage::NewJourneyId();
+    ended_ = false;
+    // The journey kept before is given up, unranked. The new one is written by its first action:
+    // until then it has nothing that starting again would not give.
+    if (keeping_) {
+        Kept(store_.Forget());
+    }
+}
+
+void JourneyKeeping::JourneyMoved(const game::Game& game) {
+    if (!keeping_ || ended_) {
+        return;
+    }
+    if (!game::RunIsOver(game.State())) {
+        Kept(store_.Save(game.Snapshot(), id_));
+        return;
+    }
+    ended_ = true;
+    // A run that went home waits in the file until the hall of fame holds it; after a death
+    // there is nothing to go on with.
+    if (const auto& finished = game.Finished()) {
+        Kept(store_.SaveEnded(*finished, id_));
+    } else {
+        Kept(store_.Forget());
+    }
+}
+
+void JourneyKeeping::RunRecorded() {
+    if (keeping_) {
+        Kept(store_.Forget());
+    }
+}
+
+void JourneyKeeping::Kept(bool saved) {
+    if (saved || told_) {
+        return;
+    }
+    told_ = true;
+    tell_(QStringLiteral("这次旅程无法保存：磁盘已满，或保存的文件夹不可写。游戏可以接着玩，"
+                         "但关掉以后只能从上次保存的地方接着走。"));
+}
+
+} // namespace tp::app

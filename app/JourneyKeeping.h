@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "game/JourneyKeeper.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace tp::journey {
+class JourneyStore;
+}
+
+namespace tp::app {
+
+// Keeps the game's journey in the journey store as the game moves on: the journey in progress
+// after every action, the finished run once it has ended at home (until the hall of fame holds
+// it), nothing after a death or once a new journey begins. Tells the player once when the
+// journey cannot be kept; play goes on, and the file keeps what it held before.
+class JourneyKeeping final : public game::JourneyKeeper {
+public:
+    using Tell = std::function<void(const QString& text)>;
+
+    JourneyKeeping(journey::JourneyStore& store, Tell tell);
+
+    // The journey the store held goes on, under its own name.
+    void GoOnWith(const QString& id);
+    // Another game keeps the saved journey: this one keeps nothing, and leaves that one alone.
+    void KeepNothing();
+    // The name of the journey in progress, which its finished run is recorded under.
+    const QString& JourneyId() const { return id_; }
+
+    void JourneyBegan(const game::Game& game) override;
+    void JourneyMoved(const game::Game& game) override;
+
+    // The hall of fame holds the run this journey ended in: nothing is left to keep.
+    void RunRecorded();
+
+private:
+    void Kept(bool saved);
+
+    journey::JourneyStore& store_;
+    Tell tell_;
+    QString id_;
+    bool keeping_ = true;
+    bool ended_ = false;
+    bool told_ = false;
+};
+
+} // namespace tp::app

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+// What keeping the journey costs a click: the journey file written after every action, and what
+// a start does to read it back.
+
+#include "game/Game.h"
+#include "journey/JourneyFile.h"
+#include "journey/JourneyStore.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace tp::game;
+
+class NullView final : public GameView {
+public:
+    void ShowMessage(std::string_view) override {}
+    void MessageBox(std::string_view, std::string_view) override {}
+    std::string InputBox(std::string_view, std::string_view, std::string_view d) override {
+        return std::string(d);
+    }
+    void ShowDiary(std::span<const std::string>) override {}
+    void CloseMainWindow() override {}
+    std::string CurrentDateText() override { return "12/8/26"; }
+    void ShowStatus(const StatusDisplay&) override {}
+    void ShowMarket(std::span<const GoodsRecord>) override {}
+    void ShowCarriedRows(std::span<const CarriedGoods>) override {}
+    void AddCarriedRow(const CarriedGoods&) override {}
+    void UpdateCarriedRow(int, const CarriedGoods&) override {}
+    void RemoveCarriedRow(int) override {}
+};
+
+// A journey late in a run, with goods carried and a diary: as large as play makes one.
+SavedJourney LateJourney() {
+    NullView view;
+    tp::runtime::Random random;
+    Game game(view, random);
+    game.Start(7u);
+    for (int day = 1; day < 50; ++day) {
+        if (const auto buy = game.OpenBuy(day % 5)) {
+            game.ConfirmBuy(*buy, 1);
+        }
+        SavedJourney healthy = game.Snapshot();
+        healthy.state.health = 100;
+        game.Resume(healthy);
+        game.Travel();
+    }
+    return game.Snapshot();
+}
+
+const QString Id = QStringLiteral("6f1c2e0a-93d4-4b7e-8d21-5a0c9e7f3b64");
+
+void BM_WriteJourneyFile(benchmark::State& st) {
+    const SavedJourney journey = LateJourney();
+    for (auto _ : st) {
+        benchmark::DoNotOptimize(tp::journey::SerializeJourney(journey, Id));
+    }
+}
+BENCHMARK(BM_WriteJourneyFile);
+
+// The whole save after an action: the file written beside the old one, flushed to the disk and
+// put in its place.
+void BM_SaveAfterAnAction(benchmark::State& st) {
+    const SavedJourney journey = LateJourney();
+    QTemporaryDir dir;
+    tp::journey::JourneyStore store(dir.filePath(QStringLiteral("journey.json")));
+    store.Take();
+    for (auto _ : st) {
+        if (!store.Save(journey, Id)) {
+            st.SkipWithError("the journey could not be saved");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_SaveAfterAnAction)->Unit(benchmark::kMillisecond);
+
+void BM_ReadJourneyFile(benchmark::State& st) {
+    const QByteArray bytes = tp::journey::SerializeJourney(LateJourney(), Id);
+    for (auto _ : st) {
+        benchmark::DoNotOptimize(tp::journey::ParseJourneyFile(bytes, nullptr));
+    }
+}
+BENCHMARK(BM_ReadJourneyFile);
+
+} // namespace

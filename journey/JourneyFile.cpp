@@ -1,0 +1,357 @@
+// SPDX-License-Identifier: MIT
+#include "journey/JourneyFile.h"
+
+#include "game/Catalogue.h"
+#include "game/JourneyCheck.h"
+#include "storage/JourneyId.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QJsonValue>
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace tp::journey {
+
+namespace {
+
+using game::CarriedGoods;
+using game::FinishedRun;
+using game::GameState;
+using game::GoodsRecord;
+using game::SavedJourney;
+
+template <typename Int> constexpr qint64 Lowest = std::numeric_limits<Int>::min();
+template <typename Int> constexpr qint64 Highest = std::numeric_limits<Int>::max();
+
+// A worth is cash plus deposit minus debt, so it lies between these.
+constexpr qint64 LowestWorth = -Highest<std::int32_t>;
+constexpr qint64 HighestWorth = 2 * Highest<std::int32_t>;
+
+// The name the rename box takes: at most this many characters.
+constexpr qsizetype NameLabelCharacters = 255;
+
+QString Utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int CatalogueNumber(const game::ShortString<20>& name) {
+    for (std::size_t i = 0; i < game::Catalogue.size(); ++i) {
+        if (name.View() == game::Catalogue[i].name) {
+            return static_cast<int>(i) + 1;
+        }
+    }
+    return 0;
+}
+
+QJsonArray Worths(const std::vector<std::int64_t>& worths) {
+    QJsonArray array;
+    for (const std::int64_t worth : worths) {
+        array.append(static_cast<qint64>(worth));
+    }
+    return array;
+}
+
+// Reads the fields of one object, remembering the first that is missing or unusable; every read
+// after that returns a harmless value, and the caller asks at the end whether all went well.
+class Fields {
+public:
+    Fields(const QJsonObject& object, QString& failure) : object_(object), failure_(failure) {}
+
+    qint64 Integer(const QString& key, qint64 lowest, qint64 highest) {
+        const QJsonValue value = object_.value(key);
+        const double number = value.toDouble();
+        // Every integer the file holds is well within a double's exact range.
+        if (!value.isDouble() || !std::isfinite(number) || std::trunc(number) != number ||
+            number < static_cast<double>(lowest) || number > static_cast<double>(highest)) {
+            Fail(key,
+                 QStringLiteral("is not a whole number from %1 to %2").arg(lowest).arg(highest));
+            return lowest < 0 && highest > 0 ? 0 : lowest;
+        }
+        return static_cast<qint64>(number);
+    }
+
+    template <typename Int> Int Whole(const QString& key) {
+        return static_cast<Int>(Integer(key, Lowest<Int>, Highest<Int>));
+    }
+
+    bool Boolean(const QString& key) {
+        const QJsonValue value = object_.value(key);
+        if (!value.isBool()) {
+            Fail(key, QStringLiteral("is not true or false"));
+        }
+        return value.toBool();
+    }
+
+    QString Text(const QString& key) {
+        const QJsonValue value = object_.value(key);
+        if (!value.isString()) {
+            Fail(key, QStringLiteral("is not a text"));
+        }
+        return value.toString();
+    }
+
+    QJsonArray Array(const QString& key) {
+        const QJsonValue value = object_.value(key);
+        if (!value.isArray()) {
+            Fail(key, QStringLiteral("is not a list"));
+        }
+        return value.toArray();
+    }
+
+    QJsonObject Object(const QString& key) {
+        const QJsonValue value = object_.value(key);
+        if (!value.isObject()) {
+            Fail(key, QStringLiteral("is not an object"));
+        }
+        return value.toObject();
+    }
+
+    void Fail(const QString& key, const QString& what) {
+        if (failure_.isEmpty()) {
+            failure_ = QStringLiteral("\"%1\" %2").arg(key, what);
+        }
+    }
+
+private:
+    QJsonObject object_;
+    QString& failure_;
+};
+
+// Reads the objects of a list, each through its own Fields.
+template <typename Read>
+void EachObject(const QJsonArray& array, const QString& key, QString& failure, Read read) {
+    for (const QJsonValue& value : array) {
+        if (!failure.isEmpty()) {
+            return;
+        }
+        if (!value.isObject()) {
+            failure = QStringLiteral("\"%1\" holds something that is not an object").arg(key);
+            return;
+        }
+        Fields fields(value.toObject(), failure);
+        read(fields);
+    }
+}
+
+std::vector<std::int64_t> ReadWorths(const QJsonArray& array, QString& failure) {
+    std::vector<std::int64_t> worths;
+    for (const QJsonValue& value : array) {
+        const double number = value.toDouble();
+        if (!value.isDouble() || std::trunc(number) != number ||
+            number < static_cast<double>(LowestWorth) ||
+            number > static_cast<double>(HighestWorth)) {
+            failure = QStringLiteral("\"dailyWorth\" holds a worth no amounts add up to");
+            return {};
+        }
+        worths.push_back(static_cast<std::int64_t>(number));
+        // A run lasts sixty-one days at most: a longer record was not written by the game.
+        if (worths.size() > game::LastDay + 1) {
+            failure = QStringLiteral("\"dailyWorth\" is longer than a run");
+            return {};
+        }
+    }
+    return worths;
+}
+
+// The good of a catalogue number read from `fields`, or nothing after a failure.
+const game::CatalogueEntry* Good(Fields& fields) {
+    const auto number = fields.Integer(QStringLiteral("good"), 1, game::GoodsCount);
+    return &game::Catalogue[static_cast<std::size_t>(number - 1)];
+}
+
+std::optional<SavedJourney> ReadJourney(const QJsonObject& top, QString& failure) {
+    Fields fields(top, failure);
+    SavedJourney journey;
+    GameState& s = journey.state;
+    s.seed = fields.Whole<std::uint32_t>(QStringLiteral("seed"));
+    journey.generator = fields.Whole<std::uint32_t>(QStringLiteral("generator"));
+    s.day = fields.Whole<std::int8_t>(QStringLiteral("day"));
+    s.cash = fields.Whole<std::int32_t>(QStringLiteral("cash"));
+    s.debt = fields.Whole<std::int32_t>(QStringLiteral("debt"));
+    s.health = fields.Whole<std::int8_t>(QStringLiteral("health"));
+    s.deposit = fields.Whole<std::int32_t>(QStringLiteral("deposit"));
+    s.storage = fields.Whole<std::int32_t>(QStringLiteral("storage"));
+    s.storageBought = fields.Boolean(QStringLiteral("storageBought"));
+
+    const QByteArray name = fields.Text(QStringLiteral("name")).toUtf8();
+    if (game::GbkLength(std::string_view(name.constData(), static_cast<std::size_t>(name.size()))) >
+        11) {
+        fields.Fail(QStringLiteral("name"), QStringLiteral("is longer than a name may be"));
+    }
+    s.playerName.Assign(std::string_view(name.constData(), static_cast<std::size_t>(name.size())));
+    const QString label = fields.Text(QStringLiteral("nameLabel"));
+    // Counted before it is converted, so that a huge label is never copied.
+    if (label.size() > 2 * NameLabelCharacters) {
+        fields.Fail(QStringLiteral("nameLabel"),
+                    QStringLiteral("is longer than the rename box takes"));
+    }
+    journey.nameLabel = label.toStdString();
+
+    for (std::size_t i = 1; i <= game::GoodsCount; ++i) {
+        s.goods[i] = GoodsRecord{game::Catalogue[i - 1].name, game::Catalogue[i - 1].basePrice};
+    }
+    const QJsonArray market = fields.Array(QStringLiteral("market"));
+    if (failure.isEmpty() && market.size() != game::MarketSlots) {
+        fields.Fail(QStringLiteral("market"), QStringLiteral("does not hold five goods"));
+    }
+    std::size_t slot = 1;
+    EachObject(market, QStringLiteral("market"), failure, [&](Fields& row) {
+        const game::CatalogueEntry* good = Good(row);
+        const auto price = row.Whole<std::int32_t>(QStringLiteral("price"));
+        if (slot <= game::MarketSlots) {
+            s.market[slot++] = GoodsRecord{good->name, price};
+        }
+    });
+    EachObject(fields.Array(QStringLiteral("carried")), QStringLiteral("carried"), failure,
+               [&](Fields& row) {
+                   const game::CatalogueEntry* good = Good(row);
+                   const auto price = row.Whole<std::int32_t>(QStringLiteral("price"));
+                   const auto quantity = row.Whole<std::int32_t>(QStringLiteral("quantity"));
+                   s.carried.push_back(CarriedGoods{good->name, price, quantity});
+               });
+    s.dailyWorth = ReadWorths(fields.Array(QStringLiteral("dailyWorth")), failure);
+    for (const QJsonValue& line : fields.Array(QStringLiteral("diary"))) {
+        if (!line.isString() || journey.diary.size() >= 3) {
+            failure = QStringLiteral("\"diary\" is not a day's entry");
+            break;
+        }
+        journey.diary.push_back(line.toString().toStdString());
+    }
+    if (!failure.isEmpty()) {
+        return std::nullopt;
+    }
+    if (const std::string_view why = game::Unreachable(journey); !why.empty()) {
+        failure = QStringLiteral("no game reaches it: %1").arg(Utf8(why));
+        return std::nullopt;
+    }
+    return journey;
+}
+
+std::optional<FinishedRun> ReadEnded(const QJsonObject& object, QString& failure) {
+    Fields fields(object, failure);
+    FinishedRun run;
+    const QString name = fields.Text(QStringLiteral("name"));
+    if (name.size() > 2 * NameLabelCharacters) {
+        fields.Fail(QStringLiteral("name"), QStringLiteral("is longer than the rename box takes"));
+    }
+    run.name = name.toStdString();
+    run.amount = static_cast<std::int32_t>(
+        fields.Integer(QStringLiteral("amount"), 0, Highest<std::int32_t>));
+    run.debt =
+        static_cast<std::int32_t>(fields.Integer(QStringLiteral("debt"), 0, Highest<std::int32_t>));
+    run.seed = fields.Whole<std::uint32_t>(QStringLiteral("seed"));
+    // A run goes home after the last day, or the day after when its last journey lost one.
+    run.days = static_cast<int>(
+        fields.Integer(QStringLiteral("days"), game::LastDay + 1, game::LastDay + 2));
+    run.dailyWorth = ReadWorths(fields.Array(QStringLiteral("dailyWorth")), failure);
+    if (failure.isEmpty() && run.dailyWorth.size() != game::LastDay + 1) {
+        failure = QStringLiteral("\"dailyWorth\" does not hold every day of a run");
+    }
+    if (!failure.isEmpty()) {
+        return std::nullopt;
+    }
+    return run;
+}
+
+QJsonObject Top(const QString& id) {
+    return QJsonObject{{QStringLiteral("version"), JourneyFileVersion},
+                       {QStringLiteral("journey"), id}};
+}
+
+} // namespace
+
+QByteArray SerializeJourney(const SavedJourney& journey, const QString& id) {
+    const GameState& s = journey.state;
+    QJsonArray market;
+    for (std::size_t slot = 1; slot <= game::MarketSlots; ++slot) {
+        market.append(QJsonObject{{QStringLiteral("good"), CatalogueNumber(s.market[slot].name)},
+                                  {QStringLiteral("price"), s.market[slot].price}});
+    }
+    QJsonArray carried;
+    for (const CarriedGoods& row : s.carried) {
+        carried.append(QJsonObject{{QStringLiteral("good"), CatalogueNumber(row.name)},
+                                   {QStringLiteral("price"), row.price},
+                                   {QStringLiteral("quantity"), row.quantity}});
+    }
+    QJsonArray diary;
+    for (const std::string& line : journey.diary) {
+        diary.append(Utf8(line));
+    }
+    QJsonObject top = Top(id);
+    top.insert(QStringLiteral("seed"), static_cast<qint64>(s.seed));
+    top.insert(QStringLiteral("generator"), static_cast<qint64>(journey.generator));
+    top.insert(QStringLiteral("day"), s.day);
+    top.insert(QStringLiteral("cash"), s.cash);
+    top.insert(QStringLiteral("debt"), s.debt);
+    top.insert(QStringLiteral("health"), s.health);
+    top.insert(QStringLiteral("deposit"), s.deposit);
+    top.insert(QStringLiteral("storage"), s.storage);
+    top.insert(QStringLiteral("storageBought"), s.storageBought);
+    top.insert(QStringLiteral("name"), Utf8(s.playerName.View()));
+    top.insert(QStringLiteral("nameLabel"), Utf8(journey.nameLabel));
+    top.insert(QStringLiteral("market"), market);
+    top.insert(QStringLiteral("carried"), carried);
+    top.insert(QStringLiteral("dailyWorth"), Worths(s.dailyWorth));
+    top.insert(QStringLiteral("diary"), diary);
+    return QJsonDocument(top).toJson(QJsonDocument::Indented);
+}
+
+QByteArray SerializeEndedJourney(const FinishedRun& run, const QString& id) {
+    QJsonObject top = Top(id);
+    top.insert(QStringLiteral("ended"),
+               QJsonObject{{QStringLiteral("name"), Utf8(run.name)},
+                           {QStringLiteral("amount"), run.amount},
+                           {QStringLiteral("debt"), run.debt},
+                           {QStringLiteral("seed"), static_cast<qint64>(run.seed)},
+                           {QStringLiteral("days"), run.days},
+                           {QStringLiteral("dailyWorth"), Worths(run.dailyWorth)}});
+    return QJsonDocument(top).toJson(QJsonDocument::Indented);
+}
+
+std::optional<JourneyFile> ParseJourneyFile(const QByteArray& bytes, QString* reason) {
+    QString failure;
+    auto fail = [&](const QString& why) {
+        if (reason != nullptr) {
+            *reason = why;
+        }
+        return std::nullopt;
+    };
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError) {
+        return fail(
+            QStringLiteral("not JSON: %1 at byte %2").arg(error.errorString()).arg(error.offset));
+    }
+    if (!document.isObject()) {
+        return fail(QStringLiteral("not a JSON object"));
+    }
+    const QJsonObject top = document.object();
+    const QJsonValue version = top.value(QStringLiteral("version"));
+    if (!version.isDouble()) {
+        return fail(QStringLiteral("no format version"));
+    }
+    if (version.toDouble() != JourneyFileVersion) {
+        return fail(QStringLiteral("unknown format version %1").arg(version.toDouble()));
+    }
+    JourneyFile file;
+    file.id = Fields(top, failure).Text(QStringLiteral("journey"));
+    if (failure.isEmpty() && !storage::IsJourneyId(file.id)) {
+        failure = QStringLiteral("\"journey\" is not a journey's name");
+    }
+    if (failure.isEmpty() && top.contains(QStringLiteral("ended"))) {
+        file.ended = ReadEnded(Fields(top, failure).Object(QStringLiteral("ended")), failure);
+    } else if (failure.isEmpty()) {
+        file.journey = ReadJourney(top, failure);
+    }
+    if (!failure.isEmpty()) {
+        return fail(failure);
+    }
+    return file;
+}
+
+} // namespace tp::journey
