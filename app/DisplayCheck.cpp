@@ -5,9 +5,7 @@
 #include <QLibraryInfo>
 #include <QStringList>
 
-#ifdef TP_HAVE_XCB
 #include <xcb/xcb.h>
-#endif
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -123,16 +121,11 @@ bool CanShowWindows(const DisplaySettings& settings, const DisplayProbes& probes
     return CanUsePlatform("xcb", settings, probes) || CanUsePlatform("wayland", settings, probes);
 }
 
-bool CanOpenX11Display([[maybe_unused]] const std::string& name) {
-#ifdef TP_HAVE_XCB
+bool CanOpenX11Display(const std::string& name) {
     xcb_connection_t* const connection = xcb_connect(name.c_str(), nullptr);
     const bool opened = xcb_connection_has_error(connection) == 0;
     xcb_disconnect(connection);
     return opened;
-#else
-    // Left to Qt, and to DisplayFailureGuard should it fail.
-    return true;
-#endif
 }
 
 bool CanOpenWaylandDisplay(const std::string& name) {

@@ -6,18 +6,16 @@
 #include <QString>
 #include <QWidget>
 #include <QWindow>
-
-#ifdef TP_HAVE_XCB
 #include <QtGui/qguiapplication_platform.h>
-#include <cstdlib>
+
 #include <xcb/xcb.h>
-#endif
+
+#include <cstdlib>
 
 namespace tp::ui {
 
 namespace {
 
-#ifdef TP_HAVE_XCB
 xcb_connection_t* X11Connection() {
     auto* app = qGuiApp;
     if (app == nullptr) {
@@ -43,10 +41,8 @@ bool HasNativeWindow(const QWidget& window) {
     const QWindow* handle = window.windowHandle();
     return handle != nullptr && handle->handle() != nullptr;
 }
-#endif
 
 void ClearNativeTitle(QWidget& window) {
-#ifdef TP_HAVE_XCB
     xcb_connection_t* connection = X11Connection();
     if (connection == nullptr || !HasNativeWindow(window)) {
         return;
@@ -60,9 +56,6 @@ void ClearNativeTitle(QWidget& window) {
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8,
                         0, nullptr);
     xcb_flush(connection);
-#else
-    (void)window;
-#endif
 }
 
 // Qt writes the fallback title when the native window is created and on every title change,
@@ -108,7 +101,6 @@ void SetCaption(QWidget& window, const QString& caption) {
 }
 
 std::optional<NativeTitle> ReadNativeTitle(const QWidget& window) {
-#ifdef TP_HAVE_XCB
     xcb_connection_t* connection = X11Connection();
     if (connection == nullptr || !HasNativeWindow(window)) {
         return std::nullopt;
@@ -127,10 +119,6 @@ std::optional<NativeTitle> ReadNativeTitle(const QWidget& window) {
         return value;
     };
     return NativeTitle{read(Atom(connection, "_NET_WM_NAME")), read(XCB_ATOM_WM_NAME)};
-#else
-    (void)window;
-    return std::nullopt;
-#endif
 }
 
 } // namespace tp::ui
