@@ -16,7 +16,7 @@ packages=(
   # face of the titles, the Hei face of the place names and figures, and the font subsetter
   fonts-arphic-ukai fonts-wqy-zenhei python3-fonttools
   # tests and benchmarks
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  googletest libgtest-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils strace
   clang libclang-rt-14-dev libfuzzer-14-dev
   # desktop integration and package checks: the manual page is rendered with man-db's man
