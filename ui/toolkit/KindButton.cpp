@@ -17,19 +17,13 @@ using Glyph = resources::StockGlyph;
 // Indexed by the kind's value, in the order the enumeration lists the kinds. Custom buttons
 // carry a glyph of their own; the All glyph only stands in for one that was never set.
 constexpr KindTraits kTraits[] = {
-    {mrNone, false, false, Glyph::All},      // Custom
-    {mrOk, true, false, Glyph::OK},          // OK
-    {mrCancel, false, true, Glyph::Cancel},  // Cancel
-    {mrNone, false, false, Glyph::Help},     // Help
-    {mrYes, true, false, Glyph::Yes},        // Yes
-    {mrNo, false, true, Glyph::No},          // No
-    {mrNone, false, false, Glyph::Close},    // Close
-    {mrAbort, false, false, Glyph::Abort},   // Abort
-    {mrRetry, false, false, Glyph::Retry},   // Retry
-    {mrIgnore, false, false, Glyph::Ignore}, // Ignore
-    {mrAll, false, false, Glyph::All},       // All
+    {mrNone, false, false, Glyph::All},     // Custom
+    {mrOk, true, false, Glyph::OK},         // OK
+    {mrCancel, false, true, Glyph::Cancel}, // Cancel
+    {mrYes, true, false, Glyph::Yes},       // Yes
+    {mrNo, false, true, Glyph::No},         // No
 };
-static_assert(std::size(kTraits) == static_cast<std::size_t>(KindButton::Kind::All) + 1);
+static_assert(std::size(kTraits) == static_cast<std::size_t>(KindButton::Kind::No) + 1);
 
 } // namespace
 
@@ -42,14 +36,6 @@ KindButton::KindButton(const QString& caption, Kind kind, QWidget* parent)
     // Connected first, so it runs before anyone else's slot on clicked: the result and the
     // handler must come before the window closes.
     connect(this, &QAbstractButton::clicked, this, &KindButton::OnClicked);
-}
-
-void KindButton::SetKind(Kind kind) {
-    kind_ = kind;
-}
-
-int KindButton::ModalResult() const {
-    return ModalResultOf(kind_);
 }
 
 bool KindButton::IsDefaultKind() const {
@@ -70,17 +56,13 @@ void KindButton::SetGlyph(const QIcon& glyph) {
 
 void KindButton::OnClicked() {
     QPointer<QDialog> dialog = qobject_cast<QDialog*>(window());
-    const int result = ModalResult();
+    const int result = TraitsOf(kind_).modalResult;
     if (dialog != nullptr && result != mrNone) {
         dialog->setResult(result);
     }
     QPointer<KindButton> self = this;
     emit Click();
     if (self == nullptr || dialog == nullptr) {
-        return;
-    }
-    if (kind_ == Kind::Close) {
-        dialog->close();
         return;
     }
     if (dialog->result() != mrNone && dialog->isVisible()) {

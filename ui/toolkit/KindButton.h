@@ -21,16 +21,10 @@ namespace tp::ui {
 class KindButton : public Button {
     Q_OBJECT
 public:
-    enum class Kind { Custom, OK, Cancel, Help, Yes, No, Close, Abort, Retry, Ignore, All };
+    enum class Kind { Custom, OK, Cancel, Yes, No };
 
     explicit KindButton(const QString& caption = {}, Kind kind = Kind::Custom,
                         QWidget* parent = nullptr);
-
-    void SetKind(Kind kind);
-    Kind GetKind() const { return kind_; }
-
-    // The modal result a click gives the window (mrNone for Custom, Help and Close).
-    int ModalResult() const;
 
     // OK and Yes: Enter presses the button while the focus is on no other button.
     bool IsDefaultKind() const;
@@ -48,11 +42,11 @@ signals:
 private:
     void OnClicked();
 
-    Kind kind_ = Kind::Custom;
+    const Kind kind_;
 };
 
-// What a kind means, in one place: the modal result a click gives (ModalResult.h), the key
-// that presses it anywhere in its window, and its stock glyph.
+// What a kind means, in one place: the modal result a click gives (ModalResult.h; mrNone
+// for Custom), the key that presses it anywhere in its window, and its stock glyph.
 struct KindTraits {
     int modalResult;
     bool confirms; // Enter, while the focus is on no other button
@@ -60,10 +54,5 @@ struct KindTraits {
     resources::StockGlyph glyph;
 };
 const KindTraits& TraitsOf(KindButton::Kind kind);
-
-// The modal result of a kind, as listed in ModalResult.h.
-inline int ModalResultOf(KindButton::Kind kind) {
-    return TraitsOf(kind).modalResult;
-}
 
 } // namespace tp::ui

@@ -14,6 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 using namespace Qt::StringLiterals;
 
 namespace tp::ui {
@@ -21,37 +24,74 @@ namespace {
 
 using Kind = KindButton::Kind;
 
-TEST(KindButtonKinds, GiveTheirModalResultsAndKeyRoles) {
-    const struct {
-        Kind kind;
-        int result;
-        bool isDefault;
-        bool isCancel;
-    } table[] = {
-        {Kind::Custom, mrNone, false, false},  {Kind::OK, mrOk, true, false},
-        {Kind::Cancel, mrCancel, false, true}, {Kind::Help, mrNone, false, false},
-        {Kind::Yes, mrYes, true, false},       {Kind::No, mrNo, false, true},
-        {Kind::Close, mrNone, false, false},   {Kind::Abort, mrAbort, false, false},
-        {Kind::Retry, mrRetry, false, false},  {Kind::Ignore, mrIgnore, false, false},
-        {Kind::All, mrAll, false, false},
-    };
-    for (const auto& row : table) {
-        KindButton button(u"x"_s, row.kind);
-        EXPECT_EQ(button.ModalResult(), row.result) << static_cast<int>(row.kind);
-        EXPECT_EQ(ModalResultOf(row.kind), row.result);
-        EXPECT_EQ(button.IsDefaultKind(), row.isDefault) << static_cast<int>(row.kind);
-        EXPECT_EQ(button.IsCancelKind(), row.isCancel) << static_cast<int>(row.kind);
-    }
-    const int values[] = {mrNone, mrOk, mrCancel, mrAbort, mrRetry, mrIgnore, mrYes, mrNo, mrAll};
-    for (int i = 0; i < 9; ++i) {
-        EXPECT_EQ(values[i], i);
-    }
+// What a button of each kind does alone in a dialog: the result a click leaves, whether the
+// click closes the dialog, and whether Enter or Esc, with the focus on no button, press it.
+struct KindCase {
+    const char* name;
+    Kind kind;
+    int result;
+    bool closes;
+    bool enterPresses;
+    bool escPresses;
+};
+
+void PrintTo(const KindCase& kindCase, std::ostream* out) {
+    *out << kindCase.name;
 }
 
-TEST(KindButtonKinds, CaptionStaysAsGiven) {
-    KindButton button(u"确定(&O)"_s, Kind::Yes);
-    EXPECT_EQ(button.text(), u"确定(&O)"_s);
+class KindInADialog : public ::testing::TestWithParam<KindCase> {
+protected:
+    void SetUp() override {
+        button = new KindButton(u"x"_s, GetParam().kind, &dialog);
+        // Keys go to the dialog, as when the focus is on a control that is no button.
+        button->setFocusPolicy(Qt::NoFocus);
+        QObject::connect(button, &KindButton::Click, &dialog, [this] {
+            ++clicks;
+            openInHandler = dialog.isVisible();
+        });
+        dialog.setResult(mrNone);
+        dialog.show();
+        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        dialog.setFocus();
+    }
+
+    GameDialog dialog;
+    KindButton* button = nullptr;
+    int clicks = 0;
+    bool openInHandler = false;
+};
+
+TEST_P(KindInADialog, AClickRunsTheHandlerThenLeavesTheKindsResult) {
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(openInHandler);
+    EXPECT_EQ(dialog.result(), GetParam().result);
+    EXPECT_EQ(dialog.isVisible(), !GetParam().closes);
 }
+
+TEST_P(KindInADialog, EnterPressesOnlyTheConfirmingKinds) {
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    EXPECT_EQ(clicks, GetParam().enterPresses ? 1 : 0);
+    EXPECT_EQ(dialog.isVisible(), !GetParam().enterPresses);
+    EXPECT_EQ(dialog.result(), GetParam().enterPresses ? GetParam().result : mrNone);
+}
+
+TEST_P(KindInADialog, EscPressesOnlyTheCancellingKinds) {
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_EQ(clicks, GetParam().escPresses ? 1 : 0);
+    EXPECT_EQ(dialog.isVisible(), !GetParam().escPresses);
+    EXPECT_EQ(dialog.result(), GetParam().escPresses ? GetParam().result : mrNone);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryKind, KindInADialog,
+    ::testing::Values(KindCase{"Custom", Kind::Custom, mrNone, false, false, false},
+                      KindCase{"OK", Kind::OK, mrOk, true, true, false},
+                      KindCase{"Cancel", Kind::Cancel, mrCancel, true, false, true},
+                      KindCase{"Yes", Kind::Yes, mrYes, true, true, false},
+                      KindCase{"No", Kind::No, mrNo, true, false, true}),
+    [](const ::testing::TestParamInfo<KindCase>& param) { return std::string(param.param.name); });
 
 // A trade-dialog-like window: a Yes button, a No button, a spin edit, no Tab stops.
 class DialogKeysTest : public ::testing::Test {
@@ -199,26 +239,6 @@ TEST(DialogKeys, ReadOnlyMemoKeepsEnterToItself) {
     memo->setFocus();
     QTest::keyClick(memo, Qt::Key_Return);
     EXPECT_EQ(clicks, 0);
-    EXPECT_TRUE(dialog.isVisible());
-}
-
-TEST(DialogKeys, CloseKindClosesWithCancel) {
-    GameDialog dialog;
-    auto* close = new KindButton(u"关闭"_s, Kind::Close, &dialog);
-    dialog.show();
-    QTest::mouseClick(close, Qt::LeftButton);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), mrCancel);
-}
-
-TEST(DialogKeys, CustomButtonRunsItsHandlerAndLeavesTheDialogOpen) {
-    GameDialog dialog;
-    auto* custom = new KindButton(u"?"_s, Kind::Custom, &dialog);
-    int clicks = 0;
-    QObject::connect(custom, &KindButton::Click, &dialog, [&clicks] { ++clicks; });
-    dialog.show();
-    QTest::mouseClick(custom, Qt::LeftButton);
-    EXPECT_EQ(clicks, 1);
     EXPECT_TRUE(dialog.isVisible());
 }
 
