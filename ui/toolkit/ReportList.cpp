@@ -114,22 +114,9 @@ QString ReportList::Caption(int row) const {
     return item != nullptr ? item->text(0) : QString();
 }
 
-void ReportList::SetCaption(int row, const QString& text) {
-    if (QTreeWidgetItem* item = Row(row)) {
-        item->setText(0, text);
-    }
-}
-
 int ReportList::ImageIndex(int row) const {
     const QTreeWidgetItem* item = Row(row);
     return item != nullptr ? item->data(0, kImageIndexRole).toInt() : -1;
-}
-
-void ReportList::SetImageIndex(int row, int imageIndex) {
-    if (QTreeWidgetItem* item = Row(row)) {
-        item->setData(0, kImageIndexRole, imageIndex);
-        ApplyIcon(*item);
-    }
 }
 
 QString ReportList::SubItem(int row, int index) const {
@@ -138,16 +125,6 @@ QString ReportList::SubItem(int row, int index) const {
         return {};
     }
     return item->text(index + 1);
-}
-
-QStringList ReportList::SubItems(int row) const {
-    QStringList texts;
-    if (const QTreeWidgetItem* item = Row(row)) {
-        for (int column = 1; column < item->columnCount(); ++column) {
-            texts << item->text(column);
-        }
-    }
-    return texts;
 }
 
 void ReportList::SetSubItem(int row, int index, const QString& text) {
@@ -189,23 +166,6 @@ void ReportList::DeleteRow(int row) {
     // The view would select a neighbour of a removed selected row.
     delete takeTopLevelItem(row);
     if (wasSelected) {
-        clearSelection();
-    }
-}
-
-void ReportList::DeleteSelected() {
-    // Collected first: removing a selected row makes the view select a neighbour, which a
-    // row-by-row scan would then remove too.
-    QList<int> selected;
-    for (int i = Count() - 1; i >= 0; --i) {
-        if (topLevelItem(i)->isSelected()) {
-            selected << i;
-        }
-    }
-    for (const int row : selected) {
-        delete takeTopLevelItem(row);
-    }
-    if (!selected.isEmpty()) {
         clearSelection();
     }
 }

@@ -11,8 +11,8 @@ namespace tp::ui {
 // A report list: one row per item, fixed columns with headers, whole-row single selection,
 // no editing, no sorting, rows in the order added.
 //
-// Selection is what the game reads (SelectedIndex, SelectedRow), never Qt's current item: a list
-// can have a current row with nothing selected. The selected row stays selected when the
+// Selection is what the game reads (SelectedIndex), never Qt's current item: a list can have a
+// current row with nothing selected. The selected row stays selected when the
 // list loses the focus but is highlighted only while the list has it.
 //
 // RowActivated() is emitted after a double click on a row has selected that row, and also
@@ -35,25 +35,18 @@ public:
     int Count() const { return topLevelItemCount(); }
 
     QString Caption(int row) const;
-    void SetCaption(int row, const QString& text);
     int ImageIndex(int row) const;
-    void SetImageIndex(int row, int imageIndex);
     // Sub-item i is the text of column i + 1; empty text for a row or index that is not there.
     QString SubItem(int row, int index) const;
-    QStringList SubItems(int row) const;
     void SetSubItem(int row, int index, const QString& text);
 
     // Index of the selected row, -1 when no row is selected.
     int SelectedIndex() const;
     // Selects `row` (and makes it current); -1 or an index out of range clears the selection.
     void SelectRow(int row);
-    // The first selected row in display order, or null.
-    QTreeWidgetItem* SelectedRow() const;
 
     // Removes a row; the rows after it move up. If it was selected nothing is selected after.
     void DeleteRow(int row);
-    // Removes every selected row; nothing is selected afterwards. No selection: no change.
-    void DeleteSelected();
 
     // A one-pixel flat frame instead of the sunken one.
     void SetFlat(bool flat);
@@ -71,6 +64,8 @@ protected:
 
 private:
     QTreeWidgetItem* Row(int row) const;
+    // The first selected row in display order, or null.
+    QTreeWidgetItem* SelectedRow() const;
     void ApplyIcon(QTreeWidgetItem& item) const;
 
     QList<QIcon> images_;
