@@ -21,9 +21,6 @@ public:
     void AddLine(const QString& text);
     QStringList Lines() const;
 
-    void SetReadOnly(bool readOnly) { setReadOnly(readOnly); }
-    bool ReadOnly() const { return isReadOnly(); }
-
     // A one-pixel flat frame instead of the sunken one.
     void SetFlat(bool flat);
     void SetColor(const QColor& background);

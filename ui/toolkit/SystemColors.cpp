@@ -12,8 +12,6 @@ QPalette::ColorRole RoleOf(SystemColor color) {
         return QPalette::Button;
     case SystemColor::Window:
         return QPalette::Base;
-    case SystemColor::WindowText:
-        return QPalette::WindowText;
     case SystemColor::Background:
         // Desktops no longer expose their background colour; the one text drawn in it is a
         // web address, and the link colour keeps it readable in light and dark themes.

@@ -14,7 +14,6 @@ namespace tp::ui {
 enum class SystemColor {
     BtnFace,    // faces of buttons and the windows' background
     Window,     // background of edit boxes and lists
-    WindowText, // ordinary text
     Background, // the desktop background; stands in as the colour of a web address
 };
 

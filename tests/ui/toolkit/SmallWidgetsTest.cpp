@@ -107,27 +107,11 @@ TEST_F(LabelTest, PressOnLabelReleaseElsewhereIsNoClick) {
     EXPECT_EQ(spy.count(), 0);
 }
 
-TEST_F(LabelTest, KeyboardReachableLabelTakesFocusAndClicksOnEnterOrSpace) {
-    QSignalSpy spy(label, &ClickableLabel::Clicked);
+TEST_F(LabelTest, IsNotInTheTabChain) {
     other->setFocus();
     QTest::keyClick(other, Qt::Key_Tab);
-    EXPECT_FALSE(label->hasFocus()) << "a plain label is not in the Tab chain";
-
-    label->SetKeyboardReachable(true);
-    other->setFocus();
-    QTest::keyClick(other, Qt::Key_Tab);
-    ASSERT_TRUE(label->hasFocus());
-    QTest::keyClick(label, Qt::Key_Return);
-    QTest::keyClick(label, Qt::Key_Space);
-    EXPECT_EQ(spy.count(), 2);
-}
-
-TEST_F(LabelTest, ColoursAreItsOwn) {
-    label->SetColor(kBlack);
-    label->SetFontColor(kLime);
-    const QImage image = label->grab().toImage();
-    EXPECT_EQ(image.pixelColor(1, 1), kBlack);
-    EXPECT_EQ(label->palette().color(QPalette::WindowText), kLime);
+    EXPECT_FALSE(label->hasFocus());
+    EXPECT_TRUE(other->hasFocus());
 }
 
 TEST(SystemColors, FollowThePaletteWhileFixedColoursStayFixed) {
@@ -144,7 +128,6 @@ TEST(SystemColors, FollowThePaletteWhileFixedColoursStayFixed) {
     EXPECT_EQ(ColorOf(SystemColor::BtnFace, light), QColor(0xf0, 0xf0, 0xf0));
     EXPECT_EQ(ColorOf(SystemColor::BtnFace, dark), QColor(0x35, 0x35, 0x35));
     EXPECT_EQ(ColorOf(SystemColor::Window, dark), QColor(0x20, 0x20, 0x20));
-    EXPECT_EQ(ColorOf(SystemColor::WindowText, dark), QColor(Qt::white));
     EXPECT_EQ(ColorOf(SystemColor::Background, light), QColor(Qt::blue));
     EXPECT_EQ(ColorOf(SystemColor::Background, dark), QColor(0x80, 0xb0, 0xff));
     EXPECT_EQ(ColorOf(SystemColor::Window), QApplication::palette().color(QPalette::Base));
