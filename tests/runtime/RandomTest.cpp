@@ -100,9 +100,20 @@ TEST(SeedRandom, RealClocksChangeBetweenReads) {
     while (ReadNanosecondClock(second) && second == first) {
     }
     EXPECT_GT(second, first);
+}
+
+// The fallback counts the same monotonic time in milliseconds, so a seed taken from it lies
+// where the fine clock would have put it.
+TEST(SeedRandom, TheMillisecondClockCountsTheFineClocksTimeInMilliseconds) {
+    std::uint64_t before = 0;
     std::uint64_t ms = 0;
-    EXPECT_TRUE(ReadMillisecondClock(ms));
-    EXPECT_GT(ms, 0u);
+    std::uint64_t after = 0;
+    ASSERT_TRUE(ReadNanosecondClock(before));
+    ReadMillisecondClock(ms);
+    ASSERT_TRUE(ReadNanosecondClock(after));
+    // The coarse clock lags the fine one by up to a tick of the kernel, 10 ms at the most.
+    EXPECT_GE(ms + 10, before / 1000000u);
+    EXPECT_LE(ms, after / 1000000u);
 }
 
 } // namespace

@@ -114,7 +114,7 @@ TEST_F(LabelTest, IsNotInTheTabChain) {
     EXPECT_TRUE(other->hasFocus());
 }
 
-TEST(SystemColors, FollowThePaletteWhileFixedColoursStayFixed) {
+TEST(SystemColors, FollowThePalette) {
     QPalette light;
     light.setColor(QPalette::Button, QColor(0xf0, 0xf0, 0xf0));
     light.setColor(QPalette::Base, Qt::white);
@@ -131,9 +131,29 @@ TEST(SystemColors, FollowThePaletteWhileFixedColoursStayFixed) {
     EXPECT_EQ(ColorOf(SystemColor::Background, light), QColor(Qt::blue));
     EXPECT_EQ(ColorOf(SystemColor::Background, dark), QColor(0x80, 0xb0, 0xff));
     EXPECT_EQ(ColorOf(SystemColor::Window), QApplication::palette().color(QPalette::Base));
-    EXPECT_EQ(kLime, QColor(0x00, 0xff, 0x00));
-    EXPECT_EQ(kRed, QColor(0xff, 0x00, 0x00));
-    EXPECT_EQ(kBlack, QColor(0x00, 0x00, 0x00));
+}
+
+// A colour given to one role of a widget stays through a change of theme; the widget's other
+// roles follow the new theme.
+TEST(SystemColors, AColourSetOnOneRoleOutlivesAThemeChange) {
+    const QPalette before = QApplication::palette();
+    QWidget window;
+    auto* widget = new QWidget(&window);
+    SetPaletteColor(*widget, QPalette::WindowText, kLime);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    QPalette dark = before;
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    QApplication::setPalette(dark);
+    QCoreApplication::processEvents(); // the change reaches the widgets through the event loop
+    const QColor text = widget->palette().color(QPalette::WindowText);
+    const QColor ground = widget->palette().color(QPalette::Window);
+    QApplication::setPalette(before);
+
+    EXPECT_EQ(text, kLime);
+    EXPECT_EQ(ground, QColor(0x35, 0x35, 0x35));
 }
 
 TEST(Accessibility, NamesAndDescriptionsReachTheScreenReader) {

@@ -5,10 +5,14 @@
 #include "ui/toolkit/ReportList.h"
 
 #include <QFontInfo>
+#include <QImage>
+#include <QPalette>
 #include <QPushButton>
 #include <QShortcut>
 
 #include <algorithm>
+#include <ostream>
+#include <string>
 
 namespace tp::ui::testing {
 namespace {
@@ -39,6 +43,59 @@ TEST_F(StartAndJourney, TheMainWindowOpensOnDayOneWithTheStartValues) {
         EXPECT_EQ(Main().marketList->SubItem(row, 0), QString::number(slot.price));
     }
 }
+
+// The status values are drawn in fixed colours on black, whatever the desktop's theme: the
+// debt in red, the rest in lime.
+struct StatusBox {
+    const char* name;
+    QColor ink;
+};
+
+void PrintTo(const StatusBox& box, std::ostream* out) {
+    *out << box.name;
+}
+
+class StatusColours : public WindowsTest, public ::testing::WithParamInterface<StatusBox> {};
+
+TEST_P(StatusColours, AreTheirInkOnBlackInADarkTheme) {
+    const QPalette before = QApplication::palette();
+    QPalette dark = before;
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    QApplication::setPalette(dark);
+    Start(2026);
+    auto* box = Main().findChild<QLabel*>(QString::fromLatin1(GetParam().name));
+    ASSERT_NE(box, nullptr);
+    const QImage image = box->grab().toImage();
+    QApplication::setPalette(before);
+
+    const QColor ink = GetParam().ink;
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::black));
+    // The text's edges blend the ink into the black, so no other colour may show; its strokes
+    // come near the ink itself.
+    int brightest = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            ASSERT_TRUE((ink.red() != 0 || pixel.red() == 0) &&
+                        (ink.green() != 0 || pixel.green() == 0) &&
+                        (ink.blue() != 0 || pixel.blue() == 0))
+                << pixel.name().toStdString() << " at " << x << "," << y;
+            brightest = std::max({brightest, pixel.red(), pixel.green(), pixel.blue()});
+        }
+    }
+    EXPECT_GT(brightest, 0xC0);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryValue, StatusColours,
+                         ::testing::Values(StatusBox{"nameBox", QColor(0, 255, 0)},
+                                           StatusBox{"cashBox", QColor(0, 255, 0)},
+                                           StatusBox{"debtBox", QColor(255, 0, 0)},
+                                           StatusBox{"depositBox", QColor(0, 255, 0)},
+                                           StatusBox{"healthBox", QColor(0, 255, 0)}),
+                         [](const ::testing::TestParamInfo<StatusBox>& param) {
+                             return std::string(param.param.name);
+                         });
 
 // Every control draws from the game's own faces: one that fell back to the desktop's default
 // face would look out of place and would load a second font file for nothing.
