@@ -92,12 +92,10 @@ TEST(Soak, ThousandsOfRandomGamesKeepEveryInvariant) {
             }
             ASSERT_LT(++actions, 100000) << "seed " << seed << " never ended";
         }
-        const GameState& s = player.game().State();
-        ASSERT_LE(s.day, 62);
-        (s.health <= 0 ? deaths : homecomings)++;
+        (player.game().State().health <= 0 ? deaths : homecomings)++;
     }
     EXPECT_GT(homecomings, 0);
-    EXPECT_GT(deaths + homecomings, 2999);
+    EXPECT_GT(deaths, 0);
 }
 
 } // namespace

@@ -37,12 +37,6 @@ TEST(Start, SetsTheStartValuesAndShowsThem) {
 TEST(Start, FillsTheCatalogueInIndexOrder) {
     Fixture f;
     const GameState& s = f.game.State();
-    EXPECT_EQ(s.goods[5].name.View(), "劣质计算机电源");
-    EXPECT_EQ(s.goods[5].price, 80);
-    EXPECT_EQ(s.goods[7].price, 100000);
-    EXPECT_EQ(s.goods[15].name.View(), "劣质\"三无\"空调");
-    EXPECT_EQ(s.goods[15].name.GbkBytes(), 14u);
-    EXPECT_EQ(s.goods[9].name.GbkBytes(), 17u);
     for (std::size_t i = 1; i <= 15; ++i) {
         EXPECT_EQ(s.goods[i].name.View(), Catalogue[i - 1].name);
         EXPECT_EQ(s.goods[i].price, Catalogue[i - 1].basePrice);

@@ -20,8 +20,6 @@ TEST(GbkLength, MatchesTheCatalogueByteCounts) {
         EXPECT_EQ(GbkLength(Catalogue[i].name), bytes[i]) << "good " << i + 1;
         EXPECT_LE(GbkLength(Catalogue[i].name), 20u);
     }
-    // Good 15 keeps its two plain double quotes.
-    EXPECT_EQ(Catalogue[14].name, "劣质\"三无\"空调");
 }
 
 TEST(ShortString, CutsAtTheCapacityWithoutSplittingACharacter) {

@@ -127,7 +127,6 @@ TEST(ConfirmBuy, QuantitiesOutsideTheOfferedRangeAreHeldToIt) {
     EXPECT_EQ(f.game.State().cash, 2000 - 153 * 13);
     Buy(f, 0, -5);
     EXPECT_EQ(f.game.State().cash, 2000 - 153 * 13);
-    EXPECT_GE(f.game.State().cash, 0);
 }
 
 TEST(ConfirmBuy, AnOfferTheGameNeverMadeBuysNothing) {

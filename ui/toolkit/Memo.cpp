@@ -66,10 +66,6 @@ void Memo::SetColor(const QColor& background) {
     SetPaletteColor(*this, QPalette::Base, background);
 }
 
-QColor Memo::Color() const {
-    return palette().color(QPalette::Base);
-}
-
 void Memo::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && isReadOnly()) {

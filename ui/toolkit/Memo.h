@@ -24,7 +24,6 @@ public:
     // A one-pixel flat frame instead of the sunken one.
     void SetFlat(bool flat);
     void SetColor(const QColor& background);
-    QColor Color() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

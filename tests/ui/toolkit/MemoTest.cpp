@@ -119,7 +119,6 @@ TEST_F(MemoTest, FlatFrameAndButtonFaceBackground) {
     EXPECT_EQ(memo.frameShadow(), QFrame::Plain);
     const QColor face = memo.palette().color(QPalette::Button);
     memo.SetColor(face);
-    EXPECT_EQ(memo.Color(), face);
     EXPECT_EQ(memo.palette().color(QPalette::Base), face);
 }
 
