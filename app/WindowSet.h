@@ -30,7 +30,8 @@ struct Places {
     QString journey = journey::JourneyStore::DefaultPath();
 };
 
-// One run: its end-of-run state, the game and its windows, created in their fixed order. The
+// One run: its end-of-run state, the game and the four windows that last as long as the run,
+// created in their fixed order (the hall of fame's window is made only while it is shown). The
 // main window comes first and the game starts with it, or goes on with the journey saved by an
 // earlier run if the player says so; the trade dialog, the diary and the service window follow,
 // hidden, once the main window is on its way to the screen.

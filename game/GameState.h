@@ -30,9 +30,9 @@ constexpr int GoodsCount = 15;
 constexpr int MarketSlots = 5;
 constexpr int LastDay = 60; // the run ends when the day counter passes it
 
-// Every value of a game in progress. Types follow the game's original layout: day and health
-// are 8-bit, amounts 32-bit, so an overflowing day or health wraps as it always has. `goods`
-// and `market` are indexed from 1 as the events and rows refer to them; index 0 is unused.
+// Every value of a game in progress. Day and health are 8-bit and amounts 32-bit, and those
+// widths are part of the rules: a day or health pushed past its range wraps. `goods` and
+// `market` are indexed from 1 as the events and rows refer to them; index 0 is unused.
 struct GameState {
     std::int8_t day = 0;
     std::int32_t storage = 0; // units of goods that can still be bought

@@ -14,8 +14,8 @@ void Game::DrawMarket(std::int8_t forced) {
         while (placed[static_cast<std::size_t>(n)]) {
             n = random_.RandomBelow(GoodsCount) + 1;
         }
-        // The forced good replaces the index just drawn; that draw still counts, so the rest
-        // of the sequence is the same as the game has always made it.
+        // The forced good replaces the index just drawn. The draw still counts: the sequence of
+        // draws is part of what a seed replays (runtime/Random.h).
         if (forced != 0) {
             n = forced;
             startPrice = state_.goods[static_cast<std::size_t>(n)].price;

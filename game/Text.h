@@ -7,9 +7,8 @@
 
 namespace tp::game {
 
-// Capacities in this game are counted the way the texts were first stored: in GBK bytes, one
-// for an ASCII character and two for a Chinese one. Texts are kept in UTF-8, so these helpers
-// count and cut by that measure.
+// Capacities in this game are counted in GBK bytes: one for an ASCII character, two for a
+// Chinese one. Texts are kept in UTF-8, so these helpers count and cut by that measure.
 
 // Byte length of one UTF-8 sequence starting with `lead` (1 for a stray byte).
 constexpr std::size_t Utf8SequenceLength(unsigned char lead) {
