@@ -3,6 +3,7 @@
 
 #include <dirent.h>
 #include <fstream>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 
@@ -14,9 +15,9 @@ std::string ProcPath(pid_t pid, const std::string& rest) {
     return "/proc/" + std::to_string(pid) + "/" + rest;
 }
 
-// The command name in field 2 may hold spaces and parentheses, so fields are counted from the
-// last ')'.
-std::optional<std::uint64_t> ReadCpuTicks(pid_t pid) {
+// The sum of the numbered fields of /proc/PID/stat. The command name in field 2 may hold spaces
+// and parentheses, so fields are counted from the last ')'.
+std::optional<std::uint64_t> SumOfStatFields(pid_t pid, std::initializer_list<int> wanted) {
     std::ifstream in(ProcPath(pid, "stat"));
     std::string line;
     if (!std::getline(in, line)) {
@@ -28,17 +29,19 @@ std::optional<std::uint64_t> ReadCpuTicks(pid_t pid) {
     }
     std::istringstream fields(line.substr(close + 2));
     std::string field;
-    std::uint64_t utime = 0;
-    std::uint64_t stime = 0;
-    // Fields 3.. follow; utime and stime are fields 14 and 15.
-    for (int index = 3; index <= 15 && fields >> field; ++index) {
-        if (index == 14) {
-            utime = std::stoull(field);
-        } else if (index == 15) {
-            stime = std::stoull(field);
+    std::uint64_t sum = 0;
+    // Fields 3.. follow.
+    for (int index = 3; index <= 20 && fields >> field; ++index) {
+        for (const int w : wanted) {
+            sum += index == w ? std::stoull(field) : 0;
         }
     }
-    return utime + stime;
+    return sum;
+}
+
+// utime and stime are fields 14 and 15.
+std::optional<std::uint64_t> ReadCpuTicks(pid_t pid) {
+    return SumOfStatFields(pid, {14, 15});
 }
 
 std::uint64_t ReadStatusValue(const std::string& path, const std::string& key) {
@@ -74,6 +77,11 @@ void ReadThreads(pid_t pid, ProcSample& sample) {
 }
 
 } // namespace
+
+std::optional<std::uint64_t> PageFaults(pid_t pid) {
+    // minflt and majflt are fields 10 and 12.
+    return SumOfStatFields(pid, {10, 12});
+}
 
 std::optional<ProcSample> SampleProcess(pid_t pid) {
     const auto ticks = ReadCpuTicks(pid);

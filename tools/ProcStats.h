@@ -24,6 +24,10 @@ struct ProcSample {
 // Nothing when the process is gone.
 std::optional<ProcSample> SampleProcess(pid_t pid);
 
+// The page faults of the process so far, minor and major. Unlike a time, the count hardly moves
+// with what else the machine is doing.
+std::optional<std::uint64_t> PageFaults(pid_t pid);
+
 // What the threads did between two samples. Threads are matched by id, so a thread that ended
 // in between cannot hide the work of the others; one that started counts from zero.
 ThreadSample ThreadWorkBetween(const ProcSample& before, const ProcSample& after);

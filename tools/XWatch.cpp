@@ -3,7 +3,8 @@
 // test need it:
 //
 //   tp_xwatch run [--idle SECONDS] [--settle MS] -- PROGRAM [ARGUMENTS...]
-//       starts PROGRAM, times it from exec until its first top-level window is mapped, lets it
+//       starts PROGRAM, times it from exec until its first top-level window is mapped and counts
+//       its page faults and, where the machine allows, its instructions until then, lets it
 //       settle, measures it idling with the window open, closes the window as a window manager
 //       would and waits for the exit. Prints one line of key=value pairs.
 //   tp_xwatch close TITLE-PART
@@ -11,6 +12,7 @@
 //   tp_xwatch shot TITLE-PART FILE
 //       writes what the first mapped top-level window whose title contains TITLE-PART shows to
 //       FILE, as a PPM picture.
+#include "tools/InstructionCounter.h"
 #include "tools/ProcStats.h"
 #include "tools/X11Windows.h"
 
@@ -18,13 +20,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <signal.h>
-#include <spawn.h>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -71,13 +71,28 @@ int Run(int idleSeconds, int settleMs, std::vector<char*> argv) {
     x.WatchTopLevelMaps();
     argv.push_back(nullptr);
 
-    pid_t pid = 0;
-    const auto started = std::chrono::steady_clock::now();
-    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
+    // The child stops before its exec, so that the instructions can be counted from the exec on.
+    const pid_t pid = fork();
+    if (pid < 0) {
         std::fprintf(stderr, "tp_xwatch: cannot start %s\n", argv[0]);
         return 2;
     }
+    if (pid == 0) {
+        raise(SIGSTOP);
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    int stopped = 0;
+    if (waitpid(pid, &stopped, WUNTRACED) != pid || !WIFSTOPPED(stopped)) {
+        std::fprintf(stderr, "tp_xwatch: cannot start %s\n", argv[0]);
+        return 2;
+    }
+    const tp::bench::InstructionCounter instructions(pid);
+    const auto started = std::chrono::steady_clock::now();
+    kill(pid, SIGCONT);
     const auto mapped = x.WaitForMap(pid, kMapTimeout);
+    const auto instructionsAtMap = instructions.Read();
+    const auto faultsAtMap = tp::bench::PageFaults(pid);
     if (!mapped) {
         std::fprintf(stderr, "tp_xwatch: no window of %s was mapped\n", argv[0]);
         kill(pid, SIGKILL);
@@ -101,9 +116,13 @@ int Run(int idleSeconds, int settleMs, std::vector<char*> argv) {
     const int exitStatus = WaitForExit(pid);
 
     const tp::bench::ThreadSample idleWork = tp::bench::ThreadWorkBetween(*before, *after);
-    std::printf("map_ms=%.3f peak_rss_kib=%llu idle_cpu_ticks=%llu idle_cpu_us=%.1f "
-                "idle_wakeups=%llu exit=%d\n",
-                mapMs, static_cast<unsigned long long>(after->peakRssKiB),
+    const auto figure = [](const std::optional<std::uint64_t>& value) {
+        return value ? std::to_string(*value) : std::string("na");
+    };
+    std::printf("map_ms=%.3f map_faults=%s map_instructions=%s peak_rss_kib=%llu "
+                "idle_cpu_ticks=%llu idle_cpu_us=%.1f idle_wakeups=%llu exit=%d\n",
+                mapMs, figure(faultsAtMap).c_str(), figure(instructionsAtMap).c_str(),
+                static_cast<unsigned long long>(after->peakRssKiB),
                 static_cast<unsigned long long>(after->cpuTicks - before->cpuTicks),
                 static_cast<double>(idleWork.cpuNanos) / 1000.0,
                 static_cast<unsigned long long>(idleWork.switches), exitStatus);
