@@ -18,6 +18,8 @@ packages=(
   # tests and benchmarks
   googletest libgtest-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils strace
+  # the start-up benchmark runs the game inside a session bus with the accessibility bus
+  dbus dbus-bin at-spi2-core
   clang libclang-rt-14-dev libfuzzer-14-dev
   # desktop integration and package checks: the manual page is rendered with man-db's man
   desktop-file-utils appstream lintian man-db
