@@ -24,6 +24,7 @@ public:
     void ShowDiary(std::span<const std::string>) override {}
     void CloseMainWindow() override {}
     std::string CurrentDateText() override { return "12/8/26"; }
+    std::string_view Translated(std::string_view, std::string_view text) override { return text; }
     void ShowStatus(const StatusDisplay&) override {}
     void ShowMarket(std::span<const GoodsRecord>) override {}
     void ShowCarriedRows(std::span<const CarriedGoods>) override {}

@@ -20,6 +20,7 @@ public:
     }
     void CloseMainWindow() override { closed = true; }
     std::string CurrentDateText() override { return "12/8/26"; }
+    std::string_view Translated(std::string_view, std::string_view text) override { return text; }
     void ShowStatus(const StatusDisplay& s) override { benchmark::DoNotOptimize(s.cash); }
     void ShowMarket(std::span<const GoodsRecord> market) override {
         benchmark::DoNotOptimize(market.data());

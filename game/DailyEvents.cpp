@@ -10,10 +10,10 @@ namespace tp::game {
 void Game::ApplyDailyEvent(int k) {
     const DailyEvent& event = DailyEvents[static_cast<std::size_t>(k)];
     std::string heading = view_.CurrentDateText();
-    heading += event.weather;
+    heading += view_.Translated("Diary", event.weather);
     diary_.push_back(std::move(heading));
     diary_.emplace_back();
-    diary_.emplace_back(event.diary);
+    diary_.emplace_back(view_.Translated("Diary", event.diary));
 
     ApplyEffect(k);
 

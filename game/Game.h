@@ -83,6 +83,8 @@ private:
     void ShowStatus();
     void WriteCaption();
     void ApplyEffect(int k);
+    // One of the game's texts (context "Game") in the player's language.
+    std::string_view Say(std::string_view text) const;
     std::int32_t TreatmentAllowed() const;
     std::int32_t RepaymentAllowed() const;
 

@@ -41,6 +41,9 @@ public:
     virtual void CloseMainWindow() = 0;
     // Today's date as the desktop's short date format writes it.
     virtual std::string CurrentDateText() = 0;
+    // A text of the game's, marked with TP_TEXT under `context`, in the player's language: the
+    // text itself where it has no translation. The view lives as long as the GameView.
+    virtual std::string_view Translated(std::string_view context, std::string_view text) = 0;
 
     virtual void ShowStatus(const StatusDisplay& status) = 0;
     // The five slots of today's market, in row order.

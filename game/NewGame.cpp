@@ -42,7 +42,7 @@ void Game::SetUpNewGame(std::uint32_t seed) {
     diary_.clear();
     state_.storage = 200;
     state_.day = 1;
-    state_.playerName.Assign("路人甲");
+    state_.playerName.Assign(Say(TP_TEXT("Game", "路人甲")));
     state_.debt = 3000;
     state_.cash = 2000;
     state_.health = 100;

@@ -13,7 +13,7 @@ namespace tp::game {
 // 0..maximum with its starting position, and whether the confirm button is enabled.
 //
 // Offers hold no heap memory: a caption is at most a good's name, and a text is one of the
-// game's fixed texts.
+// game's fixed texts, both in the player's language.
 struct QuantityOffer {
     ShortString<20> caption;
     std::string_view text;
@@ -26,10 +26,12 @@ struct QuantityOffer {
 // hands it back to the matching confirm, which cannot be given another dialog's offer.
 
 struct BuyOffer : QuantityOffer {
-    int marketSlot = 0; // 1..5
+    ShortString<20> good; // as the rules name it, whatever the caption says
+    int marketSlot = 0;   // 1..5
 };
 
 struct SellOffer : QuantityOffer {
+    ShortString<20> good;
     int carriedRow = -1;
     int marketSlot = 0; // the first slot of today's market that deals in the good, 1..5
 };

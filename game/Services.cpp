@@ -8,14 +8,15 @@ namespace tp::game {
 
 namespace {
 
-constexpr std::string_view BankDepositCaption = "银行存款";
-constexpr std::string_view BankWithdrawCaption = "银行取款";
-constexpr std::string_view HospitalCaption = "定期检查";
-constexpr std::string_view FullHealthText = "你到挂号处挂号，小护士看你精神的很，往隔壁指了指说："
-                                            "\"同志！您走错了！精神科在隔壁挂号！\"";
+constexpr std::string_view BankDepositCaption = TP_TEXT("Game", "银行存款");
+constexpr std::string_view BankWithdrawCaption = TP_TEXT("Game", "银行取款");
+constexpr std::string_view HospitalCaption = TP_TEXT("Game", "定期检查");
+constexpr std::string_view FullHealthText =
+    TP_TEXT("Game", "你到挂号处挂号，小护士看你精神的很，往隔壁指了指说："
+                    "\"同志！您走错了！精神科在隔壁挂号！\"");
 constexpr std::string_view TreatmentText =
-    "几位医师会诊，分析你的病情，决定用世界领先技术来对你身体做整体治疗，但是因为技术特殊，治疗每"
-    "一点需要100元。\"";
+    TP_TEXT("Game", "几位医师会诊，分析你的病情，决定用世界领先技术来对你身体做整体治疗，但是因为"
+                    "技术特殊，治疗每一点需要100元。\"");
 constexpr std::int32_t PricePerHealthPoint = 100;
 constexpr std::int32_t StoragePrice = 10000;
 constexpr std::int32_t StorageUnits = 100;
@@ -42,7 +43,7 @@ std::int32_t Held(std::int32_t amount, const QuantityOffer& offer, std::int32_t 
 
 BankOffer Game::OpenBank(BankMode mode) {
     const bool deposit = mode == BankMode::Deposit;
-    auto offer = OfferUpTo<BankOffer>(deposit ? BankDepositCaption : BankWithdrawCaption, {},
+    auto offer = OfferUpTo<BankOffer>(Say(deposit ? BankDepositCaption : BankWithdrawCaption), {},
                                       deposit ? state_.cash : state_.deposit);
     offer.mode = mode;
     return offer;
@@ -64,9 +65,9 @@ void Game::ConfirmBank(const BankOffer& offer, std::int32_t amount) {
 
 TreatmentOffer Game::OpenHospital() {
     if (state_.health == 100) {
-        return OfferUpTo<TreatmentOffer>(HospitalCaption, FullHealthText, 0, false);
+        return OfferUpTo<TreatmentOffer>(Say(HospitalCaption), Say(FullHealthText), 0, false);
     }
-    return OfferUpTo<TreatmentOffer>(HospitalCaption, TreatmentText, TreatmentAllowed());
+    return OfferUpTo<TreatmentOffer>(Say(HospitalCaption), Say(TreatmentText), TreatmentAllowed());
 }
 
 void Game::ConfirmTreatment(const TreatmentOffer& offer, std::int32_t points) {
@@ -82,7 +83,7 @@ std::int32_t Game::TreatmentAllowed() const {
 }
 
 RepaymentOffer Game::OpenInternetCafe() {
-    return OfferUpTo<RepaymentOffer>("网吧", {}, RepaymentAllowed());
+    return OfferUpTo<RepaymentOffer>(Say(TP_TEXT("Game", "网吧")), {}, RepaymentAllowed());
 }
 
 void Game::ConfirmRepayment(const RepaymentOffer& offer, std::int32_t amount) {
@@ -98,7 +99,7 @@ std::int32_t Game::RepaymentAllowed() const {
 }
 
 StorageOffer Game::OpenAgency() {
-    return OfferUpTo<StorageOffer>("中介", {}, 0, !state_.storageBought);
+    return OfferUpTo<StorageOffer>(Say(TP_TEXT("Game", "中介")), {}, 0, !state_.storageBought);
 }
 
 bool Game::ConfirmStorage(const StorageOffer& /*offer*/) {
@@ -106,7 +107,7 @@ bool Game::ConfirmStorage(const StorageOffer& /*offer*/) {
         return false;
     }
     if (state_.cash < StoragePrice) {
-        view_.ShowMessage("哦！您的钱不够!欢迎再次光临!");
+        view_.ShowMessage(Say(TP_TEXT("Game", "哦！您的钱不够!欢迎再次光临!")));
         return true;
     }
     state_.cash -= StoragePrice;

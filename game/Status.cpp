@@ -8,15 +8,17 @@ namespace tp::game {
 
 namespace {
 
-constexpr std::string_view DeathMessage = "你壮志未筹身先死，永远的从地球消失了！";
-constexpr std::string_view EarnedText = "你在青岛共赚到了:￥";
-constexpr std::string_view HomeText = ",你高兴的回到了你的故乡";
-constexpr std::string_view CaptionHead = "潮汐货郎 V1.00            (";
+constexpr std::string_view DeathMessage = TP_TEXT("Game", "你壮志未筹身先死，永远的从地球消失了！");
+// %1 is the name on the label, %2 the cash plus the deposit.
+constexpr std::string_view HomeMessage =
+    TP_TEXT("Game", "%1你在青岛共赚到了:￥%2,你高兴的回到了你的故乡");
+// %1 is the day.
+constexpr std::string_view CaptionPattern = TP_TEXT("Game", "潮汐货郎 V1.00            (%1/60)");
 
-void AppendNumber(std::string& text, std::int64_t value) {
+std::string Number(std::int64_t value) {
     char digits[24];
     const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    text.append(digits, result.ptr);
+    return std::string(digits, result.ptr);
 }
 
 } // namespace
@@ -36,17 +38,13 @@ void Game::RefreshStatus() {
         keeper_.JourneyMoved(*this);
     }
     if (state_.health <= 0) {
-        view_.ShowMessage(DeathMessage);
+        view_.ShowMessage(Say(DeathMessage));
         view_.CloseMainWindow();
     }
     if (state_.day > LastDay) {
         // The name comes from the label, so a name typed just before the last journey is the
         // one the farewell uses.
-        std::string text = nameLabel_;
-        text += EarnedText;
-        AppendNumber(text, amount);
-        text += HomeText;
-        view_.ShowMessage(text);
+        view_.ShowMessage(Fill(Say(HomeMessage), {nameLabel_, Number(amount)}));
         view_.CloseMainWindow();
     }
     nameLabel_.assign(state_.playerName.View());
@@ -68,9 +66,11 @@ void Game::RecordFinishedRun(std::int32_t amount) {
 }
 
 void Game::WriteCaption() {
-    caption_.assign(CaptionHead);
-    AppendNumber(caption_, state_.day);
-    caption_ += "/60)";
+    caption_ = Fill(Say(CaptionPattern), {Number(state_.day)});
+}
+
+std::string_view Game::Say(std::string_view text) const {
+    return view_.Translated("Game", text);
 }
 
 void Game::ShowStatus() {
@@ -81,7 +81,9 @@ void Game::ShowStatus() {
 void Game::Rename() {
     // The input box holds at most this many characters; a longer answer is cut the same way.
     constexpr std::size_t NameBoxCharacters = 255;
-    const std::string typed = view_.InputBox("改名", "请输入您的姓名:", "小二黑");
+    const std::string typed =
+        view_.InputBox(Say(TP_TEXT("Game", "改名")), Say(TP_TEXT("Game", "请输入您的姓名:")),
+                       Say(TP_TEXT("Game", "小二黑")));
     nameLabel_.assign(CutToCharacters(typed, NameBoxCharacters));
     ShowStatus();
     keeper_.JourneyMoved(*this);

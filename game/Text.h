@@ -3,7 +3,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
+#include <string>
 #include <string_view>
+
+// Marks a text the player reads, so that the translation catalogues hold it under `context`; the
+// rules keep the text as it stands and ask the view for it in the player's language.
+#define TP_TEXT(context, text) text
 
 namespace tp::game {
 
@@ -65,6 +71,26 @@ constexpr std::string_view CutToCharacters(std::string_view utf8, std::size_t co
         i += Utf8SequenceLength(static_cast<unsigned char>(utf8[i]));
     }
     return utf8.substr(0, i < utf8.size() ? i : utf8.size());
+}
+
+// `pattern` with %1, %2, ... replaced by the arguments in order, as the translation catalogues
+// write where a sentence takes a value; a % followed by anything else stays as it is.
+inline std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> args) {
+    std::string text;
+    text.reserve(pattern.size());
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char c = pattern[i];
+        if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
+            const auto index = static_cast<std::size_t>(pattern[i + 1] - '1');
+            if (index < args.size()) {
+                text += *(args.begin() + index);
+                ++i;
+                continue;
+            }
+        }
+        text += c;
+    }
+    return text;
 }
 
 // A short string of at most Capacity GBK bytes, held in UTF-8 without allocating. Longer

@@ -8,7 +8,7 @@ namespace tp::game {
 
 namespace {
 
-constexpr std::string_view Notice = "提示";
+constexpr std::string_view Notice = TP_TEXT("Game", "提示");
 
 bool IsMarketSlot(int slot) {
     return slot >= 1 && slot <= MarketSlots;
@@ -24,15 +24,16 @@ std::int32_t Affordable(const GameState& state, std::int32_t price) {
 
 std::optional<BuyOffer> Game::OpenBuy(int marketRow) {
     if (marketRow < 0 || marketRow >= MarketSlots) {
-        view_.MessageBox("请先选择要购买的商品！", Notice);
+        view_.MessageBox(Say(TP_TEXT("Game", "请先选择要购买的商品！")), Say(Notice));
         return std::nullopt;
     }
     BuyOffer offer;
     offer.marketSlot = marketRow + 1;
     const GoodsRecord& slot = state_.market[static_cast<std::size_t>(offer.marketSlot)];
     const std::int32_t maximum = Affordable(state_, slot.price);
-    offer.caption = slot.name;
-    offer.text = "要购买的数量：";
+    offer.good = slot.name;
+    offer.caption.Assign(view_.Translated("Goods", slot.name.View()));
+    offer.text = Say(TP_TEXT("Game", "要购买的数量："));
     offer.maximum = maximum;
     offer.position = maximum;
     offer.confirmEnabled = maximum != 0;
@@ -41,7 +42,7 @@ std::optional<BuyOffer> Game::OpenBuy(int marketRow) {
 
 std::optional<SellOffer> Game::OpenSell(int carriedRow) {
     if (carriedRow < 0 || carriedRow >= static_cast<int>(state_.carried.size())) {
-        view_.MessageBox("请先选择要卖出的商品！", Notice);
+        view_.MessageBox(Say(TP_TEXT("Game", "请先选择要卖出的商品！")), Say(Notice));
         return std::nullopt;
     }
     const CarriedGoods& row = state_.carried[static_cast<std::size_t>(carriedRow)];
@@ -54,12 +55,13 @@ std::optional<SellOffer> Game::OpenSell(int carriedRow) {
         }
     }
     if (offer.marketSlot == 0) {
-        view_.MessageBox("店小二微笑着说：“对不起！小店不收这种产品！”", "");
+        view_.MessageBox(Say(TP_TEXT("Game", "店小二微笑着说：“对不起！小店不收这种产品！”")), "");
         return std::nullopt;
     }
     const std::int32_t maximum = std::max(0, row.quantity);
-    offer.caption = row.name;
-    offer.text = "要卖出的数量：";
+    offer.good = row.name;
+    offer.caption.Assign(view_.Translated("Goods", row.name.View()));
+    offer.text = Say(TP_TEXT("Game", "要卖出的数量："));
     offer.maximum = maximum;
     offer.position = maximum;
     // Selling is always allowed to confirm, even nothing: that clears an empty row away.
@@ -73,7 +75,7 @@ void Game::ConfirmBuy(const BuyOffer& offer, std::int32_t quantity) {
     }
     const GoodsRecord& slot = state_.market[static_cast<std::size_t>(offer.marketSlot)];
     // An offer that no longer matches the market (the good has gone) buys nothing.
-    if (!(slot.name == offer.caption)) {
+    if (!(slot.name == offer.good)) {
         return;
     }
     // The dialog's range already holds the quantity to the offer; holding it again, and to
@@ -96,7 +98,7 @@ void Game::ConfirmSell(const SellOffer& offer, std::int32_t quantity) {
     }
     const auto row = static_cast<std::size_t>(offer.carriedRow);
     // The row and the market must still hold the good offered: rows move up when one is sold.
-    if (!(state_.carried[row].name == offer.caption) ||
+    if (!(state_.carried[row].name == offer.good) ||
         state_.market[static_cast<std::size_t>(offer.marketSlot)].name !=
             state_.carried[row].name) {
         return;

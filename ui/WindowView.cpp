@@ -9,6 +9,7 @@
 #include "ui/toolkit/EndOfRun.h"
 #include "ui/toolkit/ReportList.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace tp::ui {
@@ -60,6 +61,20 @@ std::string WindowView::CurrentDateText() {
     return ui::CurrentDateText().toStdString();
 }
 
+std::string_view WindowView::Translated(std::string_view context, std::string_view text) {
+    std::pair<std::string, std::string> key{context, text};
+    if (const auto found = translations_.find(key); found != translations_.end()) {
+        return found->second;
+    }
+    std::string translated =
+        QCoreApplication::translate(key.first.c_str(), key.second.c_str()).toStdString();
+    // The game's own language needs no copy: the text is the game's, and lives as long.
+    if (translated == text) {
+        return text;
+    }
+    return translations_.emplace(std::move(key), std::move(translated)).first->second;
+}
+
 void WindowView::ShowStatus(const game::StatusDisplay& status) {
     main_->setWindowTitle(GameText(status.caption));
     ShowValue(main_->nameBox, GameText(status.name));
@@ -73,7 +88,8 @@ void WindowView::ShowMarket(std::span<const game::GoodsRecord> market) {
     ReportList* list = main_->marketList;
     list->Clear();
     for (const game::GoodsRecord& slot : market) {
-        list->AddRow(GameText(slot.name.View()), 0, {QString::number(slot.price)});
+        list->AddRow(GameText(Translated("Goods", slot.name.View())), 0,
+                     {QString::number(slot.price)});
     }
 }
 
@@ -85,7 +101,8 @@ void WindowView::ShowCarriedRows(std::span<const game::CarriedGoods> rows) {
 }
 
 void WindowView::AddCarriedRow(const game::CarriedGoods& row) {
-    main_->carriedList->AddRow(GameText(row.name.View()), 1, CarriedTexts(row));
+    main_->carriedList->AddRow(GameText(Translated("Goods", row.name.View())), 1,
+                               CarriedTexts(row));
 }
 
 void WindowView::UpdateCarriedRow(int index, const game::CarriedGoods& row) {

@@ -4,6 +4,10 @@
 #include "game/GameView.h"
 #include "ui/toolkit/MessageBoxes.h"
 
+#include <map>
+#include <string>
+#include <utility>
+
 namespace tp::ui {
 
 class DiaryWindow;
@@ -26,6 +30,7 @@ public:
     void ShowDiary(std::span<const std::string> lines) override;
     void CloseMainWindow() override;
     std::string CurrentDateText() override;
+    std::string_view Translated(std::string_view context, std::string_view text) override;
     void ShowStatus(const game::StatusDisplay& status) override;
     void ShowMarket(std::span<const game::GoodsRecord> market) override;
     void ShowCarriedRows(std::span<const game::CarriedGoods> rows) override;
@@ -38,6 +43,8 @@ private:
     MainWindow* main_ = nullptr;
     DiaryWindow* diary_ = nullptr;
     MessageBoxes boxes_{endOfRun_, nullptr};
+    // The texts the catalogue gave in another language than the game's own, by context and text.
+    std::map<std::pair<std::string, std::string>, std::string> translations_;
 };
 
 } // namespace tp::ui

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,10 @@ public:
         log.push_back({"close", {}, {}});
     }
     std::string CurrentDateText() override { return dateText; }
+    std::string_view Translated(std::string_view context, std::string_view text) override {
+        const auto found = translations.find(std::string(context) + "|" + std::string(text));
+        return found != translations.end() ? std::string_view(found->second) : text;
+    }
 
     void ShowStatus(const StatusDisplay& s) override {
         windowCaption = std::string(s.caption);
@@ -116,6 +121,8 @@ public:
     std::deque<std::string> inputAnswers;
     std::string inputDefault;
     std::string dateText = "12/8/26";
+    // Texts the view speaks otherwise, by "context|text"; every other text is the game's own.
+    std::map<std::string, std::string> translations;
     std::vector<std::string> diaryShown;
     std::function<void()> onDiary;
     int closes = 0;
