@@ -9,6 +9,7 @@
 #include <QGroupBox>
 
 #include <algorithm>
+#include <functional>
 
 namespace tp::ui::testing {
 namespace {
@@ -27,12 +28,14 @@ QString Describe(const QWidget* widget) {
 TEST_F(Access, TabWalksTheMainWindowInItsOrderAndShiftTabWalksBack) {
     Start(7);
     MainWindow& m = Main();
-    std::vector<QWidget*> order{m.carriedList,     m.marketList,        m.buyButton,
-                                m.sellButton,      m.hospitalButton,    m.bankButton,
-                                m.statementButton, m.internetCafeButton};
-    order.insert(order.end(), m.placeButtons.begin(), m.placeButtons.end());
-    order.insert(order.end(), {m.agencyButton, m.helpButton});
+    std::vector<QWidget*> order{Carried(),      Market(),       Button("买入"), Button("卖出"),
+                                Button("医院"), Button("银行"), Button("声明"), Button("网吧")};
+    for (std::size_t place = 0; place < kPlaceNames.size(); ++place) {
+        order.push_back(PlaceButton(place));
+    }
+    order.insert(order.end(), {Button("中介"), Button("帮助")});
     ASSERT_EQ(order.size(), 20u);
+    ASSERT_EQ(std::count(order.begin(), order.end(), nullptr), 0);
 
     Activate(m);
     ASSERT_EQ(QApplication::focusWidget(), order.front()) << "the window opens on the goods";
@@ -113,42 +116,50 @@ void ExpectEveryControlNamed(const QWidget& window, const QWidget* mustInclude) 
         << unnamed.join(QStringLiteral(", ")).toStdString();
 }
 
+// The edit box of the amount announced as `name`, which takes the focus for its spin box.
+const QWidget* AmountEdit(QWidget& window, QAnyStringView name) {
+    const AmountSpin* amount = Named<AmountSpin>(window, name);
+    return amount == nullptr ? nullptr : amount->Edit();
+}
+
 TEST_F(Access, EveryFocusableControlOfEveryWindowHasAName) {
     Start(7);
-    ExpectEveryControlNamed(Main(), Main().marketList);
+    ExpectEveryControlNamed(Main(), Market());
 
-    ClickRow(*Main().marketList, 0);
-    script.Then([this](QWidget& window) {
-        EXPECT_EQ(&window, &Trade());
-        ExpectEveryControlNamed(window, Trade().amountSpin->Edit());
+    ClickRow(*Market(), 0);
+    script.Then([](QWidget& window) {
+        ExpectEveryControlNamed(window, AmountEdit(window, "数量"));
         Key(window, Qt::Key_Escape);
     });
-    Click(Main().buyButton);
+    Click(Button("买入"));
 
     NextJourney(30);
-    script.Then([this](QWidget& window) {
-        EXPECT_EQ(&window, &Diary());
-        ExpectEveryControlNamed(window, Diary().closeButton);
+    script.Then([](QWidget& window) {
+        EXPECT_EQ(window.windowTitle(), QStringLiteral("我的日记本"));
+        ExpectEveryControlNamed(window, ButtonOf(window, "关闭(C)"));
         Key(window, Qt::Key_Escape);
     });
-    Click(Main().placeButtons[0]);
+    Click(PlaceButton(0));
 
     // Each panel in turn, with the control that must be among those walked.
-    const std::vector<std::pair<KindButton*, QWidget*>> panels{
-        {Main().bankButton, Services().bankAmountSpin->Edit()},
-        {Main().hospitalButton, Services().doctorText},
-        {Main().internetCafeButton, Services().cafeText},
-        {Main().agencyButton, Services().agencyText},
-        {Main().statementButton, Services().statementText},
-        {Main().helpButton, Services().helpText},
+    using Control = std::function<const QWidget*(QWidget&)>;
+    const auto text = [](const char* name) -> Control {
+        return [name](QWidget& window) { return Named<Memo>(window, name); };
+    };
+    const std::vector<std::pair<const char*, Control>> panels{
+        {"银行", [](QWidget& window) { return AmountEdit(window, "金额"); }},
+        {"医院", text("医生的话")},
+        {"网吧", text("网吧的提示")},
+        {"中介", text("中介老板的话")},
+        {"声明", text("作者的声明")},
+        {"帮助", text("游戏帮助")},
     };
     for (const auto& [opener, control] : panels) {
-        script.Then([this, control = control](QWidget& window) {
-            EXPECT_EQ(&window, &Services());
-            ExpectEveryControlNamed(window, control);
+        script.Then([control = control](QWidget& window) {
+            ExpectEveryControlNamed(window, control(window));
             Key(window, Qt::Key_Escape);
         });
-        Click(opener);
+        Click(Button(opener));
     }
     EXPECT_EQ(script.Seen().size(), 8u);
 }

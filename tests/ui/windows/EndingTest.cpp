@@ -19,10 +19,10 @@ TEST_F(Ending, DeathShowsTheFarewellAndEndsTheRun) {
         Key(window, Qt::Key_Return);
     });
     EXPECT_FALSE(RunEnding());
-    Click(Main().placeButtons[2]);
+    Click(PlaceButton(2));
     EXPECT_EQ(script.Seen().size(), 1u);
     EXPECT_TRUE(RunEnding());
-    EXPECT_EQ(Main().healthBox->text(), QStringLiteral("0"));
+    EXPECT_EQ(Shown("健康"), QStringLiteral("0"));
 }
 
 TEST_F(Ending, TheLastJourneyWithAnEventShowsTheEndFirstAndTheDiaryNeverWaits) {
@@ -39,11 +39,11 @@ TEST_F(Ending, TheLastJourneyWithAnEventShowsTheEndFirstAndTheDiaryNeverWaits) {
         Key(window, Qt::Key_Escape);
     });
     EXPECT_FALSE(RunEnding());
-    Click(Main().placeButtons[4]);
+    Click(PlaceButton(4));
     EXPECT_TRUE(RunEnding());
     // Only the first ending message waited; the diary and the second refresh's message did not.
     EXPECT_EQ(script.Seen().size(), 1u);
-    EXPECT_FALSE(Diary().isVisible());
+    EXPECT_EQ(DialogsShown(), QStringList());
     EXPECT_TRUE(Title().endsWith(QStringLiteral("(61/60)")));
 }
 
@@ -52,15 +52,15 @@ TEST_F(Ending, DyingOnADayWithAnEventShowsTheFarewellAndNeverTheDiary) {
     Edit([](game::GameState& s) { s.health = 21; });
     NextJourney(0); // the quarrel costs the last 20 points
     script.Then([this](QWidget& window) {
-        EXPECT_NE(&window, &Diary());
+        EXPECT_NE(window.windowTitle(), QStringLiteral("我的日记本"));
         EXPECT_TRUE(MessageText(window).contains(Death));
         Dismiss(window);
     });
-    Click(Main().placeButtons[1]);
+    Click(PlaceButton(1));
     EXPECT_EQ(script.Seen().size(), 1u) << "the diary and the second farewell closed at once";
-    EXPECT_FALSE(Diary().isVisible());
+    EXPECT_EQ(DialogsShown(), QStringList());
     EXPECT_TRUE(RunEnding());
-    EXPECT_EQ(Main().healthBox->text(), QStringLiteral("0"));
+    EXPECT_EQ(Shown("健康"), QStringLiteral("0"));
 }
 
 TEST_F(Ending, DeathAndTheEndInOneRefreshShowOnlyTheDeath) {
@@ -74,7 +74,7 @@ TEST_F(Ending, DeathAndTheEndInOneRefreshShowOnlyTheDeath) {
         EXPECT_TRUE(MessageText(window).contains(Death));
         Key(window, Qt::Key_Return);
     });
-    Click(Main().placeButtons[0]);
+    Click(PlaceButton(0));
     EXPECT_EQ(script.Seen().size(), 1u);
     EXPECT_TRUE(RunEnding());
 }
@@ -86,20 +86,19 @@ TEST_F(Ending, NothingOpensOnceTheRunIsEnding) {
     Edit([](game::GameState& s) { s.health = 1; });
     NextJourney(-1);
     script.Then([this](QWidget& window) { Key(window, Qt::Key_Return); });
-    Click(Main().placeButtons[2]);
+    Click(PlaceButton(2));
     ASSERT_TRUE(RunEnding());
     ASSERT_TRUE(Main().isVisible());
 
-    Click(Main().bankButton);
-    Click(Main().buyButton);
-    ClickRow(*Main().marketList, 0);
-    Click(Main().buyButton);
-    Click(Main().nameBox);
+    Click(Button("银行"));
+    Click(Button("买入"));
+    ClickRow(*Market(), 0);
+    Click(Button("买入"));
+    Click(NameBox());
     Key(Main(), Qt::Key_F2);
     EXPECT_EQ(script.Seen().size(), 1u) << "only the farewell opened";
-    EXPECT_FALSE(Services().isVisible());
-    EXPECT_FALSE(Trade().isVisible());
-    EXPECT_EQ(Main().nameBox->text(), QStringLiteral("小二黑"))
+    EXPECT_EQ(DialogsShown(), QStringList());
+    EXPECT_EQ(Shown("姓名"), QStringLiteral("小二黑"))
         << "a box that never opened answers its default";
 }
 

@@ -23,7 +23,7 @@ protected:
         });
         NextJourney(-1);
         script.Then([](QWidget& window) { Key(window, Qt::Key_Return); });
-        Click(Main().placeButtons[0]);
+        Click(PlaceButton(0));
         ASSERT_TRUE(RunEnding());
     }
 };
@@ -91,7 +91,7 @@ TEST_F(HallOfFame, ADeathOrARunLeftEarlyShowsNothingAndWritesNothing) {
     Edit([](game::GameState& s) { s.health = 1; });
     NextJourney(-1);
     script.Then([](QWidget& window) { Key(window, Qt::Key_Return); });
-    Click(Main().placeButtons[0]);
+    Click(PlaceButton(0));
     ASSERT_TRUE(RunEnding());
     EXPECT_FALSE(ShowHallOfFameAfterRun());
     EXPECT_FALSE(QFile::exists(HallOfFamePath()));

@@ -39,20 +39,20 @@ protected:
     void ExpectShows(const game::SavedJourney& journey) {
         const game::GameState& s = journey.state;
         EXPECT_TRUE(Title().endsWith(QStringLiteral("(%1/60)").arg(s.day)));
-        EXPECT_EQ(Main().cashBox->text(), QString::number(s.cash));
-        EXPECT_EQ(Main().debtBox->text(), QString::number(s.debt));
-        EXPECT_EQ(Main().healthBox->text(), QString::number(s.health));
-        EXPECT_EQ(Main().depositBox->text(), QString::number(s.deposit));
-        EXPECT_EQ(Main().nameBox->text(), QString::fromStdString(journey.nameLabel));
-        ASSERT_EQ(Main().marketList->Count(), 5);
+        EXPECT_EQ(Shown("现金"), QString::number(s.cash));
+        EXPECT_EQ(Shown("欠款"), QString::number(s.debt));
+        EXPECT_EQ(Shown("健康"), QString::number(s.health));
+        EXPECT_EQ(Shown("存款"), QString::number(s.deposit));
+        EXPECT_EQ(Shown("姓名"), QString::fromStdString(journey.nameLabel));
+        ASSERT_EQ(Market()->Count(), 5);
         for (int row = 0; row < 5; ++row) {
             const game::GoodsRecord& slot = s.market[static_cast<std::size_t>(row + 1)];
-            EXPECT_EQ(Main().marketList->Caption(row),
+            EXPECT_EQ(Market()->Caption(row),
                       QString::fromUtf8(slot.name.View().data(),
                                         static_cast<qsizetype>(slot.name.View().size())));
-            EXPECT_EQ(Main().marketList->SubItem(row, 0), QString::number(slot.price));
+            EXPECT_EQ(Market()->SubItem(row, 0), QString::number(slot.price));
         }
-        EXPECT_EQ(Main().carriedList->Count(), static_cast<int>(s.carried.size()));
+        EXPECT_EQ(Carried()->Count(), static_cast<int>(s.carried.size()));
     }
 
     const game::SavedJourney saved = PlayedJourney(5, 40);
@@ -94,7 +94,7 @@ TEST_P(ClosingTheQuestion, GoesOnSinceNothingIsLostThatWay) {
 INSTANTIATE_TEST_SUITE_P(EscAndTheCloseBox, ClosingTheQuestion,
                          ::testing::Values([](QWidget& window) { Key(window, Qt::Key_Escape); },
                                            [](QWidget& window) { Dismiss(window); },
-                                           [](QWidget& window) { Press(window, "goOnButton"); }));
+                                           [](QWidget& window) { Press(window, "继续(G)"); }));
 
 TEST_F(SavedJourney, StartingAnewDropsTheSavedJourneyUnranked) {
     Save(saved);
@@ -103,7 +103,7 @@ TEST_F(SavedJourney, StartingAnewDropsTheSavedJourneyUnranked) {
     EXPECT_EQ(State().day, 1);
     EXPECT_FALSE(QFile::exists(JourneyPath()));
     NextJourney(-1);
-    Click(Main().placeButtons[0]);
+    Click(PlaceButton(0));
     ASSERT_TRUE(Kept().has_value());
     EXPECT_NE(Kept()->id, SampleId) << "a journey of its own";
     EXPECT_TRUE(halloffame::HallOfFameStore(HallOfFamePath()).Read().ranked.isEmpty());
@@ -111,7 +111,7 @@ TEST_F(SavedJourney, StartingAnewDropsTheSavedJourneyUnranked) {
 
 TEST_F(SavedJourney, ASeededStartAsksTooAndStartingAnewPlaysThatSeed) {
     Save(saved);
-    script.Then([](QWidget& window) { Press(window, "startAnewButton"); });
+    script.Then([](QWidget& window) { Press(window, "重新开始(N)"); });
     Start(42);
     game::testing::FakeView view;
     runtime::Random generator;
@@ -130,7 +130,7 @@ TEST_F(SavedJourney, NothingSavedMeansNoQuestion) {
 TEST_F(SavedJourney, EveryActionIsKept) {
     Start(8);
     NextJourney(-1);
-    Click(Main().placeButtons[3]);
+    Click(PlaceButton(3));
     ASSERT_TRUE(Kept() && Kept()->journey);
     EXPECT_EQ(*Kept()->journey, Game().Snapshot());
 }
@@ -165,7 +165,7 @@ TEST_F(SavedJourney, AnotherGameHoldingTheJourneyLeavesItAloneAndSaysSo) {
     AnswerAll();
     EXPECT_EQ(State().day, 1);
     NextJourney(-1);
-    Click(Main().placeButtons[0]);
+    Click(PlaceButton(0));
     ASSERT_TRUE(Kept() && Kept()->journey);
     EXPECT_EQ(*Kept()->journey, saved) << "this game's run is not saved";
 }
@@ -193,7 +193,7 @@ TEST_F(SavedJourney, ARunThatWentHomeBeforeTheHallOfFameHeldItIsRecordedOnce) {
 TEST_F(SavedJourney, CtrlNAsksAndStartsANewJourneyInTheSameWindows) {
     Start(3);
     NextJourney(-1);
-    Click(Main().placeButtons[0]);
+    Click(PlaceButton(0));
     ASSERT_EQ(State().day, 2);
     const QString first = Kept()->id;
 
@@ -212,11 +212,11 @@ TEST_F(SavedJourney, CtrlNAsksAndStartsANewJourneyInTheSameWindows) {
     EXPECT_EQ(State().day, 1);
     EXPECT_NE(State().seed, 3u) << "seeded from the clock";
     EXPECT_TRUE(Title().endsWith(QStringLiteral("(1/60)")));
-    EXPECT_EQ(Main().carriedList->Count(), 0);
+    EXPECT_EQ(Carried()->Count(), 0);
     EXPECT_FALSE(QFile::exists(JourneyPath())) << "the abandoned journey is given up";
     EXPECT_TRUE(halloffame::HallOfFameStore(HallOfFamePath()).Read().ranked.isEmpty());
     NextJourney(-1);
-    Click(Main().placeButtons[0]);
+    Click(PlaceButton(0));
     EXPECT_NE(Kept()->id, first);
 }
 

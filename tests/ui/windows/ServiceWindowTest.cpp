@@ -14,73 +14,114 @@
 namespace tp::ui::testing {
 namespace {
 
+// The panel that holds `control`: the group box it lies in.
+const QGroupBox* PanelOf(const QWidget* control) {
+    for (const QWidget* up = control; up != nullptr; up = up->parentWidget()) {
+        if (const auto* panel = qobject_cast<const QGroupBox*>(up)) {
+            return panel;
+        }
+    }
+    return nullptr;
+}
+
+// Exactly one of the six panels shows, at the top of the window: the one that holds the
+// control on show (found by its name).
+void ExpectOnlyPanelOf(QWidget& window, const QWidget* control) {
+    const QGroupBox* shown = PanelOf(control);
+    ASSERT_NE(shown, nullptr) << "no panel holds the control";
+    const QList<QGroupBox*> panels = window.findChildren<QGroupBox*>();
+    ASSERT_EQ(panels.size(), 6);
+    for (const QGroupBox* box : panels) {
+        EXPECT_EQ(box->isVisible(), box == shown) << box->objectName().toStdString();
+    }
+    EXPECT_EQ(shown->pos(), QPoint(3, 0));
+}
+
+// The controls of the panels as their player reads them.
+AmountSpin* BankAmount(QWidget& window) {
+    return Named<AmountSpin>(window, "金额");
+}
+
+QString BankAmountShown(QWidget& window) {
+    const AmountSpin* amount = BankAmount(window);
+    return amount == nullptr ? QStringLiteral("<no amount>") : amount->Edit()->displayText();
+}
+
+Memo* Text(QWidget& window, QAnyStringView name) {
+    return Named<Memo>(window, name);
+}
+
+QStringList LinesOf(QWidget& window, QAnyStringView name) {
+    const Memo* memo = Text(window, name);
+    return memo == nullptr ? QStringList{QStringLiteral("<no text>")} : memo->Lines();
+}
+
 class ServiceWindow : public WindowsTest {
 protected:
-    // Exactly one panel shows, at the top of the window.
-    void ExpectOnly(QGroupBox* shown) {
-        ui::ServiceWindow& s = Services();
-        for (QGroupBox* box : {s.bankPanel, s.hospitalPanel, s.internetCafePanel, s.agencyPanel,
-                               s.statementPanel, s.helpPanel}) {
-            EXPECT_EQ(box->isVisible(), box == shown) << box->objectName().toStdString();
-        }
-        EXPECT_EQ(shown->pos(), QPoint(3, 0));
-    }
     static QWidget* Focus() { return QApplication::focusWidget(); }
-    QString BankAmountShown() { return Services().bankAmountSpin->Edit()->displayText(); }
 };
 
 // Deposit and withdrawal by keyboard alone: the amount typed, Alt+O to confirm, the choice
 // of withdrawing made with the arrow keys in the radio group, Alt+C to leave.
 TEST_F(ServiceWindow, TheBankDepositsAndSwitchesToWithdrawing) {
     Start(5);
-    script.Then([this](QWidget& window) {
-        ExpectOnly(Services().bankPanel);
+    script.Then([](QWidget& window) {
+        AmountSpin* amount = BankAmount(window);
+        ASSERT_NE(amount, nullptr);
+        ExpectOnlyPanelOf(window, amount);
         EXPECT_EQ(window.windowTitle(), QStringLiteral("银行存款"));
-        EXPECT_EQ(Services().bankAmountSpin->Position(), 2000);
+        EXPECT_EQ(amount->Position(), 2000);
         // From the cancel button, Shift+Tab goes round to the amount and selects it.
-        ASSERT_EQ(Focus(), Services().bankCancelButton);
+        ASSERT_EQ(Focus(), ButtonOf(window, "取消(C)"));
         Key(window, Qt::Key_Backtab, Qt::ShiftModifier);
-        ASSERT_EQ(Focus(), Services().bankAmountSpin);
+        ASSERT_EQ(Focus(), amount);
         Type(window, QStringLiteral("1500"));
-        EXPECT_EQ(BankAmountShown(), QStringLiteral("1500"));
+        EXPECT_EQ(BankAmountShown(window), QStringLiteral("1500"));
         Key(window, Qt::Key_O, Qt::AltModifier);
     });
-    Click(Main().bankButton);
-    EXPECT_EQ(Main().cashBox->text(), QStringLiteral("500"));
-    EXPECT_EQ(Main().depositBox->text(), QStringLiteral("1500"));
+    Click(Button("银行"));
+    EXPECT_EQ(Shown("现金"), QStringLiteral("500"));
+    EXPECT_EQ(Shown("存款"), QStringLiteral("1500"));
 
-    script.Then([this](QWidget& window) {
+    script.Then([](QWidget& window) {
+        AmountSpin* amount = BankAmount(window);
+        QAbstractButton* withdraw = ButtonOf(window, "取款");
+        ASSERT_NE(amount, nullptr);
+        ASSERT_NE(withdraw, nullptr);
         // The focus stayed on the amount; Shift+Tab reaches the checked deposit choice and
         // Right moves the choice to withdrawing.
-        ASSERT_EQ(Focus(), Services().bankAmountSpin);
+        ASSERT_EQ(Focus(), amount);
         Key(window, Qt::Key_Backtab, Qt::ShiftModifier);
-        ASSERT_EQ(Focus(), Services().depositChoice);
+        ASSERT_EQ(Focus(), ButtonOf(window, "存款"));
         Key(window, Qt::Key_Right);
-        EXPECT_EQ(Focus(), Services().withdrawChoice);
-        EXPECT_TRUE(Services().withdrawChoice->isChecked());
+        EXPECT_EQ(Focus(), withdraw);
+        EXPECT_TRUE(withdraw->isChecked());
         EXPECT_EQ(window.windowTitle(), QStringLiteral("银行取款"));
-        EXPECT_EQ(Services().bankAmountSpin->Max(), 1500);
-        EXPECT_EQ(Services().bankAmountSpin->Position(), 1500);
+        EXPECT_EQ(amount->Max(), 1500);
+        EXPECT_EQ(amount->Position(), 1500);
         Key(window, Qt::Key_Tab);
-        ASSERT_EQ(Focus(), Services().bankAmountSpin);
+        ASSERT_EQ(Focus(), amount);
         Type(window, QStringLiteral("400"));
         Key(window, Qt::Key_O, Qt::AltModifier);
     });
-    Click(Main().bankButton);
-    EXPECT_EQ(Main().cashBox->text(), QStringLiteral("900"));
-    EXPECT_EQ(Main().depositBox->text(), QStringLiteral("1100"));
+    Click(Button("银行"));
+    EXPECT_EQ(Shown("现金"), QStringLiteral("900"));
+    EXPECT_EQ(Shown("存款"), QStringLiteral("1100"));
 
     // Left in withdraw mode, the bank opens again in deposit mode with all the cash.
-    script.Then([this](QWidget& window) {
-        EXPECT_TRUE(Services().depositChoice->isChecked());
+    script.Then([](QWidget& window) {
+        QAbstractButton* deposit = ButtonOf(window, "存款");
+        ASSERT_NE(deposit, nullptr);
+        ASSERT_NE(BankAmount(window), nullptr);
+        EXPECT_TRUE(deposit->isChecked());
         EXPECT_EQ(window.windowTitle(), QStringLiteral("银行存款"));
-        EXPECT_EQ(Services().bankAmountSpin->Position(), 900);
+        EXPECT_EQ(BankAmount(window)->Position(), 900);
         Key(window, Qt::Key_C, Qt::AltModifier);
     });
-    Click(Main().bankButton);
+    Click(Button("银行"));
     EXPECT_EQ(script.Seen().size(), 3u);
-    EXPECT_EQ(Main().cashBox->text(), QStringLiteral("900"));
-    EXPECT_EQ(Main().depositBox->text(), QStringLiteral("1100"));
+    EXPECT_EQ(Shown("现金"), QStringLiteral("900"));
+    EXPECT_EQ(Shown("存款"), QStringLiteral("1100"));
 }
 
 // The same choices by pointer: each click on a choice asks for its offer afresh, a click on
@@ -88,95 +129,114 @@ TEST_F(ServiceWindow, TheBankDepositsAndSwitchesToWithdrawing) {
 TEST_F(ServiceWindow, ClicksOnTheBanksChoicesSwitchItsOffer) {
     Start(5);
     Edit([](game::GameState& s) { s.deposit = 700; });
-    script.Then([this](QWidget& window) {
-        Click(Services().withdrawChoice);
+    script.Then([](QWidget& window) {
+        AmountSpin* amount = BankAmount(window);
+        QAbstractButton* withdraw = ButtonOf(window, "取款");
+        QAbstractButton* deposit = ButtonOf(window, "存款");
+        ASSERT_NE(amount, nullptr);
+        ASSERT_NE(withdraw, nullptr);
+        ASSERT_NE(deposit, nullptr);
+        Click(withdraw);
         EXPECT_EQ(window.windowTitle(), QStringLiteral("银行取款"));
-        EXPECT_EQ(Services().bankAmountSpin->Max(), 700);
-        EXPECT_EQ(BankAmountShown(), QStringLiteral("700"));
-        Click(Services().depositChoice);
-        EXPECT_TRUE(Services().depositChoice->isChecked());
+        EXPECT_EQ(amount->Max(), 700);
+        EXPECT_EQ(BankAmountShown(window), QStringLiteral("700"));
+        Click(deposit);
+        EXPECT_TRUE(deposit->isChecked());
         EXPECT_EQ(window.windowTitle(), QStringLiteral("银行存款"));
-        EXPECT_EQ(BankAmountShown(), QStringLiteral("2,000"));
-        Click(Services().withdrawChoice);
-        EXPECT_EQ(BankAmountShown(), QStringLiteral("700"));
-        Click(Services().bankAmountSpin->Edit());
+        EXPECT_EQ(BankAmountShown(window), QStringLiteral("2,000"));
+        Click(withdraw);
+        EXPECT_EQ(BankAmountShown(window), QStringLiteral("700"));
+        Click(amount->Edit());
         Key(window, Qt::Key_A, Qt::ControlModifier);
         Type(window, QStringLiteral("300"));
         // A fresh offer would put the whole deposit back in the amount.
-        Click(Services().withdrawChoice);
+        Click(withdraw);
         EXPECT_EQ(window.windowTitle(), QStringLiteral("银行取款"));
-        EXPECT_EQ(BankAmountShown(), QStringLiteral("300")) << "the choice was already made";
+        EXPECT_EQ(BankAmountShown(window), QStringLiteral("300")) << "the choice was already made";
         // Enter on a choice confirms, as anywhere but on another button.
         Key(window, Qt::Key_Return);
     });
-    Click(Main().bankButton);
-    EXPECT_EQ(Main().cashBox->text(), QStringLiteral("2300"));
-    EXPECT_EQ(Main().depositBox->text(), QStringLiteral("400"));
+    Click(Button("银行"));
+    EXPECT_EQ(Shown("现金"), QStringLiteral("2300"));
+    EXPECT_EQ(Shown("存款"), QStringLiteral("400"));
 }
 
 TEST_F(ServiceWindow, LargeCashIsOfferedWholeByTheBank) {
     Start(5);
     Edit([](game::GameState& s) { s.cash = 2100000000; });
-    script.Then([this](QWidget& window) {
-        EXPECT_EQ(Services().bankAmountSpin->Position(), 2100000000);
-        EXPECT_EQ(Services().bankAmountSpin->Edit()->text(), QStringLiteral("2,100,000,000"));
+    script.Then([](QWidget& window) {
+        AmountSpin* amount = BankAmount(window);
+        ASSERT_NE(amount, nullptr);
+        EXPECT_EQ(amount->Position(), 2100000000);
+        EXPECT_EQ(amount->Edit()->text(), QStringLiteral("2,100,000,000"));
         Key(window, Qt::Key_O, Qt::AltModifier);
     });
-    Click(Main().bankButton);
-    EXPECT_EQ(Main().depositBox->text(), QStringLiteral("2100000000"));
+    Click(Button("银行"));
+    EXPECT_EQ(Shown("存款"), QStringLiteral("2100000000"));
 }
 
 // The hospital's buttons have no mnemonics: Esc leaves, Tab to the treatment and Enter accept.
 TEST_F(ServiceWindow, TheHospitalTreatsOrTurnsAwayTheHealthy) {
     Start(5);
-    script.Then([this](QWidget& window) {
-        ExpectOnly(Services().hospitalPanel);
+    script.Then([](QWidget& window) {
+        QAbstractButton* treat = ButtonOf(window, "接受治疗");
+        AmountSpin* points = Named<AmountSpin>(window, "治疗点数");
+        ASSERT_NE(treat, nullptr);
+        ASSERT_NE(points, nullptr);
+        ExpectOnlyPanelOf(window, treat);
         EXPECT_EQ(window.windowTitle(), QStringLiteral("定期检查"));
-        EXPECT_FALSE(Services().treatmentButton->isEnabled());
-        EXPECT_EQ(Services().treatmentSpin->Position(), 0);
-        ASSERT_EQ(Services().doctorText->Lines().size(), 1);
-        EXPECT_TRUE(
-            Services().doctorText->Lines()[0].endsWith(QStringLiteral("精神科在隔壁挂号！\"")));
+        EXPECT_FALSE(treat->isEnabled());
+        EXPECT_EQ(points->Position(), 0);
+        const QStringList doctor = LinesOf(window, "医生的话");
+        ASSERT_EQ(doctor.size(), 1);
+        EXPECT_TRUE(doctor[0].endsWith(QStringLiteral("精神科在隔壁挂号！\"")));
         Key(window, Qt::Key_Escape);
     });
-    Click(Main().hospitalButton);
-    EXPECT_FALSE(Services().isVisible());
+    Click(Button("医院"));
+    EXPECT_EQ(DialogsShown(), QStringList());
 
     Edit([](game::GameState& s) {
         s.health = 90;
         s.cash = 5000;
     });
-    script.Then([this](QWidget& window) {
-        EXPECT_TRUE(Services().treatmentButton->isEnabled());
-        EXPECT_EQ(Services().treatmentSpin->Position(), 10);
-        ASSERT_EQ(Services().doctorText->Lines().size(), 1);
-        EXPECT_TRUE(Services().doctorText->Lines()[0].startsWith(QStringLiteral("几位医师会诊")));
-        ASSERT_EQ(QApplication::focusWidget(), Services().hospitalCancelButton);
+    script.Then([](QWidget& window) {
+        QAbstractButton* treat = ButtonOf(window, "接受治疗");
+        AmountSpin* points = Named<AmountSpin>(window, "治疗点数");
+        ASSERT_NE(treat, nullptr);
+        ASSERT_NE(points, nullptr);
+        EXPECT_TRUE(treat->isEnabled());
+        EXPECT_EQ(points->Position(), 10);
+        const QStringList doctor = LinesOf(window, "医生的话");
+        ASSERT_EQ(doctor.size(), 1);
+        EXPECT_TRUE(doctor[0].startsWith(QStringLiteral("几位医师会诊")));
+        ASSERT_EQ(QApplication::focusWidget(), ButtonOf(window, "太贵算了"));
         Key(window, Qt::Key_Tab);
-        ASSERT_EQ(QApplication::focusWidget(), Services().treatmentButton);
+        ASSERT_EQ(QApplication::focusWidget(), treat);
         Key(window, Qt::Key_Return);
     });
-    Click(Main().hospitalButton);
-    EXPECT_EQ(Main().healthBox->text(), QStringLiteral("100"));
-    EXPECT_EQ(Main().cashBox->text(), QStringLiteral("4000"));
+    Click(Button("医院"));
+    EXPECT_EQ(Shown("健康"), QStringLiteral("100"));
+    EXPECT_EQ(Shown("现金"), QStringLiteral("4000"));
 }
 
 TEST_F(ServiceWindow, TheInternetCafeRepaysTheDebt) {
     Start(5);
     Edit([](game::GameState& s) { s.cash = 5000; });
-    script.Then([this](QWidget& window) {
-        ExpectOnly(Services().internetCafePanel);
+    script.Then([](QWidget& window) {
+        AmountSpin* repayment = Named<AmountSpin>(window, "还款金额");
+        ASSERT_NE(repayment, nullptr);
+        ExpectOnlyPanelOf(window, repayment);
         EXPECT_EQ(window.windowTitle(), QStringLiteral("网吧"));
-        EXPECT_EQ(Services().repaymentSpin->Position(), 3000);
-        EXPECT_EQ(Services().cafeText->Lines().size(), 3);
-        ASSERT_EQ(QApplication::focusWidget(), Services().cafeCancelButton);
+        EXPECT_EQ(repayment->Position(), 3000);
+        EXPECT_EQ(LinesOf(window, "网吧的提示").size(), 3);
+        ASSERT_EQ(QApplication::focusWidget(), ButtonOf(window, "算了"));
         Key(window, Qt::Key_Tab);
-        ASSERT_EQ(QApplication::focusWidget(), Services().repayButton);
+        ASSERT_EQ(QApplication::focusWidget(), ButtonOf(window, "还钱"));
         Key(window, Qt::Key_Space);
     });
-    Click(Main().internetCafeButton);
-    EXPECT_EQ(Main().debtBox->text(), QStringLiteral("0"));
-    EXPECT_EQ(Main().cashBox->text(), QStringLiteral("2000"));
+    Click(Button("网吧"));
+    EXPECT_EQ(Shown("欠款"), QStringLiteral("0"));
+    EXPECT_EQ(Shown("现金"), QStringLiteral("2000"));
 }
 
 TEST_F(ServiceWindow, TheInternetCafeLetsThePlayerLeaveWithEscape) {
@@ -185,82 +245,85 @@ TEST_F(ServiceWindow, TheInternetCafeLetsThePlayerLeaveWithEscape) {
         Key(window, Qt::Key_Tab);
         Key(window, Qt::Key_Escape);
     });
-    Click(Main().internetCafeButton);
-    EXPECT_FALSE(Services().isVisible());
-    EXPECT_EQ(Main().debtBox->text(), QStringLiteral("3000"));
-    EXPECT_EQ(Main().cashBox->text(), QStringLiteral("2000"));
+    Click(Button("网吧"));
+    EXPECT_EQ(DialogsShown(), QStringList());
+    EXPECT_EQ(Shown("欠款"), QStringLiteral("3000"));
+    EXPECT_EQ(Shown("现金"), QStringLiteral("2000"));
 }
 
 TEST_F(ServiceWindow, TheAgencySellsStorageOnce) {
     Start(5);
     Edit([](game::GameState& s) { s.cash = 9999; });
-    script.Then([this](QWidget& window) {
-        ExpectOnly(Services().agencyPanel);
+    script.Then([](QWidget& window) {
+        ExpectOnlyPanelOf(window, Text(window, "中介老板的话"));
         EXPECT_EQ(window.windowTitle(), QStringLiteral("中介"));
-        Press(window, "buyStorageButton");
+        Press(window, "买下");
     });
     script.Then([this](QWidget& window) {
         EXPECT_TRUE(MessageText(window).contains(QStringLiteral("哦！您的钱不够!欢迎再次光临!")));
         Key(window, Qt::Key_Return);
     });
-    Click(Main().agencyButton);
+    Click(Button("中介"));
     EXPECT_EQ(script.Seen().size(), 2u);
-    EXPECT_FALSE(Services().isVisible());
+    EXPECT_EQ(DialogsShown(), QStringList());
     EXPECT_EQ(State().storage, 200);
 
     // The focus stayed on the button clicked last time: Enter presses it again.
     Edit([](game::GameState& s) { s.cash = 10000; });
     script.Then([this](QWidget& window) {
-        ASSERT_EQ(QApplication::focusWidget(), Services().buyStorageButton);
+        ASSERT_EQ(QApplication::focusWidget(), ButtonOf(window, "买下"));
         Key(window, Qt::Key_Return);
     });
-    Click(Main().agencyButton);
+    Click(Button("中介"));
     EXPECT_EQ(State().storage, 300);
-    EXPECT_EQ(Main().cashBox->text(), QStringLiteral("0"));
+    EXPECT_EQ(Shown("现金"), QStringLiteral("0"));
 
     Edit([](game::GameState& s) { s.cash = 50000; });
-    script.Then([this](QWidget& window) {
-        EXPECT_FALSE(Services().buyStorageButton->isEnabled());
+    script.Then([](QWidget& window) {
+        QAbstractButton* buy = ButtonOf(window, "买下");
+        ASSERT_NE(buy, nullptr);
+        EXPECT_FALSE(buy->isEnabled());
         Key(window, Qt::Key_Escape);
     });
-    Click(Main().agencyButton);
+    Click(Button("中介"));
     EXPECT_EQ(State().storage, 300);
-    EXPECT_EQ(Main().cashBox->text(), QStringLiteral("50000"));
+    EXPECT_EQ(Shown("现金"), QStringLiteral("50000"));
 }
 
 TEST_F(ServiceWindow, StatementAndHelpShowTheirTextsAndCloseWithEscape) {
     Start(5);
-    script.Then([this](QWidget& window) {
-        ExpectOnly(Services().statementPanel);
+    script.Then([](QWidget& window) {
+        ExpectOnlyPanelOf(window, Text(window, "作者的声明"));
         EXPECT_EQ(window.windowTitle(), QStringLiteral("作者的声明"));
-        EXPECT_TRUE(
-            Services().statementText->Lines()[2].startsWith(QStringLiteral("戏只作为娱乐之用")));
+        const QStringList statement = LinesOf(window, "作者的声明");
+        ASSERT_GT(statement.size(), 2);
+        EXPECT_TRUE(statement[2].startsWith(QStringLiteral("戏只作为娱乐之用")));
         Key(window, Qt::Key_Escape);
     });
-    Click(Main().statementButton);
-    script.Then([this](QWidget& window) {
-        ExpectOnly(Services().helpPanel);
+    Click(Button("声明"));
+    script.Then([](QWidget& window) {
+        ExpectOnlyPanelOf(window, Text(window, "游戏帮助"));
         EXPECT_EQ(window.windowTitle(), QStringLiteral("游戏帮助"));
-        EXPECT_EQ(Services().helpText->Lines().size(), 7);
+        EXPECT_EQ(LinesOf(window, "游戏帮助").size(), 7);
         // Esc leaves wherever the focus is, in the text too.
         Key(window, Qt::Key_Tab);
-        ASSERT_EQ(QApplication::focusWidget(), Services().helpText);
+        ASSERT_EQ(QApplication::focusWidget(), Text(window, "游戏帮助"));
         Key(window, Qt::Key_Escape);
     });
-    Click(Main().helpButton);
+    Click(Button("帮助"));
     // Help first, then the bank: only the bank shows, at the top.
-    script.Then([this](QWidget& window) {
-        ExpectOnly(Services().bankPanel);
+    script.Then([](QWidget& window) {
+        ExpectOnlyPanelOf(window, BankAmount(window));
         EXPECT_EQ(window.windowTitle(), QStringLiteral("银行存款"));
-        EXPECT_EQ(Services().focusWidget(), Services().bankCancelButton)
+        EXPECT_EQ(window.focusWidget(), ButtonOf(window, "取消(C)"))
             << "focus starts on the panel's cancel button";
         // Enter presses the button that has the focus.
         Key(window, Qt::Key_Return);
     });
-    Click(Main().bankButton);
+    Click(Button("银行"));
     EXPECT_EQ(script.Seen().size(), 3u);
-    EXPECT_FALSE(Services().isVisible());
-    EXPECT_EQ(Main().cashBox->text(), QStringLiteral("2000"));
+    EXPECT_EQ(DialogsShown(), QStringList());
+    EXPECT_EQ(Shown("现金"), QStringLiteral("2000"));
 }
 
 // Each fixed line is one display line of its memo, and all of them are in view: the memos
@@ -268,6 +331,7 @@ TEST_F(ServiceWindow, StatementAndHelpShowTheirTextsAndCloseWithEscape) {
 TEST_F(ServiceWindow, FixedTextsFitTheirMemosLineForLine) {
     Start(5);
     const auto fits = [](Memo* memo) {
+        ASSERT_NE(memo, nullptr);
         memo->grab(); // lays the text out as a paint would
         int displayLines = 0;
         for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next()) {
@@ -281,27 +345,27 @@ TEST_F(ServiceWindow, FixedTextsFitTheirMemosLineForLine) {
             << memo->objectName().toStdString();
     };
     script.Then([&](QWidget& window) {
-        fits(Services().statementText);
-        Press(window, "statementCloseButton");
+        fits(Text(window, "作者的声明"));
+        Press(window, "明白了");
     });
-    Click(Main().statementButton);
+    Click(Button("声明"));
     script.Then([&](QWidget& window) {
-        fits(Services().helpText);
-        Press(window, "helpCloseButton");
+        fits(Text(window, "游戏帮助"));
+        Press(window, "明白了");
     });
-    Click(Main().helpButton);
+    Click(Button("帮助"));
     script.Then([&](QWidget& window) {
-        fits(Services().agencyText);
-        Press(window, "agencyCancelButton");
+        fits(Text(window, "中介老板的话"));
+        Press(window, "算了");
     });
-    Click(Main().agencyButton);
+    Click(Button("中介"));
     script.Then([&](QWidget& window) {
-        fits(Services().cafeText);
-        Press(window, "cafeCancelButton");
+        fits(Text(window, "网吧的提示"));
+        Press(window, "算了");
     });
-    Click(Main().internetCafeButton);
+    Click(Button("网吧"));
     EXPECT_EQ(script.Seen().size(), 4u);
-    EXPECT_FALSE(Services().isVisible());
+    EXPECT_EQ(DialogsShown(), QStringList());
 }
 
 } // namespace

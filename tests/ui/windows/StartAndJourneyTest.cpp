@@ -4,6 +4,7 @@
 #include "ui/toolkit/Memo.h"
 #include "ui/toolkit/ReportList.h"
 
+#include <QAbstractButton>
 #include <QFontInfo>
 #include <QImage>
 #include <QPalette>
@@ -22,32 +23,31 @@ class StartAndJourney : public WindowsTest {};
 TEST_F(StartAndJourney, TheMainWindowOpensOnDayOneWithTheStartValues) {
     Start(2026);
     EXPECT_EQ(Title(), QStringLiteral("潮汐货郎 V1.00            (1/60)"));
-    EXPECT_EQ(Main().nameBox->text(), QStringLiteral("路人甲"));
-    EXPECT_EQ(Main().cashBox->text(), QStringLiteral("2000"));
-    EXPECT_EQ(Main().debtBox->text(), QStringLiteral("3000"));
-    EXPECT_EQ(Main().healthBox->text(), QStringLiteral("100"));
-    EXPECT_EQ(Main().depositBox->text(), QStringLiteral("0"));
-    EXPECT_EQ(Main().marketList->Count(), 5);
-    EXPECT_EQ(Main().carriedList->Count(), 0);
+    EXPECT_EQ(Shown("姓名"), QStringLiteral("路人甲"));
+    EXPECT_EQ(Shown("现金"), QStringLiteral("2000"));
+    EXPECT_EQ(Shown("欠款"), QStringLiteral("3000"));
+    EXPECT_EQ(Shown("健康"), QStringLiteral("100"));
+    EXPECT_EQ(Shown("存款"), QStringLiteral("0"));
+    EXPECT_EQ(Market()->Count(), 5);
+    EXPECT_EQ(Carried()->Count(), 0);
     EXPECT_EQ(Main().size(), QSize(514, 327));
     EXPECT_FALSE(Main().windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(Main().windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(Main().minimumSize(), Main().maximumSize());
-    EXPECT_FALSE(Trade().isVisible());
-    EXPECT_FALSE(Diary().isVisible());
-    EXPECT_FALSE(Services().isVisible());
+    EXPECT_EQ(DialogsShown(), QStringList());
     // The market rows show the game's market, slot by slot.
     for (int row = 0; row < 5; ++row) {
         const auto& slot = State().market[static_cast<std::size_t>(row + 1)];
-        EXPECT_EQ(Main().marketList->Caption(row).toStdString(), slot.name.View());
-        EXPECT_EQ(Main().marketList->SubItem(row, 0), QString::number(slot.price));
+        EXPECT_EQ(Market()->Caption(row).toStdString(), slot.name.View());
+        EXPECT_EQ(Market()->SubItem(row, 0), QString::number(slot.price));
     }
 }
 
 // The status values are drawn in fixed colours on black, whatever the desktop's theme: the
 // debt in red, the rest in lime.
 struct StatusBox {
-    const char* name;
+    const char* name;  // of the test
+    const char* reads; // what a screen reader calls the box
     QColor ink;
 };
 
@@ -64,7 +64,7 @@ TEST_P(StatusColours, AreTheirInkOnBlackInADarkTheme) {
     dark.setColor(QPalette::WindowText, Qt::white);
     QApplication::setPalette(dark);
     Start(2026);
-    auto* box = Main().findChild<QLabel*>(QString::fromLatin1(GetParam().name));
+    auto* box = Named<QLabel>(Main(), GetParam().reads);
     ASSERT_NE(box, nullptr);
     const QImage image = box->grab().toImage();
     QApplication::setPalette(before);
@@ -88,41 +88,69 @@ TEST_P(StatusColours, AreTheirInkOnBlackInADarkTheme) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryValue, StatusColours,
-                         ::testing::Values(StatusBox{"nameBox", QColor(0, 255, 0)},
-                                           StatusBox{"cashBox", QColor(0, 255, 0)},
-                                           StatusBox{"debtBox", QColor(255, 0, 0)},
-                                           StatusBox{"depositBox", QColor(0, 255, 0)},
-                                           StatusBox{"healthBox", QColor(0, 255, 0)}),
+                         ::testing::Values(StatusBox{"name", "姓名", QColor(0, 255, 0)},
+                                           StatusBox{"cash", "现金", QColor(0, 255, 0)},
+                                           StatusBox{"debt", "欠款", QColor(255, 0, 0)},
+                                           StatusBox{"deposit", "存款", QColor(0, 255, 0)},
+                                           StatusBox{"health", "健康", QColor(0, 255, 0)}),
                          [](const ::testing::TestParamInfo<StatusBox>& param) {
                              return std::string(param.param.name);
                          });
 
 // Every control draws from the game's own faces: one that fell back to the desktop's default
 // face would look out of place and would load a second font file for nothing.
+void ExpectTheGamesOwnFaces(const QWidget& window) {
+    QList<QWidget*> widgets = window.findChildren<QWidget*>();
+    widgets.prepend(const_cast<QWidget*>(&window));
+    for (const QWidget* widget : widgets) {
+        EXPECT_TRUE(QFontInfo(widget->font()).family().startsWith(u"Tide Peddler"))
+            << window.windowTitle().toStdString() << " / " << widget->metaObject()->className()
+            << " " << widget->objectName().toStdString() << ": "
+            << QFontInfo(widget->font()).family().toStdString();
+    }
+}
+
+// The dialogs are checked as the player opens them: the trade dialog from the market, the
+// diary after a journey with an event, the service window (all of its panels) from the bank.
 TEST_F(StartAndJourney, EveryControlOfTheFourWindowsUsesTheGamesOwnFaces) {
     Start(2026);
-    for (QWidget* window : {static_cast<QWidget*>(&Main()), static_cast<QWidget*>(&Trade()),
-                            static_cast<QWidget*>(&Diary()), static_cast<QWidget*>(&Services())}) {
-        QList<QWidget*> widgets = window->findChildren<QWidget*>();
-        widgets.prepend(window);
-        for (const QWidget* widget : widgets) {
-            EXPECT_TRUE(QFontInfo(widget->font()).family().startsWith(u"Tide Peddler"))
-                << window->objectName().toStdString() << " / " << widget->metaObject()->className()
-                << " " << widget->objectName().toStdString() << ": "
-                << QFontInfo(widget->font()).family().toStdString();
-        }
-    }
+    ExpectTheGamesOwnFaces(Main());
+    const auto check = [](QWidget& window) {
+        ExpectTheGamesOwnFaces(window);
+        Key(window, Qt::Key_Escape);
+    };
+    const std::string firstGood(State().market[1].name.View());
+    ClickRow(*Market(), 0);
+    script.Then(check);
+    Click(Button("买入"));
+    NextJourney(30);
+    script.Then(check);
+    Click(PlaceButton(0));
+    script.Then(check);
+    Click(Button("银行"));
+    ASSERT_EQ(script.Seen().size(), 3u);
+    EXPECT_EQ(script.Seen()[0].toStdString(), firstGood);
+    EXPECT_EQ(script.Seen()[1], QStringLiteral("我的日记本"));
+    EXPECT_EQ(script.Seen()[2], QStringLiteral("银行存款"));
 }
 
 TEST_F(StartAndJourney, EveryPlaceButtonTravelsOneDay) {
     Start(7);
-    for (int i = 0; i < MainWindow::kPlaces; ++i) {
+    const QList<QAbstractButton*> buttons = Main().findChildren<QAbstractButton*>();
+    EXPECT_EQ(std::count_if(buttons.begin(), buttons.end(),
+                            [](const QAbstractButton* b) {
+                                return b->accessibleDescription() ==
+                                       QStringLiteral("去这里，过一天");
+                            }),
+              static_cast<qsizetype>(kPlaceNames.size()))
+        << "a place on the map that the test does not visit";
+    for (std::size_t i = 0; i < kPlaceNames.size(); ++i) {
         NextJourney(-1);
-        Click(Main().placeButtons[static_cast<std::size_t>(i)]);
+        Click(PlaceButton(i));
         EXPECT_TRUE(Title().endsWith(QStringLiteral("(%1/60)").arg(i + 2))) << i;
     }
-    EXPECT_EQ(Main().healthBox->text(), QStringLiteral("90"));
-    EXPECT_FALSE(Diary().isVisible());
+    EXPECT_EQ(Shown("健康"), QStringLiteral("90"));
+    EXPECT_EQ(DialogsShown(), QStringList());
     EXPECT_TRUE(script.Seen().empty());
 }
 
@@ -132,19 +160,20 @@ TEST_F(StartAndJourney, AJourneyWithAnEventShowsTheDiaryOverUpdatedLabelsAndAltC
     QString moneyBehindDiary;
     QStringList diary;
     script.Then([&](QWidget& window) {
-        EXPECT_EQ(&window, &Diary());
         EXPECT_EQ(window.windowTitle(), QStringLiteral("我的日记本"));
-        moneyBehindDiary = Main().cashBox->text();
-        diary = Diary().entryText->Lines();
+        moneyBehindDiary = Shown("现金");
+        if (const Memo* entry = Named<Memo>(window, "日记")) {
+            diary = entry->Lines();
+        }
         Key(window, Qt::Key_C, Qt::AltModifier);
     });
-    Click(Main().placeButtons[6]);
+    Click(PlaceButton(6));
     EXPECT_EQ(moneyBehindDiary, QStringLiteral("5000"));
     ASSERT_EQ(diary.size(), 3);
     EXPECT_TRUE(diary[0].endsWith(QStringLiteral("       多云")));
     EXPECT_EQ(diary[1], QString());
     EXPECT_TRUE(diary[2].startsWith(QStringLiteral("今天我买了一张齐鲁福利彩票")));
-    EXPECT_FALSE(Diary().isVisible());
+    EXPECT_EQ(DialogsShown(), QStringList());
     EXPECT_TRUE(Title().endsWith(QStringLiteral("(2/60)")));
 }
 
@@ -152,9 +181,9 @@ TEST_F(StartAndJourney, TheDiaryClosesWithEscape) {
     Start(7);
     NextJourney(3);
     script.Then([this](QWidget& window) { Key(window, Qt::Key_Escape); });
-    Click(Main().placeButtons[0]);
+    Click(PlaceButton(0));
     EXPECT_EQ(script.Seen(), std::vector<QString>{QStringLiteral("我的日记本")});
-    EXPECT_FALSE(Diary().isVisible());
+    EXPECT_EQ(DialogsShown(), QStringList());
     EXPECT_TRUE(Title().endsWith(QStringLiteral("(2/60)")));
 }
 
@@ -174,8 +203,8 @@ TEST_F(StartAndJourney, AClickOnTheNameRenamesAndChangesOnlyTheLabel) {
         EXPECT_EQ(edit->text(), QStringLiteral("王老五😀"));
         Key(window, Qt::Key_Return);
     });
-    Click(Main().nameBox);
-    EXPECT_EQ(Main().nameBox->text(), QStringLiteral("王老五😀"));
+    Click(NameBox());
+    EXPECT_EQ(Shown("姓名"), QStringLiteral("王老五😀"));
     EXPECT_EQ(State().playerName.View(), "路人甲");
 }
 
@@ -195,7 +224,7 @@ TEST_F(StartAndJourney, F2RenamesWithoutTheMouse) {
         1);
     Key(Main(), Qt::Key_F2);
     EXPECT_EQ(script.Pending(), 0u) << "F2 opened no input box";
-    EXPECT_EQ(Main().nameBox->text(), QStringLiteral("Ah Fu"));
+    EXPECT_EQ(Shown("姓名"), QStringLiteral("Ah Fu"));
 }
 
 TEST_F(StartAndJourney, CancellingTheNameBoxGivesTheDefault) {
@@ -205,11 +234,11 @@ TEST_F(StartAndJourney, CancellingTheNameBoxGivesTheDefault) {
         Key(window, Qt::Key_Escape);
     });
     Key(Main(), Qt::Key_F2);
-    EXPECT_EQ(Main().nameBox->text(), QStringLiteral("小二黑"));
+    EXPECT_EQ(Shown("姓名"), QStringLiteral("小二黑"));
 
     script.Then([this](QWidget& window) { Dismiss(window); });
-    Click(Main().nameBox);
-    EXPECT_EQ(Main().nameBox->text(), QStringLiteral("小二黑"));
+    Click(NameBox());
+    EXPECT_EQ(Shown("姓名"), QStringLiteral("小二黑"));
 }
 
 } // namespace

@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Reading.h"
 #include "UserInput.h"
 #include "app/WindowSet.h"
 #include "tests/game/FakeView.h"
-#include "ui/DiaryWindow.h"
 #include "ui/MainWindow.h"
-#include "ui/ServiceWindow.h"
-#include "ui/TradeDialog.h"
-#include "ui/toolkit/ClickableLabel.h"
 #include "ui/toolkit/EndOfRun.h"
-#include "ui/toolkit/KindButton.h"
+#include "ui/toolkit/ReportList.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -24,6 +21,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 
 #include <gtest/gtest.h>
 
@@ -129,11 +127,10 @@ private:
     QElapsedTimer waitingFor_;
 };
 
-// Presses a dialog's button by object name with a click of the pointer.
-inline void Press(QWidget& window, const char* name) {
-    auto* button = window.findChild<QAbstractButton*>(QString::fromLatin1(name));
-    ASSERT_NE(button, nullptr) << name;
-    Click(button);
+// Presses the button of a window that reads `caption` (see ButtonOf) with a click of the
+// pointer.
+inline void Press(QWidget& window, QAnyStringView caption) {
+    Click(ButtonOf(window, caption));
 }
 
 // Closes a modal window the way its close box does: the window manager asks it to close.
@@ -179,9 +176,17 @@ protected:
         Game().Resume(journey);
     }
     MainWindow& Main() { return windows_->MainWindow(); }
-    TradeDialog& Trade() { return *Main().findChild<TradeDialog*>(); }
-    DiaryWindow& Diary() { return *Main().findChild<DiaryWindow*>(); }
-    ServiceWindow& Services() { return *Main().findChild<ServiceWindow*>(); }
+    // The main window's controls, as its player reads them.
+    QString Shown(QAnyStringView name) { return ValueShown(Main(), name); }
+    ReportList* Market() { return Named<ReportList>(Main(), "今日市场"); }
+    ReportList* Carried() { return Named<ReportList>(Main(), "随身货物"); }
+    QAbstractButton* Button(QAnyStringView caption) { return ButtonOf(Main(), caption); }
+    QWidget* NameBox() { return Named<QLabel>(Main(), "姓名"); }
+    // The map's place buttons, in the order of kPlaceNames.
+    QAbstractButton* PlaceButton(std::size_t place) { return Button(kPlaceNames[place]); }
+    // The titles of the dialogs and message boxes on the screen: none while the player is
+    // back in the main window.
+    QStringList DialogsShown() { return OtherWindowsShown(Main()); }
     bool RunEnding() const { return windows_->EndOfRun().Requested(); }
     bool ShowHallOfFameAfterRun() { return windows_->ShowHallOfFameAfterRun(); }
     // Each test keeps its hall of fame in a folder of its own.
@@ -192,6 +197,11 @@ protected:
     QString Title() { return Main().windowTitle(); }
     // The next journey brings event k, or none for k < 0.
     void NextJourney(int k) { random.SeedWith(game::testing::StateForJourney(k)); }
+
+    // The map's places as their buttons read.
+    static constexpr std::array<const char*, 10> kPlaceNames{
+        "火车站", "李沧区", "栈桥",   "东海路",       "中山路",
+        "啤酒城", "小青岛", "四方区", "李村集贸市场", "长途站"};
 
     runtime::Random random;
     ModalScript script;
