@@ -19,28 +19,23 @@ DiaryWindow::DiaryWindow(QWidget* owner, EndOfRun& endOfRun)
     SetCaption(QStringLiteral("我的日记本"));
     setFont(GameFont(QStringLiteral("Pal宋体"), -12));
 
-    townPicture =
-        MakePicture(this, "townPicture", Box(0, 0, 105, 137), resources::PictureId::DiaryTown);
-    closeButton =
+    MakePicture(this, "townPicture", Box(0, 0, 105, 137), resources::PictureId::DiaryTown);
+    auto* closeButton =
         StockButton(this, "closeButton", Box(208, 104, 73, 25), "关闭(&C)", KindButton::Kind::No);
-    entryText = Place(new Memo(this), "entryText", Box(112, 8, 169, 89));
-    entryText->setReadOnly(true);
-    entryText->SetFlat(true);
-    entryText->SetColor(ColorOf(SystemColor::BtnFace));
-    SetAccessibleText(*entryText, QStringLiteral("日记"));
-    setTabOrder(closeButton, entryText);
+    entryText_ = Place(new Memo(this), "entryText", Box(112, 8, 169, 89));
+    entryText_->setReadOnly(true);
+    entryText_->SetFlat(true);
+    entryText_->SetColor(ColorOf(SystemColor::BtnFace));
+    SetAccessibleText(*entryText_, QStringLiteral("日记"));
+    setTabOrder(closeButton, entryText_);
 }
 
-void DiaryWindow::ShowEntry(std::span<const std::string> lines) {
-    Write(lines);
-    ShowModal(*this, endOfRun_);
-}
-
-void DiaryWindow::Write(std::span<const std::string> lines) {
-    entryText->Clear();
-    for (const std::string& line : lines) {
-        entryText->AddLine(QString::fromStdString(line));
+void DiaryWindow::ShowEntry(const QStringList& lines) {
+    entryText_->Clear();
+    for (const QString& line : lines) {
+        entryText_->AddLine(line);
     }
+    ShowModal(*this, endOfRun_);
 }
 
 } // namespace tp::ui

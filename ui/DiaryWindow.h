@@ -3,13 +3,11 @@
 
 #include "ui/toolkit/GameDialog.h"
 
-#include <span>
-#include <string>
+#include <QStringList>
 
 namespace tp::ui {
 
 class EndOfRun;
-class KindButton;
 class Memo;
 
 // The diary: the day's event, shown after a journey that brought one.
@@ -19,17 +17,11 @@ public:
     DiaryWindow(QWidget* owner, EndOfRun& endOfRun);
 
     // Shows the day's entry modally until the player closes the diary.
-    void ShowEntry(std::span<const std::string> lines);
-
-    // Replaces the diary's lines with the day's entry.
-    void Write(std::span<const std::string> lines);
-
-    QWidget* townPicture;
-    KindButton* closeButton;
-    Memo* entryText;
+    void ShowEntry(const QStringList& lines);
 
 private:
     EndOfRun& endOfRun_;
+    Memo* entryText_ = nullptr;
 };
 
 } // namespace tp::ui

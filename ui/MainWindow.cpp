@@ -57,6 +57,20 @@ QPushButton* PushButton(QWidget* parent, const char* name, const QRect& box, con
     return Place(new Button(QString::fromUtf8(caption), parent), name, box);
 }
 
+void ShowValue(QLabel& label, const QString& value) {
+    label.setText(value);
+    // Screen readers announce the box by what it shows, followed by the value.
+    label.setAccessibleDescription(value);
+}
+
+QStringList CarriedTexts(const CarriedRow& row) {
+    return {QString::number(row.price), QString::number(row.quantity)};
+}
+
+// The lists' small icons: the market's rows show the first, the goods carried the second.
+constexpr int kMarketImage = 0;
+constexpr int kCarriedImage = 1;
+
 } // namespace
 
 MainWindow::MainWindow(game::Game& game, EndOfRun& endOfRun,
@@ -81,9 +95,9 @@ void MainWindow::SetDialogs(TradeDialog& trade, ServiceWindow& services) {
 }
 
 void MainWindow::BuildControls() {
-    statusFrame = Place(new QFrame(this), "statusFrame", Box(184, 136, 113, 185));
+    auto* statusFrame = Place(new QFrame(this), "statusFrame", Box(184, 136, 113, 185));
     statusFrame->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    beachPicture = MakePicture(this, "beachPicture", Box(0, 0, 97, 345), PictureId::MainBeach);
+    MakePicture(this, "beachPicture", Box(0, 0, 97, 345), PictureId::MainBeach);
     BuildStatusBlock();
     BuildServiceButtons();
     BuildPlaceButtons();
@@ -91,29 +105,28 @@ void MainWindow::BuildControls() {
 }
 
 void MainWindow::BuildStatusBlock() {
-    nameCaption = CaptionLabel(this, "nameCaption", Box(192, 240, 36, 12), "姓名：");
-    cashCaption = CaptionLabel(this, "cashCaption", Box(192, 256, 36, 12), "现金：");
-    debtCaption = CaptionLabel(this, "debtCaption", Box(192, 272, 36, 12), "欠款：");
-    healthCaption = CaptionLabel(this, "healthCaption", Box(192, 304, 36, 12), "健康：");
+    CaptionLabel(this, "nameCaption", Box(192, 240, 36, 12), "姓名：");
+    CaptionLabel(this, "cashCaption", Box(192, 256, 36, 12), "现金：");
+    CaptionLabel(this, "debtCaption", Box(192, 272, 36, 12), "欠款：");
+    CaptionLabel(this, "healthCaption", Box(192, 304, 36, 12), "健康：");
 
     const QFont song = GameFont(QStringLiteral("宋体"), -12);
     const QFont hei = GameFont(QStringLiteral("黑体"), 12);
-    nameBox =
+    nameBox_ =
         ValueLabel<ClickableLabel>(this, "nameBox", Box(232, 240, 57, 13), kLime, song, "姓名");
-    nameBox->setToolTip(QStringLiteral("点击或按 F2 改名"));
-    cashBox = ValueLabel<QLabel>(this, "cashBox", Box(232, 256, 57, 13), kLime, hei, "现金");
-    debtBox = ValueLabel<QLabel>(this, "debtBox", Box(232, 272, 57, 13), kRed, hei, "欠款");
-    healthBox = ValueLabel<QLabel>(this, "healthBox", Box(232, 304, 57, 13), kLime, hei, "健康");
-    mapPicture = MakePicture(this, "mapPicture", Box(304, 136, 201, 185), PictureId::MainMap);
-    depositBox = ValueLabel<QLabel>(this, "depositBox", Box(232, 288, 57, 13), kLime, hei, "存款");
-    depositCaption = CaptionLabel(this, "depositCaption", Box(192, 288, 36, 12), "存款：");
-    islandPicture =
-        MakePicture(this, "islandPicture", Box(192, 144, 97, 89), PictureId::MainIsland);
+    nameBox_->setToolTip(QStringLiteral("点击或按 F2 改名"));
+    cashBox_ = ValueLabel<QLabel>(this, "cashBox", Box(232, 256, 57, 13), kLime, hei, "现金");
+    debtBox_ = ValueLabel<QLabel>(this, "debtBox", Box(232, 272, 57, 13), kRed, hei, "欠款");
+    healthBox_ = ValueLabel<QLabel>(this, "healthBox", Box(232, 304, 57, 13), kLime, hei, "健康");
+    MakePicture(this, "mapPicture", Box(304, 136, 201, 185), PictureId::MainMap);
+    depositBox_ = ValueLabel<QLabel>(this, "depositBox", Box(232, 288, 57, 13), kLime, hei, "存款");
+    CaptionLabel(this, "depositCaption", Box(192, 288, 36, 12), "存款：");
+    MakePicture(this, "islandPicture", Box(192, 144, 97, 89), PictureId::MainIsland);
 
-    buyButton = PushButton(this, "buyButton", Box(296, 32, 25, 17), "=>");
-    sellButton = PushButton(this, "sellButton", Box(296, 64, 25, 17), "<=");
-    SetAccessibleText(*buyButton, QStringLiteral("买入"), QStringLiteral("买入市场中选中的商品"));
-    SetAccessibleText(*sellButton, QStringLiteral("卖出"), QStringLiteral("卖出身上选中的商品"));
+    buyButton_ = PushButton(this, "buyButton", Box(296, 32, 25, 17), "=>");
+    sellButton_ = PushButton(this, "sellButton", Box(296, 64, 25, 17), "<=");
+    SetAccessibleText(*buyButton_, QStringLiteral("买入"), QStringLiteral("买入市场中选中的商品"));
+    SetAccessibleText(*sellButton_, QStringLiteral("卖出"), QStringLiteral("卖出身上选中的商品"));
 }
 
 void MainWindow::BuildServiceButtons() {
@@ -125,13 +138,14 @@ void MainWindow::BuildServiceButtons() {
         return button;
     };
     using resources::GlyphId;
-    hospitalButton = service("hospitalButton", Box(104, 168, 73, 25), "医院", GlyphId::Hospital);
-    bankButton = service("bankButton", Box(104, 135, 73, 25), "银行", GlyphId::Bank);
-    statementButton = service("statementButton", Box(104, 263, 73, 25), "声明", GlyphId::Statement);
-    internetCafeButton =
+    hospitalButton_ = service("hospitalButton", Box(104, 168, 73, 25), "医院", GlyphId::Hospital);
+    bankButton_ = service("bankButton", Box(104, 135, 73, 25), "银行", GlyphId::Bank);
+    statementButton_ =
+        service("statementButton", Box(104, 263, 73, 25), "声明", GlyphId::Statement);
+    internetCafeButton_ =
         service("internetCafeButton", Box(104, 199, 73, 25), "网吧", GlyphId::InternetCafe);
-    agencyButton = service("agencyButton", Box(104, 231, 73, 25), "中介", GlyphId::Agency);
-    helpButton = service("helpButton", Box(104, 295, 73, 25), "帮助", GlyphId::Help);
+    agencyButton_ = service("agencyButton", Box(104, 231, 73, 25), "中介", GlyphId::Agency);
+    helpButton_ = service("helpButton", Box(104, 295, 73, 25), "帮助", GlyphId::Help);
 }
 
 void MainWindow::BuildPlaceButtons() {
@@ -152,63 +166,63 @@ void MainWindow::BuildPlaceButtons() {
         {"licunMarketButton", Box(416, 144, 81, 17), "李村集贸市场"},
         {"coachStationButton", Box(400, 216, 49, 17), "长途站"},
     };
-    for (std::size_t i = 0; i < placeButtons.size(); ++i) {
-        placeButtons[i] = PushButton(this, places[i].name, places[i].box, places[i].caption);
-        SetAccessibleText(*placeButtons[i], QString::fromUtf8(places[i].caption),
+    for (std::size_t i = 0; i < placeButtons_.size(); ++i) {
+        placeButtons_[i] = PushButton(this, places[i].name, places[i].box, places[i].caption);
+        SetAccessibleText(*placeButtons_[i], QString::fromUtf8(places[i].caption),
                           QStringLiteral("去这里，过一天"));
     }
 }
 
 void MainWindow::BuildLists() {
-    marketList = Place(new ReportList(this), "marketList", Box(103, 0, 186, 121));
-    marketList->AddColumn(QStringLiteral("商品名称"), 125);
-    marketList->AddColumn(QStringLiteral("价格"), 61);
-    marketList->SetImages(ListIconSet());
-    marketList->SetFlat(true);
+    marketList_ = Place(new ReportList(this), "marketList", Box(103, 0, 186, 121));
+    marketList_->AddColumn(QStringLiteral("商品名称"), 125);
+    marketList_->AddColumn(QStringLiteral("价格"), 61);
+    marketList_->SetImages(ListIconSet());
+    marketList_->SetFlat(true);
     // The two columns are as wide as the list; a scroll bar for the border's two pixels would
     // only hide a row.
-    marketList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    SetAccessibleText(*marketList, QStringLiteral("今日市场"));
+    marketList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SetAccessibleText(*marketList_, QStringLiteral("今日市场"));
 
-    carriedList = Place(new ReportList(this), "carriedList", Box(327, 0, 186, 121));
-    carriedList->AddColumn(QStringLiteral("商品名称"), 120);
-    carriedList->AddColumn(QStringLiteral("价格"), 32);
-    carriedList->AddColumn(QStringLiteral("数量"), 32);
-    carriedList->SetImages(ListIconSet());
-    carriedList->SetFlat(true);
-    SetAccessibleText(*carriedList, QStringLiteral("随身货物"));
+    carriedList_ = Place(new ReportList(this), "carriedList", Box(327, 0, 186, 121));
+    carriedList_->AddColumn(QStringLiteral("商品名称"), 120);
+    carriedList_->AddColumn(QStringLiteral("价格"), 32);
+    carriedList_->AddColumn(QStringLiteral("数量"), 32);
+    carriedList_->SetImages(ListIconSet());
+    carriedList_->SetFlat(true);
+    SetAccessibleText(*carriedList_, QStringLiteral("随身货物"));
 }
 
 void MainWindow::SetTabOrder() {
     // The carried goods first, then the market, the trade buttons, the services and the map.
-    QList<QWidget*> order{carriedList,    marketList, buyButton,       sellButton,
-                          hospitalButton, bankButton, statementButton, internetCafeButton};
-    for (QPushButton* button : placeButtons) {
+    QList<QWidget*> order{carriedList_,    marketList_, buyButton_,       sellButton_,
+                          hospitalButton_, bankButton_, statementButton_, internetCafeButton_};
+    for (QPushButton* button : placeButtons_) {
         order.append(button);
     }
-    order.append({agencyButton, helpButton});
+    order.append({agencyButton_, helpButton_});
     for (qsizetype i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
-    carriedList->setFocus(Qt::OtherFocusReason);
+    carriedList_->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::Connect() {
-    for (std::size_t i = 0; i < placeButtons.size(); ++i) {
-        connect(placeButtons[i], &QPushButton::clicked, this,
+    for (std::size_t i = 0; i < placeButtons_.size(); ++i) {
+        connect(placeButtons_[i], &QPushButton::clicked, this,
                 [this, i] { TravelTo(static_cast<int>(i)); });
     }
-    connect(buyButton, &QPushButton::clicked, this, &MainWindow::Buy);
-    connect(sellButton, &QPushButton::clicked, this, &MainWindow::Sell);
-    connect(marketList, &ReportList::RowActivated, this, &MainWindow::Buy);
-    connect(carriedList, &ReportList::RowActivated, this, &MainWindow::Sell);
-    connect(hospitalButton, &KindButton::Click, this, &MainWindow::OpenHospital);
-    connect(bankButton, &KindButton::Click, this, &MainWindow::OpenBank);
-    connect(statementButton, &KindButton::Click, this, &MainWindow::OpenStatement);
-    connect(internetCafeButton, &KindButton::Click, this, &MainWindow::OpenInternetCafe);
-    connect(agencyButton, &KindButton::Click, this, &MainWindow::OpenAgency);
-    connect(helpButton, &KindButton::Click, this, &MainWindow::OpenHelp);
-    connect(nameBox, &ClickableLabel::Clicked, this, &MainWindow::Rename);
+    connect(buyButton_, &QPushButton::clicked, this, &MainWindow::Buy);
+    connect(sellButton_, &QPushButton::clicked, this, &MainWindow::Sell);
+    connect(marketList_, &ReportList::RowActivated, this, &MainWindow::Buy);
+    connect(carriedList_, &ReportList::RowActivated, this, &MainWindow::Sell);
+    connect(hospitalButton_, &KindButton::Click, this, &MainWindow::OpenHospital);
+    connect(bankButton_, &KindButton::Click, this, &MainWindow::OpenBank);
+    connect(statementButton_, &KindButton::Click, this, &MainWindow::OpenStatement);
+    connect(internetCafeButton_, &KindButton::Click, this, &MainWindow::OpenInternetCafe);
+    connect(agencyButton_, &KindButton::Click, this, &MainWindow::OpenAgency);
+    connect(helpButton_, &KindButton::Click, this, &MainWindow::OpenHelp);
+    connect(nameBox_, &ClickableLabel::Clicked, this, &MainWindow::Rename);
     // F2 renames without the mouse. The name box itself takes no focus: a focusable label lays
     // its text out as a document, which would load a font before the first frame.
     auto* rename = new QShortcut(QKeySequence(Qt::Key_F2), this);
@@ -217,6 +231,47 @@ void MainWindow::Connect() {
     connect(hallOfFame, &QShortcut::activated, this, &MainWindow::ShowHallOfFame);
     auto* newJourney = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this);
     connect(newJourney, &QShortcut::activated, this, &MainWindow::StartNewJourney);
+}
+
+void MainWindow::ShowCaption(const QString& caption) {
+    setWindowTitle(caption);
+}
+
+void MainWindow::ShowStatus(const StatusValues& status) {
+    ShowValue(*nameBox_, status.name);
+    ShowValue(*cashBox_, QString::number(status.cash));
+    ShowValue(*debtBox_, QString::number(status.debt));
+    ShowValue(*healthBox_, QString::number(status.health));
+    ShowValue(*depositBox_, QString::number(status.deposit));
+}
+
+void MainWindow::ShowMarket(const QList<MarketRow>& market) {
+    marketList_->Clear();
+    for (const MarketRow& row : market) {
+        marketList_->AddRow(row.name, kMarketImage, {QString::number(row.price)});
+    }
+}
+
+void MainWindow::ShowCarriedGoods(const QList<CarriedRow>& rows) {
+    carriedList_->Clear();
+    for (const CarriedRow& row : rows) {
+        AddCarriedRow(row);
+    }
+}
+
+void MainWindow::AddCarriedRow(const CarriedRow& row) {
+    carriedList_->AddRow(row.name, kCarriedImage, CarriedTexts(row));
+}
+
+void MainWindow::UpdateCarriedRow(int index, const CarriedRow& row) {
+    const QStringList texts = CarriedTexts(row);
+    for (int i = 0; i < texts.size(); ++i) {
+        carriedList_->SetSubItem(index, i, texts[i]);
+    }
+}
+
+void MainWindow::RemoveCarriedRow(int index) {
+    carriedList_->DeleteRow(index);
 }
 
 void MainWindow::TravelTo(int /*place*/) {
@@ -228,7 +283,7 @@ void MainWindow::Buy() {
     if (trade_ == nullptr) {
         return;
     }
-    if (const auto offer = game_.OpenBuy(marketList->SelectedIndex())) {
+    if (const auto offer = game_.OpenBuy(marketList_->SelectedIndex())) {
         trade_->Trade(*offer);
     }
 }
@@ -237,7 +292,7 @@ void MainWindow::Sell() {
     if (trade_ == nullptr) {
         return;
     }
-    if (const auto offer = game_.OpenSell(carriedList->SelectedIndex())) {
+    if (const auto offer = game_.OpenSell(carriedList_->SelectedIndex())) {
         trade_->Trade(*offer);
     }
 }

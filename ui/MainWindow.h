@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QList>
+#include <QString>
 #include <QWidget>
 
 #include <array>
 
-class QFrame;
 class QLabel;
 class QPushButton;
 
@@ -26,6 +27,28 @@ class ReportList;
 class ServiceWindow;
 class TradeDialog;
 
+// The figures of the status block; the name as the player gave it.
+struct StatusValues {
+    QString name;
+    int cash = 0;
+    int debt = 0;
+    int health = 0;
+    int deposit = 0;
+};
+
+// A row of today's market.
+struct MarketRow {
+    QString name;
+    int price = 0;
+};
+
+// A row of the goods carried: what they cost when bought, and how many.
+struct CarriedRow {
+    QString name;
+    int price = 0;
+    int quantity = 0;
+};
+
 // The main window: map, status, market, goods carried and the service buttons. Its handlers
 // hand every action to the game and show the dialogs the game prepares.
 class MainWindow : public QWidget {
@@ -37,33 +60,30 @@ public:
     // nothing.
     void SetDialogs(TradeDialog& trade, ServiceWindow& services);
 
+    // The title bar's text.
+    void ShowCaption(const QString& caption);
+    void ShowStatus(const StatusValues& status);
+    void ShowMarket(const QList<MarketRow>& market);
+    // Replaces every row of the goods carried; the three after it change one row.
+    void ShowCarriedGoods(const QList<CarriedRow>& rows);
+    void AddCarriedRow(const CarriedRow& row);
+    void UpdateCarriedRow(int index, const CarriedRow& row);
+    // Afterwards no row is selected.
+    void RemoveCarriedRow(int index);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
     static constexpr int kPlaces = 10;
 
-    QFrame* statusFrame;
-    QWidget* beachPicture;
-    QLabel* nameCaption;
-    QLabel* cashCaption;
-    QLabel* debtCaption;
-    QLabel* healthCaption;
-    ClickableLabel* nameBox;
-    QLabel* cashBox;
-    QLabel* debtBox;
-    QLabel* healthBox;
-    QWidget* mapPicture;
-    QLabel* depositBox;
-    QLabel* depositCaption;
-    QWidget* islandPicture;
-    QPushButton* buyButton;
-    QPushButton* sellButton;
-    KindButton* hospitalButton;
-    KindButton* bankButton;
-    KindButton* statementButton;
-    KindButton* internetCafeButton;
-    std::array<QPushButton*, kPlaces> placeButtons; // in the order of the map's places
-    KindButton* agencyButton;
-    KindButton* helpButton;
-    ReportList* marketList;
-    ReportList* carriedList;
+    void BuildControls();
+    void BuildStatusBlock();
+    void BuildServiceButtons();
+    void BuildPlaceButtons();
+    void BuildLists();
+    void SetTabOrder();
+    void Connect();
 
     // Handlers.
     void TravelTo(int place);
@@ -79,21 +99,27 @@ public:
     void ShowHallOfFame();
     void StartNewJourney();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void BuildControls();
-    void BuildStatusBlock();
-    void BuildServiceButtons();
-    void BuildPlaceButtons();
-    void BuildLists();
-    void SetTabOrder();
-    void Connect();
-
     game::Game& game_;
     EndOfRun& endOfRun_;
     halloffame::HallOfFameStore& hallOfFame_;
+
+    ClickableLabel* nameBox_ = nullptr;
+    QLabel* cashBox_ = nullptr;
+    QLabel* debtBox_ = nullptr;
+    QLabel* healthBox_ = nullptr;
+    QLabel* depositBox_ = nullptr;
+    QPushButton* buyButton_ = nullptr;
+    QPushButton* sellButton_ = nullptr;
+    KindButton* hospitalButton_ = nullptr;
+    KindButton* bankButton_ = nullptr;
+    KindButton* statementButton_ = nullptr;
+    KindButton* internetCafeButton_ = nullptr;
+    std::array<QPushButton*, kPlaces> placeButtons_{}; // in the order of the map's places
+    KindButton* agencyButton_ = nullptr;
+    KindButton* helpButton_ = nullptr;
+    ReportList* marketList_ = nullptr;
+    ReportList* carriedList_ = nullptr;
+
     TradeDialog* trade_ = nullptr;
     ServiceWindow* services_ = nullptr;
 };

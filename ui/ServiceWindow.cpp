@@ -76,102 +76,104 @@ ServiceWindow::ServiceWindow(QWidget* owner, game::Game& game, EndOfRun& endOfRu
 
     // Five panels wait above the client area and the help lies in view; every opening moves
     // the one it needs into place.
-    bankPanel = Panel(this, "bankPanel", -144);
-    hospitalPanel = Panel(this, "hospitalPanel", -144);
-    internetCafePanel = Panel(this, "internetCafePanel", -144);
-    agencyPanel = Panel(this, "agencyPanel", -144);
-    statementPanel = Panel(this, "statementPanel", -144);
-    helpPanel = Panel(this, "helpPanel", 0);
-    panels_ = {bankPanel, hospitalPanel, internetCafePanel, agencyPanel, statementPanel, helpPanel};
+    bankPanel_ = Panel(this, "bankPanel", -144);
+    hospitalPanel_ = Panel(this, "hospitalPanel", -144);
+    internetCafePanel_ = Panel(this, "internetCafePanel", -144);
+    agencyPanel_ = Panel(this, "agencyPanel", -144);
+    statementPanel_ = Panel(this, "statementPanel", -144);
+    helpPanel_ = Panel(this, "helpPanel", 0);
+    panels_ = {bankPanel_,   hospitalPanel_,  internetCafePanel_,
+               agencyPanel_, statementPanel_, helpPanel_};
 
     BuildBank();
     BuildHospital();
     BuildInternetCafe();
     BuildAgency();
     BuildStatementAndHelp();
-    Chain({bankPanel, hospitalPanel, internetCafePanel, agencyPanel, statementPanel, helpPanel});
+    Chain({bankPanel_, hospitalPanel_, internetCafePanel_, agencyPanel_, statementPanel_,
+           helpPanel_});
 }
 
 void ServiceWindow::BuildBank() {
-    bankLogo = MakePicture(bankPanel, "bankLogo", Box(56, 16, 177, 49), PictureId::BankLogo);
-    bankCancelButton = StockButton(bankPanel, "bankCancelButton", Box(200, 120, 89, 25), "取消(&C)",
-                                   KindButton::Kind::No);
-    bankConfirmButton = StockButton(bankPanel, "bankConfirmButton", Box(200, 80, 89, 25),
-                                    "确定(&O)", KindButton::Kind::OK);
-    withdrawChoice = Place(new RadioButton(QStringLiteral("取款"), bankPanel), "withdrawChoice",
-                           Box(104, 80, 49, 17));
-    depositChoice = Place(new RadioButton(QStringLiteral("存款"), bankPanel), "depositChoice",
-                          Box(40, 80, 49, 17));
-    depositChoice->SetChecked(true);
-    bankAmountSpin = Amount(bankPanel, "bankAmountSpin", "bankAmountEdit", Box(40, 120, 89, 20),
-                            Box(129, 120, 15, 20), QStringLiteral("金额"));
-    Chain({bankCancelButton, bankConfirmButton, withdrawChoice, depositChoice, bankAmountSpin});
+    MakePicture(bankPanel_, "bankLogo", Box(56, 16, 177, 49), PictureId::BankLogo);
+    auto* bankCancelButton = StockButton(bankPanel_, "bankCancelButton", Box(200, 120, 89, 25),
+                                         "取消(&C)", KindButton::Kind::No);
+    auto* bankConfirmButton = StockButton(bankPanel_, "bankConfirmButton", Box(200, 80, 89, 25),
+                                          "确定(&O)", KindButton::Kind::OK);
+    auto* withdrawChoice = Place(new RadioButton(QStringLiteral("取款"), bankPanel_),
+                                 "withdrawChoice", Box(104, 80, 49, 17));
+    depositChoice_ = Place(new RadioButton(QStringLiteral("存款"), bankPanel_), "depositChoice",
+                           Box(40, 80, 49, 17));
+    depositChoice_->SetChecked(true);
+    bankAmountSpin_ = Amount(bankPanel_, "bankAmountSpin", "bankAmountEdit", Box(40, 120, 89, 20),
+                             Box(129, 120, 15, 20), QStringLiteral("金额"));
+    Chain({bankCancelButton, bankConfirmButton, withdrawChoice, depositChoice_, bankAmountSpin_});
 
-    connect(depositChoice, &RadioButton::BecameChecked, this, &ServiceWindow::ChooseDeposit);
+    connect(depositChoice_, &RadioButton::BecameChecked, this, &ServiceWindow::ChooseDeposit);
     connect(withdrawChoice, &RadioButton::BecameChecked, this, &ServiceWindow::ChooseWithdraw);
     connect(bankConfirmButton, &KindButton::Click, this, &ServiceWindow::ConfirmBank);
 }
 
 void ServiceWindow::BuildHospital() {
-    hospitalPicture = MakePicture(hospitalPanel, "hospitalPicture", Box(8, 24, 81, 81),
-                                  PictureId::HospitalBuilding);
-    hospitalCancelButton = StockButton(hospitalPanel, "hospitalCancelButton", Box(184, 120, 89, 25),
-                                       "太贵算了", KindButton::Kind::No);
-    treatmentButton = StockButton(hospitalPanel, "treatmentButton", Box(48, 120, 89, 25),
-                                  "接受治疗", KindButton::Kind::OK);
-    treatmentSpin = Amount(hospitalPanel, "treatmentSpin", "treatmentEdit", Box(168, 88, 33, 20),
-                           Box(201, 88, 15, 20), QStringLiteral("治疗点数"));
-    doctorText = Place(new Memo(hospitalPanel), "doctorText", Box(96, 16, 209, 65));
-    doctorText->SetFlat(true);
-    doctorText->SetColor(ColorOf(SystemColor::BtnFace));
-    doctorText->AddLine(QString());
-    SetAccessibleText(*doctorText, QStringLiteral("医生的话"));
-    Chain({hospitalCancelButton, treatmentButton, treatmentSpin, doctorText});
-    connect(treatmentButton, &KindButton::Click, this, &ServiceWindow::ConfirmTreatment);
+    MakePicture(hospitalPanel_, "hospitalPicture", Box(8, 24, 81, 81), PictureId::HospitalBuilding);
+    auto* hospitalCancelButton =
+        StockButton(hospitalPanel_, "hospitalCancelButton", Box(184, 120, 89, 25), "太贵算了",
+                    KindButton::Kind::No);
+    treatmentButton_ = StockButton(hospitalPanel_, "treatmentButton", Box(48, 120, 89, 25),
+                                   "接受治疗", KindButton::Kind::OK);
+    treatmentSpin_ = Amount(hospitalPanel_, "treatmentSpin", "treatmentEdit", Box(168, 88, 33, 20),
+                            Box(201, 88, 15, 20), QStringLiteral("治疗点数"));
+    doctorText_ = Place(new Memo(hospitalPanel_), "doctorText", Box(96, 16, 209, 65));
+    doctorText_->SetFlat(true);
+    doctorText_->SetColor(ColorOf(SystemColor::BtnFace));
+    doctorText_->AddLine(QString());
+    SetAccessibleText(*doctorText_, QStringLiteral("医生的话"));
+    Chain({hospitalCancelButton, treatmentButton_, treatmentSpin_, doctorText_});
+    connect(treatmentButton_, &KindButton::Click, this, &ServiceWindow::ConfirmTreatment);
 }
 
 void ServiceWindow::BuildInternetCafe() {
-    browserPicture = MakePicture(internetCafePanel, "browserPicture", Box(8, 32, 150, 108),
-                                 PictureId::CafeBrowser, true);
-    siteLabel = Place(new QLabel(QString::fromUtf8(texts::CafeSite), internetCafePanel),
-                      "siteLabel", Box(40, 16, 234, 12));
+    MakePicture(internetCafePanel_, "browserPicture", Box(8, 32, 150, 108), PictureId::CafeBrowser,
+                true);
+    auto* siteLabel = Place(new QLabel(QString::fromUtf8(texts::CafeSite), internetCafePanel_),
+                            "siteLabel", Box(40, 16, 234, 12));
     siteLabel->setFont(GameFont(QStringLiteral("宋体"), -12));
     SetPaletteColor(*siteLabel, QPalette::WindowText, ColorOf(SystemColor::Background));
-    cafeCancelButton = StockButton(internetCafePanel, "cafeCancelButton", Box(248, 120, 57, 25),
-                                   "算了", KindButton::Kind::No);
-    repayButton = StockButton(internetCafePanel, "repayButton", Box(176, 120, 57, 25), "还钱",
-                              KindButton::Kind::OK);
-    repaymentSpin = Amount(internetCafePanel, "repaymentSpin", "repaymentEdit",
-                           Box(200, 88, 57, 20), Box(257, 88, 15, 20), QStringLiteral("还款金额"));
-    cafeText = FixedMemo(internetCafePanel, "cafeText", Box(160, 32, 145, 49),
-                         QStringLiteral("网吧的提示"), texts::InternetCafe);
-    Chain({cafeCancelButton, repayButton, repaymentSpin, cafeText});
+    auto* cafeCancelButton = StockButton(internetCafePanel_, "cafeCancelButton",
+                                         Box(248, 120, 57, 25), "算了", KindButton::Kind::No);
+    auto* repayButton = StockButton(internetCafePanel_, "repayButton", Box(176, 120, 57, 25),
+                                    "还钱", KindButton::Kind::OK);
+    repaymentSpin_ = Amount(internetCafePanel_, "repaymentSpin", "repaymentEdit",
+                            Box(200, 88, 57, 20), Box(257, 88, 15, 20), QStringLiteral("还款金额"));
+    auto* cafeText = FixedMemo(internetCafePanel_, "cafeText", Box(160, 32, 145, 49),
+                               QStringLiteral("网吧的提示"), texts::InternetCafe);
+    Chain({cafeCancelButton, repayButton, repaymentSpin_, cafeText});
     connect(repayButton, &KindButton::Click, this, &ServiceWindow::ConfirmRepayment);
 }
 
 void ServiceWindow::BuildAgency() {
-    pavilionPicture = MakePicture(agencyPanel, "pavilionPicture", Box(8, 16, 100, 121),
-                                  PictureId::AgencyPavilion, true);
-    agencyCancelButton = StockButton(agencyPanel, "agencyCancelButton", Box(224, 112, 57, 25),
-                                     "算了", KindButton::Kind::No);
-    buyStorageButton = StockButton(agencyPanel, "buyStorageButton", Box(136, 112, 57, 25), "买下",
-                                   KindButton::Kind::OK);
-    agencyText = FixedMemo(agencyPanel, "agencyText", Box(112, 24, 185, 73),
-                           QStringLiteral("中介老板的话"), texts::Agency);
-    Chain({agencyCancelButton, buyStorageButton, agencyText});
-    connect(buyStorageButton, &KindButton::Click, this, &ServiceWindow::BuyStorage);
+    MakePicture(agencyPanel_, "pavilionPicture", Box(8, 16, 100, 121), PictureId::AgencyPavilion,
+                true);
+    auto* agencyCancelButton = StockButton(agencyPanel_, "agencyCancelButton",
+                                           Box(224, 112, 57, 25), "算了", KindButton::Kind::No);
+    buyStorageButton_ = StockButton(agencyPanel_, "buyStorageButton", Box(136, 112, 57, 25), "买下",
+                                    KindButton::Kind::OK);
+    auto* agencyText = FixedMemo(agencyPanel_, "agencyText", Box(112, 24, 185, 73),
+                                 QStringLiteral("中介老板的话"), texts::Agency);
+    Chain({agencyCancelButton, buyStorageButton_, agencyText});
+    connect(buyStorageButton_, &KindButton::Click, this, &ServiceWindow::BuyStorage);
 }
 
 void ServiceWindow::BuildStatementAndHelp() {
-    statementCloseButton = StockButton(statementPanel, "statementCloseButton",
-                                       Box(224, 120, 73, 25), "明白了", KindButton::Kind::No);
-    statementText = FixedMemo(statementPanel, "statementText", Box(8, 16, 297, 97),
-                              QStringLiteral("作者的声明"), texts::Statement);
+    auto* statementCloseButton = StockButton(statementPanel_, "statementCloseButton",
+                                             Box(224, 120, 73, 25), "明白了", KindButton::Kind::No);
+    auto* statementText = FixedMemo(statementPanel_, "statementText", Box(8, 16, 297, 97),
+                                    QStringLiteral("作者的声明"), texts::Statement);
     Chain({statementCloseButton, statementText});
-    helpCloseButton = StockButton(helpPanel, "helpCloseButton", Box(224, 120, 73, 25), "明白了",
-                                  KindButton::Kind::No);
-    helpText = FixedMemo(helpPanel, "helpText", Box(8, 16, 297, 97), QStringLiteral("游戏帮助"),
-                         texts::Help);
+    auto* helpCloseButton = StockButton(helpPanel_, "helpCloseButton", Box(224, 120, 73, 25),
+                                        "明白了", KindButton::Kind::No);
+    auto* helpText = FixedMemo(helpPanel_, "helpText", Box(8, 16, 297, 97),
+                               QStringLiteral("游戏帮助"), texts::Help);
     Chain({helpCloseButton, helpText});
 }
 
@@ -204,59 +206,59 @@ void ServiceWindow::Run() {
 void ServiceWindow::ShowBankOffer(const game::BankOffer& offer) {
     bankOffer_ = offer;
     SetCaption(GameText(offer.caption.View()));
-    bankAmountSpin->SetMax(offer.maximum);
-    bankAmountSpin->SetPosition(offer.position);
+    bankAmountSpin_->SetMax(offer.maximum);
+    bankAmountSpin_->SetPosition(offer.position);
 }
 
 void ServiceWindow::Bank(const game::BankOffer& offer) {
-    ShowPanel(bankPanel);
+    ShowPanel(bankPanel_);
     bankOffer_ = offer;
-    bankAmountSpin->SetMax(offer.maximum);
+    bankAmountSpin_->SetMax(offer.maximum);
     SetCaption(GameText(offer.caption.View()));
     // Checking the deposit choice when the withdrawal was chosen last time asks the game for a
     // deposit offer again, as a click on it would.
-    depositChoice->SetChecked(true);
-    bankAmountSpin->SetPosition(offer.position);
+    depositChoice_->SetChecked(true);
+    bankAmountSpin_->SetPosition(offer.position);
     Run();
 }
 
 void ServiceWindow::Hospital(const game::TreatmentOffer& offer) {
-    ShowPanel(hospitalPanel);
+    ShowPanel(hospitalPanel_);
     treatmentOffer_ = offer;
-    doctorText->Clear();
-    doctorText->AddLine(GameText(offer.text));
-    treatmentSpin->SetMax(offer.maximum);
+    doctorText_->Clear();
+    doctorText_->AddLine(GameText(offer.text));
+    treatmentSpin_->SetMax(offer.maximum);
     SetCaption(GameText(offer.caption.View()));
-    treatmentSpin->SetPosition(offer.position);
-    treatmentButton->setEnabled(offer.confirmEnabled);
+    treatmentSpin_->SetPosition(offer.position);
+    treatmentButton_->setEnabled(offer.confirmEnabled);
     Run();
 }
 
 void ServiceWindow::InternetCafe(const game::RepaymentOffer& offer) {
-    ShowPanel(internetCafePanel);
+    ShowPanel(internetCafePanel_);
     repaymentOffer_ = offer;
-    repaymentSpin->SetMax(offer.maximum);
-    repaymentSpin->SetPosition(offer.position);
+    repaymentSpin_->SetMax(offer.maximum);
+    repaymentSpin_->SetPosition(offer.position);
     SetCaption(GameText(offer.caption.View()));
     Run();
 }
 
 void ServiceWindow::Agency(const game::StorageOffer& offer) {
-    ShowPanel(agencyPanel);
+    ShowPanel(agencyPanel_);
     storageOffer_ = offer;
-    buyStorageButton->setEnabled(offer.confirmEnabled);
+    buyStorageButton_->setEnabled(offer.confirmEnabled);
     SetCaption(GameText(offer.caption.View()));
     Run();
 }
 
 void ServiceWindow::Statement() {
-    ShowPanel(statementPanel);
+    ShowPanel(statementPanel_);
     SetCaption(QStringLiteral("作者的声明"));
     Run();
 }
 
 void ServiceWindow::Help() {
-    ShowPanel(helpPanel);
+    ShowPanel(helpPanel_);
     SetCaption(QStringLiteral("游戏帮助"));
     Run();
 }
@@ -271,25 +273,25 @@ void ServiceWindow::ChooseWithdraw() {
 
 void ServiceWindow::ConfirmBank() {
     if (bankOffer_) {
-        game_.ConfirmBank(*bankOffer_, bankAmountSpin->Position());
+        game_.ConfirmBank(*bankOffer_, bankAmountSpin_->Position());
     }
 }
 
 void ServiceWindow::ConfirmTreatment() {
     if (treatmentOffer_) {
-        game_.ConfirmTreatment(*treatmentOffer_, treatmentSpin->Position());
+        game_.ConfirmTreatment(*treatmentOffer_, treatmentSpin_->Position());
     }
 }
 
 void ServiceWindow::ConfirmRepayment() {
     if (repaymentOffer_) {
-        game_.ConfirmRepayment(*repaymentOffer_, repaymentSpin->Position());
+        game_.ConfirmRepayment(*repaymentOffer_, repaymentSpin_->Position());
     }
 }
 
 void ServiceWindow::BuyStorage() {
     if (storageOffer_) {
-        buyStorageButton->setEnabled(game_.ConfirmStorage(*storageOffer_));
+        buyStorageButton_->setEnabled(game_.ConfirmStorage(*storageOffer_));
     }
 }
 

@@ -8,7 +8,6 @@
 #include <optional>
 
 class QGroupBox;
-class QLabel;
 
 namespace tp::game {
 class Game;
@@ -37,45 +36,7 @@ public:
     void Statement();
     void Help();
 
-    QGroupBox* bankPanel;
-    QGroupBox* hospitalPanel;
-    QGroupBox* internetCafePanel;
-    QGroupBox* agencyPanel;
-    QGroupBox* statementPanel;
-    QGroupBox* helpPanel;
-
-    QWidget* bankLogo;
-    KindButton* bankCancelButton;
-    KindButton* bankConfirmButton;
-    RadioButton* withdrawChoice;
-    RadioButton* depositChoice;
-    AmountSpin* bankAmountSpin; // its edit box is "bankAmountEdit"
-
-    QWidget* hospitalPicture;
-    KindButton* hospitalCancelButton;
-    KindButton* treatmentButton;
-    AmountSpin* treatmentSpin; // "treatmentEdit"
-    Memo* doctorText;
-
-    QWidget* browserPicture;
-    QLabel* siteLabel;
-    KindButton* cafeCancelButton;
-    KindButton* repayButton;
-    AmountSpin* repaymentSpin; // "repaymentEdit"
-    Memo* cafeText;
-
-    QWidget* pavilionPicture;
-    KindButton* agencyCancelButton;
-    KindButton* buyStorageButton;
-    Memo* agencyText;
-
-    KindButton* statementCloseButton;
-    Memo* statementText;
-
-    KindButton* helpCloseButton;
-    Memo* helpText;
-
-    // Handlers.
+private:
     void ChooseDeposit();
     void ChooseWithdraw();
     void ConfirmBank();
@@ -83,7 +44,6 @@ public:
     void ConfirmRepayment();
     void BuyStorage();
 
-private:
     void BuildBank();
     void BuildHospital();
     void BuildInternetCafe();
@@ -95,7 +55,21 @@ private:
 
     game::Game& game_;
     EndOfRun& endOfRun_;
+    QGroupBox* bankPanel_ = nullptr;
+    QGroupBox* hospitalPanel_ = nullptr;
+    QGroupBox* internetCafePanel_ = nullptr;
+    QGroupBox* agencyPanel_ = nullptr;
+    QGroupBox* statementPanel_ = nullptr;
+    QGroupBox* helpPanel_ = nullptr;
     std::array<QGroupBox*, 6> panels_{};
+
+    RadioButton* depositChoice_ = nullptr;
+    AmountSpin* bankAmountSpin_ = nullptr; // its edit box is "bankAmountEdit"
+    KindButton* treatmentButton_ = nullptr;
+    AmountSpin* treatmentSpin_ = nullptr; // "treatmentEdit"
+    Memo* doctorText_ = nullptr;
+    AmountSpin* repaymentSpin_ = nullptr; // "repaymentEdit"
+    KindButton* buyStorageButton_ = nullptr;
 
     // The offer of the panel on show; all are empty while the window is closed.
     std::optional<game::BankOffer> bankOffer_;

@@ -25,31 +25,31 @@ TradeDialog::TradeDialog(QWidget* owner, game::Game& game, EndOfRun& endOfRun)
     SetCaption(QStringLiteral("交易"));
     setFont(GameFont(QStringLiteral("宋体"), -12));
 
-    quantityLabel = Place(new QLabel(QStringLiteral("要购买的数量："), this), "quantityLabel",
-                          Box(8, 8, 84, 12));
-    confirmButton =
+    quantityLabel_ = Place(new QLabel(QStringLiteral("要购买的数量："), this), "quantityLabel",
+                           Box(8, 8, 84, 12));
+    confirmButton_ =
         StockButton(this, "confirmButton", Box(112, 0, 73, 25), "确定(&O)", KindButton::Kind::Yes);
-    cancelButton =
+    auto* cancelButton =
         StockButton(this, "cancelButton", Box(112, 32, 73, 25), "取消(&N)", KindButton::Kind::No);
-    amountSpin = new AmountSpin(this);
-    amountSpin->setObjectName(QStringLiteral("amountSpin"));
-    amountSpin->SetEditObjectName(QStringLiteral("amountEdit"));
-    amountSpin->PlaceOver(Box(32, 32, 33, 20), Box(65, 32, 15, 20));
-    amountSpin->SetEditColor(ColorOf(SystemColor::BtnFace));
-    SetAccessibleText(*amountSpin, QStringLiteral("数量"));
-    quantityLabel->setBuddy(amountSpin);
+    amountSpin_ = new AmountSpin(this);
+    amountSpin_->setObjectName(QStringLiteral("amountSpin"));
+    amountSpin_->SetEditObjectName(QStringLiteral("amountEdit"));
+    amountSpin_->PlaceOver(Box(32, 32, 33, 20), Box(65, 32, 15, 20));
+    amountSpin_->SetEditColor(ColorOf(SystemColor::BtnFace));
+    SetAccessibleText(*amountSpin_, QStringLiteral("数量"));
+    quantityLabel_->setBuddy(amountSpin_);
 
     // Nothing here is reached by Tab: Enter confirms, Esc cancels, and the quantity keys go
     // to the spin control (see keyPressEvent).
     for (QWidget* control :
-         {static_cast<QWidget*>(confirmButton), static_cast<QWidget*>(cancelButton),
-          static_cast<QWidget*>(amountSpin)}) {
+         {static_cast<QWidget*>(confirmButton_), static_cast<QWidget*>(cancelButton),
+          static_cast<QWidget*>(amountSpin_)}) {
         control->setFocusPolicy(Qt::ClickFocus);
     }
 
-    connect(confirmButton, &KindButton::Click, this, &TradeDialog::Confirm);
-    connect(amountSpin, &AmountSpin::EditEntered, this, &TradeDialog::EditEntered);
-    connect(amountSpin, &AmountSpin::EditExited, this, &TradeDialog::EditExited);
+    connect(confirmButton_, &KindButton::Click, this, &TradeDialog::Confirm);
+    connect(amountSpin_, &AmountSpin::EditEntered, this, &TradeDialog::EditEntered);
+    connect(amountSpin_, &AmountSpin::EditExited, this, &TradeDialog::EditExited);
 }
 
 void TradeDialog::Trade(const game::BuyOffer& offer) {
@@ -69,15 +69,15 @@ void TradeDialog::ShowOffer(const game::QuantityOffer& offer) {
 }
 
 void TradeDialog::Prepare(const game::QuantityOffer& offer) {
-    quantityLabel->setText(GameText(offer.text));
+    quantityLabel_->setText(GameText(offer.text));
     SetCaption(GameText(offer.caption.View()));
-    amountSpin->SetMax(offer.maximum);
-    amountSpin->SetPosition(offer.position);
-    confirmButton->setEnabled(offer.confirmEnabled);
+    amountSpin_->SetMax(offer.maximum);
+    amountSpin_->SetPosition(offer.position);
+    confirmButton_->setEnabled(offer.confirmEnabled);
 }
 
 void TradeDialog::Confirm() {
-    const std::int32_t quantity = amountSpin->Position();
+    const std::int32_t quantity = amountSpin_->Position();
     if (const auto* buy = std::get_if<game::BuyOffer>(&offer_)) {
         game_.ConfirmBuy(*buy, quantity);
     } else if (const auto* sell = std::get_if<game::SellOffer>(&offer_)) {
@@ -86,11 +86,11 @@ void TradeDialog::Confirm() {
 }
 
 void TradeDialog::EditEntered() {
-    amountSpin->SetEditColor(ColorOf(SystemColor::Window));
+    amountSpin_->SetEditColor(ColorOf(SystemColor::Window));
 }
 
 void TradeDialog::EditExited() {
-    amountSpin->SetEditColor(ColorOf(SystemColor::BtnFace));
+    amountSpin_->SetEditColor(ColorOf(SystemColor::BtnFace));
 }
 
 void TradeDialog::keyPressEvent(QKeyEvent* event) {
@@ -99,13 +99,13 @@ void TradeDialog::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     const bool quantityKey = key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
                              key == Qt::Key_PageDown || (key >= Qt::Key_0 && key <= Qt::Key_9);
-    if (quantityKey && !amountSpin->hasFocus() && event->modifiers() == Qt::NoModifier) {
-        amountSpin->setFocus(Qt::OtherFocusReason);
+    if (quantityKey && !amountSpin_->hasFocus() && event->modifiers() == Qt::NoModifier) {
+        amountSpin_->setFocus(Qt::OtherFocusReason);
         if (key >= Qt::Key_0 && key <= Qt::Key_9) {
-            amountSpin->Edit()->selectAll();
+            amountSpin_->Edit()->selectAll();
         }
         QKeyEvent forwarded(event->type(), key, event->modifiers(), event->text());
-        QCoreApplication::sendEvent(amountSpin, &forwarded);
+        QCoreApplication::sendEvent(amountSpin_, &forwarded);
         return;
     }
     GameDialog::keyPressEvent(event);

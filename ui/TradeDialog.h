@@ -29,26 +29,22 @@ public:
     void Trade(const game::BuyOffer& offer);
     void Trade(const game::SellOffer& offer);
 
-    QLabel* quantityLabel;
-    KindButton* confirmButton;
-    KindButton* cancelButton;
-    AmountSpin* amountSpin; // its edit box is "amountEdit"
-
-    // Handlers.
-    void Confirm();
-    void EditEntered();
-    void EditExited();
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void Confirm();
+    void EditEntered();
+    void EditExited();
     // Caption, label, range and confirm button as the game prepared them for this trade.
     void Prepare(const game::QuantityOffer& offer);
     void ShowOffer(const game::QuantityOffer& offer);
 
     game::Game& game_;
     EndOfRun& endOfRun_;
+    QLabel* quantityLabel_ = nullptr;
+    KindButton* confirmButton_ = nullptr;
+    AmountSpin* amountSpin_ = nullptr; // its edit box is "amountEdit"
     // The offer on show; none while the dialog is closed.
     std::variant<std::monostate, game::BuyOffer, game::SellOffer> offer_;
 };

@@ -4,29 +4,20 @@
 #include "ui/DiaryWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/WindowParts.h"
-#include "ui/toolkit/ClickableLabel.h"
 #include "ui/toolkit/DateText.h"
 #include "ui/toolkit/EndOfRun.h"
-#include "ui/toolkit/ReportList.h"
 
 #include <QCoreApplication>
-#include <QLabel>
 
 namespace tp::ui {
 
 namespace {
 
-void ShowValue(QLabel* label, const QString& value) {
-    label->setText(value);
-    // Screen readers announce the box by what it shows, followed by the value.
-    label->setAccessibleDescription(value);
-}
-
-QStringList CarriedTexts(const game::CarriedGoods& row) {
-    return {QString::number(row.price), QString::number(row.quantity)};
-}
-
 } // namespace
+
+CarriedRow WindowView::CarriedRowOf(const game::CarriedGoods& row) {
+    return {GameText(Translated("Goods", row.name.View())), row.price, row.quantity};
+}
 
 void WindowView::SetMainWindow(MainWindow& main) {
     main_ = &main;
@@ -48,9 +39,15 @@ std::string WindowView::InputBox(std::string_view caption, std::string_view prom
 }
 
 void WindowView::ShowDiary(std::span<const std::string> lines) {
-    if (diary_ != nullptr) {
-        diary_->ShowEntry(lines);
+    if (diary_ == nullptr) {
+        return;
     }
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines) {
+        texts.append(GameText(line));
+    }
+    diary_->ShowEntry(texts);
 }
 
 void WindowView::CloseMainWindow() {
@@ -76,44 +73,39 @@ std::string_view WindowView::Translated(std::string_view context, std::string_vi
 }
 
 void WindowView::ShowStatus(const game::StatusDisplay& status) {
-    main_->setWindowTitle(GameText(status.caption));
-    ShowValue(main_->nameBox, GameText(status.name));
-    ShowValue(main_->cashBox, QString::number(status.cash));
-    ShowValue(main_->debtBox, QString::number(status.debt));
-    ShowValue(main_->healthBox, QString::number(status.health));
-    ShowValue(main_->depositBox, QString::number(status.deposit));
+    main_->ShowCaption(GameText(status.caption));
+    main_->ShowStatus(
+        {GameText(status.name), status.cash, status.debt, status.health, status.deposit});
 }
 
 void WindowView::ShowMarket(std::span<const game::GoodsRecord> market) {
-    ReportList* list = main_->marketList;
-    list->Clear();
+    QList<MarketRow> rows;
+    rows.reserve(static_cast<qsizetype>(market.size()));
     for (const game::GoodsRecord& slot : market) {
-        list->AddRow(GameText(Translated("Goods", slot.name.View())), 0,
-                     {QString::number(slot.price)});
+        rows.append({GameText(Translated("Goods", slot.name.View())), slot.price});
     }
+    main_->ShowMarket(rows);
 }
 
 void WindowView::ShowCarriedRows(std::span<const game::CarriedGoods> rows) {
-    main_->carriedList->Clear();
+    QList<CarriedRow> shown;
+    shown.reserve(static_cast<qsizetype>(rows.size()));
     for (const game::CarriedGoods& row : rows) {
-        AddCarriedRow(row);
+        shown.append(CarriedRowOf(row));
     }
+    main_->ShowCarriedGoods(shown);
 }
 
 void WindowView::AddCarriedRow(const game::CarriedGoods& row) {
-    main_->carriedList->AddRow(GameText(Translated("Goods", row.name.View())), 1,
-                               CarriedTexts(row));
+    main_->AddCarriedRow(CarriedRowOf(row));
 }
 
 void WindowView::UpdateCarriedRow(int index, const game::CarriedGoods& row) {
-    const QStringList texts = CarriedTexts(row);
-    for (int i = 0; i < texts.size(); ++i) {
-        main_->carriedList->SetSubItem(index, i, texts[i]);
-    }
+    main_->UpdateCarriedRow(index, CarriedRowOf(row));
 }
 
 void WindowView::RemoveCarriedRow(int index) {
-    main_->carriedList->DeleteRow(index);
+    main_->RemoveCarriedRow(index);
 }
 
 } // namespace tp::ui

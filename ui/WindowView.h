@@ -13,9 +13,12 @@ namespace tp::ui {
 class DiaryWindow;
 class EndOfRun;
 class MainWindow;
+struct CarriedRow;
 
 // Shows what the game asks for in the windows it is given and in the toolkit's message boxes.
 // The game may start talking before the diary exists: the main window must be given first.
+// It only turns the game's texts and figures into the windows' own; what each control shows
+// is the window's business.
 class WindowView final : public game::GameView {
 public:
     explicit WindowView(EndOfRun& endOfRun) : endOfRun_(endOfRun) {}
@@ -39,6 +42,9 @@ public:
     void RemoveCarriedRow(int index) override;
 
 private:
+    // A carried row as the main window shows it, the good named in the player's language.
+    CarriedRow CarriedRowOf(const game::CarriedGoods& row);
+
     EndOfRun& endOfRun_;
     MainWindow* main_ = nullptr;
     DiaryWindow* diary_ = nullptr;
