@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/WindowSet.h"
 
-#include "ui/DiaryWindow.h"
 #include "ui/HallOfFameWindow.h"
 #include "ui/JourneyQuestion.h"
 #include "ui/MainWindow.h"
-#include "ui/ServiceWindow.h"
-#include "ui/TradeDialog.h"
 #include "ui/toolkit/Fonts.h"
 #include "ui/toolkit/MessageBoxes.h"
 
@@ -94,19 +91,9 @@ void WindowSet::Show() {
     // from its first paint on, which comes from the event loop.
     ui::InstallGameFaces();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    CreateDialogs();
     if (!notice_.isEmpty()) {
         QTimer::singleShot(0, main_.get(), [this] { Tell(std::exchange(notice_, QString())); });
     }
-}
-
-void WindowSet::CreateDialogs() {
-    // The dialogs belong to the main window, which deletes them with itself.
-    auto* trade = new ui::TradeDialog(main_.get(), game_, endOfRun_);
-    auto* diary = new ui::DiaryWindow(main_.get(), endOfRun_);
-    auto* services = new ui::ServiceWindow(main_.get(), game_, endOfRun_);
-    main_->SetDialogs(*trade, *services);
-    view_.SetDiary(*diary);
 }
 
 void WindowSet::Tell(const QString& text) {

@@ -30,11 +30,10 @@ struct Places {
     QString journey = journey::JourneyStore::DefaultPath();
 };
 
-// One run: its end-of-run state, the game and the four windows that last as long as the run,
-// created in their fixed order (the hall of fame's window is made only while it is shown). The
-// main window comes first and the game starts with it, or goes on with the journey saved by an
-// earlier run if the player says so; the trade dialog, the diary and the service window follow,
-// hidden, once the main window is on its way to the screen.
+// One run: its end-of-run state, the game and the main window, which lasts as long as the run
+// (the hall of fame's window is made only while it is shown). The game starts with the main
+// window, or goes on with the journey saved by an earlier run if the player says so; the main
+// window builds its dialogs itself when they are first needed.
 class WindowSet {
 public:
     // The game draws from `random`, seeded by `seed` when given and from the clock otherwise,
@@ -45,9 +44,8 @@ public:
     WindowSet(const WindowSet&) = delete;
     WindowSet& operator=(const WindowSet&) = delete;
 
-    // Shows the main window, installs the game's faces and then creates the three dialogs,
-    // hidden: none is needed for the window to be mapped, so it goes to the display first. What
-    // the start has to tell the player comes once the main loop runs.
+    // Shows the main window and installs the game's faces once its map request has gone to the
+    // display. What the start has to tell the player comes once the main loop runs.
     void Show();
 
     // After the main loop: a run that ended by going home is recorded in the hall of fame,
@@ -63,7 +61,6 @@ private:
     void Begin(std::optional<std::uint32_t> seed);
     void StartNew(std::optional<std::uint32_t> seed);
     void RecordEndedRun(const game::FinishedRun& run, const QString& id);
-    void CreateDialogs();
     void Tell(const QString& text);
 
     ui::EndOfRun endOfRun_;

@@ -3,6 +3,7 @@
 
 #include "game/Game.h"
 #include "halloffame/HallOfFameStore.h"
+#include "ui/DiaryWindow.h"
 #include "ui/HallOfFameWindow.h"
 #include "ui/ServiceWindow.h"
 #include "ui/TradeDialog.h"
@@ -87,11 +88,6 @@ MainWindow::MainWindow(game::Game& game, EndOfRun& endOfRun,
     BuildControls();
     SetTabOrder();
     Connect();
-}
-
-void MainWindow::SetDialogs(TradeDialog& trade, ServiceWindow& services) {
-    trade_ = &trade;
-    services_ = &services;
 }
 
 void MainWindow::BuildControls() {
@@ -274,63 +270,74 @@ void MainWindow::RemoveCarriedRow(int index) {
     carriedList_->DeleteRow(index);
 }
 
+void MainWindow::ShowDiary(const QStringList& lines) {
+    Diary().ShowEntry(lines);
+}
+
+TradeDialog& MainWindow::Trade() {
+    if (trade_ == nullptr) {
+        trade_ = new TradeDialog(this, game_, endOfRun_);
+    }
+    return *trade_;
+}
+
+DiaryWindow& MainWindow::Diary() {
+    if (diary_ == nullptr) {
+        diary_ = new DiaryWindow(this, endOfRun_);
+    }
+    return *diary_;
+}
+
+ServiceWindow& MainWindow::Services() {
+    if (services_ == nullptr) {
+        services_ = new ServiceWindow(this, game_, endOfRun_);
+    }
+    return *services_;
+}
+
 void MainWindow::TravelTo(int /*place*/) {
     // Every place is a day's journey like any other: the market of the stop is drawn anew.
     game_.Travel();
 }
 
 void MainWindow::Buy() {
-    if (trade_ == nullptr) {
-        return;
-    }
     if (const auto offer = game_.OpenBuy(marketList_->SelectedIndex())) {
-        trade_->Trade(*offer);
+        Trade().Trade(*offer);
     }
 }
 
 void MainWindow::Sell() {
-    if (trade_ == nullptr) {
-        return;
-    }
     if (const auto offer = game_.OpenSell(carriedList_->SelectedIndex())) {
-        trade_->Trade(*offer);
+        Trade().Trade(*offer);
     }
 }
 
 void MainWindow::OpenBank() {
-    if (services_ != nullptr) {
-        services_->Bank(game_.OpenBank());
-    }
+    const auto offer = game_.OpenBank();
+    Services().Bank(offer);
 }
 
 void MainWindow::OpenHospital() {
-    if (services_ != nullptr) {
-        services_->Hospital(game_.OpenHospital());
-    }
+    const auto offer = game_.OpenHospital();
+    Services().Hospital(offer);
 }
 
 void MainWindow::OpenInternetCafe() {
-    if (services_ != nullptr) {
-        services_->InternetCafe(game_.OpenInternetCafe());
-    }
+    const auto offer = game_.OpenInternetCafe();
+    Services().InternetCafe(offer);
 }
 
 void MainWindow::OpenAgency() {
-    if (services_ != nullptr) {
-        services_->Agency(game_.OpenAgency());
-    }
+    const auto offer = game_.OpenAgency();
+    Services().Agency(offer);
 }
 
 void MainWindow::OpenStatement() {
-    if (services_ != nullptr) {
-        services_->Statement();
-    }
+    Services().Statement();
 }
 
 void MainWindow::OpenHelp() {
-    if (services_ != nullptr) {
-        services_->Help();
-    }
+    Services().Help();
 }
 
 void MainWindow::Rename() {

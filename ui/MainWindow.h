@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -21,6 +22,7 @@ class HallOfFameStore;
 namespace tp::ui {
 
 class ClickableLabel;
+class DiaryWindow;
 class EndOfRun;
 class KindButton;
 class ReportList;
@@ -50,15 +52,12 @@ struct CarriedRow {
 };
 
 // The main window: map, status, market, goods carried and the service buttons. Its handlers
-// hand every action to the game and show the dialogs the game prepares.
+// hand every action to the game and show the dialogs the game prepares. It owns those dialogs
+// and builds each the first time it is needed: none of them is needed for the first frame.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
     MainWindow(game::Game& game, EndOfRun& endOfRun, halloffame::HallOfFameStore& hallOfFame);
-
-    // The dialogs the handlers show; until they are given, the handlers that need them do
-    // nothing.
-    void SetDialogs(TradeDialog& trade, ServiceWindow& services);
 
     // The title bar's text.
     void ShowCaption(const QString& caption);
@@ -70,6 +69,8 @@ public:
     void UpdateCarriedRow(int index, const CarriedRow& row);
     // Afterwards no row is selected.
     void RemoveCarriedRow(int index);
+    // Shows the day's entry in the diary until the player closes it.
+    void ShowDiary(const QStringList& lines);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -84,6 +85,10 @@ private:
     void BuildLists();
     void SetTabOrder();
     void Connect();
+
+    TradeDialog& Trade();
+    DiaryWindow& Diary();
+    ServiceWindow& Services();
 
     // Handlers.
     void TravelTo(int place);
@@ -120,7 +125,9 @@ private:
     ReportList* marketList_ = nullptr;
     ReportList* carriedList_ = nullptr;
 
+    // Built on first use; children of this window, which deletes them with itself.
     TradeDialog* trade_ = nullptr;
+    DiaryWindow* diary_ = nullptr;
     ServiceWindow* services_ = nullptr;
 };
 

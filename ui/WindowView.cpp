@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/WindowView.h"
 
-#include "ui/DiaryWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/WindowParts.h"
 #include "ui/toolkit/DateText.h"
@@ -39,15 +38,12 @@ std::string WindowView::InputBox(std::string_view caption, std::string_view prom
 }
 
 void WindowView::ShowDiary(std::span<const std::string> lines) {
-    if (diary_ == nullptr) {
-        return;
-    }
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(lines.size()));
     for (const std::string& line : lines) {
         texts.append(GameText(line));
     }
-    diary_->ShowEntry(texts);
+    main_->ShowDiary(texts);
 }
 
 void WindowView::CloseMainWindow() {

@@ -10,21 +10,18 @@
 
 namespace tp::ui {
 
-class DiaryWindow;
 class EndOfRun;
 class MainWindow;
 struct CarriedRow;
 
-// Shows what the game asks for in the windows it is given and in the toolkit's message boxes.
-// The game may start talking before the diary exists: the main window must be given first.
-// It only turns the game's texts and figures into the windows' own; what each control shows
-// is the window's business.
+// Shows what the game asks for in the main window, which it is given before the game starts,
+// and in the toolkit's message boxes. It only turns the game's texts and figures into the
+// window's own; what each control shows is the window's business.
 class WindowView final : public game::GameView {
 public:
     explicit WindowView(EndOfRun& endOfRun) : endOfRun_(endOfRun) {}
 
     void SetMainWindow(MainWindow& main);
-    void SetDiary(DiaryWindow& diary) { diary_ = &diary; }
 
     void ShowMessage(std::string_view text) override;
     void MessageBox(std::string_view text, std::string_view caption) override;
@@ -47,7 +44,6 @@ private:
 
     EndOfRun& endOfRun_;
     MainWindow* main_ = nullptr;
-    DiaryWindow* diary_ = nullptr;
     MessageBoxes boxes_{endOfRun_, nullptr};
     // The texts the catalogue gave in another language than the game's own, by context and text.
     std::map<std::pair<std::string, std::string>, std::string> translations_;
