@@ -5,6 +5,7 @@
 #     five lines (room for a shebang or an XML declaration above it). Those files are
 #     C++ (*.cpp *.h *.hpp *.cc), CMake (CMakeLists.txt *.cmake), shell (*.sh), Python (*.py),
 #     any other file starting with "#!", tool settings (.clang-format .gitignore *.supp *.toml),
+#     fuzzers' dictionaries (*.dict),
 #     desktop entries (*.desktop), XML such as the metainfo (*.xml) and manual pages (*.[1-9]);
 #   - every other tracked file (pictures, fonts, JSON, prose...) is matched by a path of an
 #     annotation in REUSE.toml. LICENSE and LICENSES/* need neither.
@@ -17,7 +18,7 @@ cd "$(dirname "$0")/.."
 needs_line() {
   case "$1" in
     *.cpp | *.h | *.hpp | *.cc | */CMakeLists.txt | CMakeLists.txt | *.cmake | *.sh | *.py) return 0 ;;
-    .clang-format | */.clang-format | .gitignore | */.gitignore | *.supp | *.toml) return 0 ;;
+    .clang-format | */.clang-format | .gitignore | */.gitignore | *.supp | *.toml | *.dict) return 0 ;;
     *.desktop | *.xml | *.[1-9]) return 0 ;;
   esac
   # Scripts without an extension, such as .ci/run.
