@@ -10,10 +10,6 @@
 
 namespace tp::ui {
 
-namespace {
-
-} // namespace
-
 CarriedRow WindowView::CarriedRowOf(const game::CarriedGoods& row) {
     return {GameText(Translated("Goods", row.name.View())), row.price, row.quantity};
 }
