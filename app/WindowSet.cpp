@@ -26,18 +26,17 @@ QString Joined(const QString& first, const QString& second) {
 WindowSet::WindowSet(runtime::Random& random, std::optional<std::uint32_t> seed, Places places)
     : hallOfFame_(std::move(places.hallOfFame)), journeys_(std::move(places.journey)),
       game_(view_, random, keeping_),
-      main_(std::make_unique<ui::MainWindow>(game_, endOfRun_, hallOfFame_)) {
+      main_(std::make_unique<ui::MainWindow>(game_, endOfRun_, hallOfFame_)), seed_(seed) {
     view_.SetMainWindow(*main_);
-    Begin(seed);
+    Prepare();
 }
 
 WindowSet::~WindowSet() = default;
 
-void WindowSet::Begin(std::optional<std::uint32_t> seed) {
+void WindowSet::Prepare() {
     if (journeys_.Take() == journey::JourneyStore::Claim::HeldByAnother) {
         keeping_.KeepNothing();
         notice_ = QStringLiteral("另一局游戏正在进行，保存的旅程归它所有；这一局不会被保存。");
-        StartNew(seed);
         return;
     }
     const journey::JourneyStore::Found found = journeys_.Load();
@@ -57,16 +56,17 @@ void WindowSet::Begin(std::optional<std::uint32_t> seed) {
         const game::SavedJourney& saved = *found.file->journey;
         if (ui::JourneyQuestion::Ask(saved.state, endOfRun_) == ui::JourneyQuestion::Answer::GoOn) {
             keeping_.GoOnWith(found.file->id);
-            game_.Resume(saved);
-            return;
+            goingOn_ = saved;
         }
     }
-    StartNew(seed);
 }
 
-void WindowSet::StartNew(std::optional<std::uint32_t> seed) {
-    if (seed) {
-        game_.Start(*seed);
+void WindowSet::Begin() {
+    if (goingOn_) {
+        game_.Resume(*goingOn_);
+        goingOn_.reset();
+    } else if (seed_) {
+        game_.Start(*seed_);
     } else {
         game_.Start();
     }
@@ -87,6 +87,7 @@ void WindowSet::RecordEndedRun(const game::FinishedRun& run, const QString& id) 
 
 void WindowSet::Show() {
     main_->show();
+    Begin();
     // The window's map request has gone to the display server by now; the faces are needed
     // from its first paint on, which comes from the event loop.
     ui::InstallGameFaces();

@@ -44,8 +44,9 @@ public:
     WindowSet(const WindowSet&) = delete;
     WindowSet& operator=(const WindowSet&) = delete;
 
-    // Shows the main window and installs the game's faces once its map request has gone to the
-    // display. What the start has to tell the player comes once the main loop runs.
+    // Shows the main window, which makes its controls once it is on the display; then the game
+    // starts or goes on in it, and the game's faces are installed for its first paint. What the
+    // start has to tell the player comes once the main loop runs.
     void Show();
 
     // After the main loop: a run that ended by going home is recorded in the hall of fame,
@@ -58,8 +59,10 @@ public:
     const ui::EndOfRun& EndOfRun() const { return endOfRun_; }
 
 private:
-    void Begin(std::optional<std::uint32_t> seed);
-    void StartNew(std::optional<std::uint32_t> seed);
+    // What the start finds, and asks the player, before any window shows.
+    void Prepare();
+    // The game goes on with the journey the player chose to go on with, or starts anew.
+    void Begin();
     void RecordEndedRun(const game::FinishedRun& run, const QString& id);
     void Tell(const QString& text);
 
@@ -70,7 +73,9 @@ private:
     JourneyKeeping keeping_{journeys_, [this](const QString& text) { Tell(text); }};
     game::Game game_;
     std::unique_ptr<ui::MainWindow> main_;
-    QString notice_; // what the start found to tell the player
+    std::optional<std::uint32_t> seed_;
+    std::optional<game::SavedJourney> goingOn_; // the saved journey the player goes on with
+    QString notice_;                            // what the start found to tell the player
 };
 
 } // namespace tp::app

@@ -85,9 +85,32 @@ MainWindow::MainWindow(game::Game& game, EndOfRun& endOfRun,
     setFixedSize(514, 327);
     move(211, 158);
     setFont(GameFont(QStringLiteral("宋体"), -12));
+}
+
+void MainWindow::setVisible(bool visible) {
+    QWidget::setVisible(visible);
+    if (visible) {
+        Furnish();
+    }
+}
+
+void MainWindow::Furnish() {
+    if (furnished_) {
+        return;
+    }
+    furnished_ = true;
     BuildControls();
-    SetTabOrder();
     Connect();
+    // Controls made inside a window already shown wait to be shown themselves.
+    if (isVisible()) {
+        for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!control->isWindow()) {
+                control->show();
+            }
+        }
+    }
+    // Last, so that the goods carried keep the focus whatever showing the controls gave it to.
+    SetTabOrder();
 }
 
 void MainWindow::BuildControls() {
@@ -234,6 +257,7 @@ void MainWindow::ShowCaption(const QString& caption) {
 }
 
 void MainWindow::ShowStatus(const StatusValues& status) {
+    Furnish();
     ShowValue(*nameBox_, status.name);
     ShowValue(*cashBox_, QString::number(status.cash));
     ShowValue(*debtBox_, QString::number(status.debt));
@@ -242,6 +266,7 @@ void MainWindow::ShowStatus(const StatusValues& status) {
 }
 
 void MainWindow::ShowMarket(const QList<MarketRow>& market) {
+    Furnish();
     marketList_->Clear();
     for (const MarketRow& row : market) {
         marketList_->AddRow(row.name, kMarketImage, {QString::number(row.price)});
@@ -249,6 +274,7 @@ void MainWindow::ShowMarket(const QList<MarketRow>& market) {
 }
 
 void MainWindow::ShowCarriedGoods(const QList<CarriedRow>& rows) {
+    Furnish();
     carriedList_->Clear();
     for (const CarriedRow& row : rows) {
         AddCarriedRow(row);
@@ -256,10 +282,12 @@ void MainWindow::ShowCarriedGoods(const QList<CarriedRow>& rows) {
 }
 
 void MainWindow::AddCarriedRow(const CarriedRow& row) {
+    Furnish();
     carriedList_->AddRow(row.name, kCarriedImage, CarriedTexts(row));
 }
 
 void MainWindow::UpdateCarriedRow(int index, const CarriedRow& row) {
+    Furnish();
     const QStringList texts = CarriedTexts(row);
     for (int i = 0; i < texts.size(); ++i) {
         carriedList_->SetSubItem(index, i, texts[i]);
@@ -267,6 +295,7 @@ void MainWindow::UpdateCarriedRow(int index, const CarriedRow& row) {
 }
 
 void MainWindow::RemoveCarriedRow(int index) {
+    Furnish();
     carriedList_->DeleteRow(index);
 }
 

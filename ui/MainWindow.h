@@ -72,12 +72,20 @@ public:
     // Shows the day's entry in the diary until the player closes it.
     void ShowDiary(const QStringList& lines);
 
+    // The window goes to the display before it makes its controls: making them starts Qt's
+    // accessibility bridge, which asks the session bus and the accessibility bus, and that must
+    // not hold the window back. Its controls are made right after it is shown, or when it is
+    // first told to show something, whichever comes first.
+    void setVisible(bool visible) override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     static constexpr int kPlaces = 10;
 
+    // Makes the controls, once.
+    void Furnish();
     void BuildControls();
     void BuildStatusBlock();
     void BuildServiceButtons();
@@ -125,6 +133,7 @@ private:
     ReportList* marketList_ = nullptr;
     ReportList* carriedList_ = nullptr;
 
+    bool furnished_ = false;
     // Built on first use; children of this window, which deletes them with itself.
     TradeDialog* trade_ = nullptr;
     DiaryWindow* diary_ = nullptr;
