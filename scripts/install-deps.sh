@@ -20,6 +20,8 @@ packages=(
   xvfb xauth xdotool x11-utils strace
   # the start-up benchmark runs the game inside a session bus with the accessibility bus
   dbus dbus-bin at-spi2-core
+  # the screen reader test reads the controls over the accessibility bus
+  python3-pyatspi gir1.2-atspi-2.0
   clang libclang-rt-14-dev libfuzzer-14-dev
   # desktop integration and package checks: the manual page is rendered with man-db's man
   desktop-file-utils appstream lintian man-db
