@@ -73,7 +73,7 @@ bool TooBig(const jpeg_decompress_struct& cinfo) {
 // Everything between setjmp and the jumps lives in this function, which holds no object with
 // a destructor: the jump skips no cleanup. Returns 0 or libjpeg's message number.
 int Decode(Session& session, const unsigned char* data, std::size_t size, ColourDepth depth,
-           DecodedPicture& out) {
+           PictureTarget& target, Palette& palette) {
     jpeg_decompress_struct& cinfo = session.cinfo;
     if (setjmp(session.err.jump)) {
         jpeg_destroy_decompress(&cinfo);
@@ -101,24 +101,22 @@ int Decode(Session& session, const unsigned char* data, std::size_t size, Colour
     }
     jpeg_start_decompress(&cinfo);
 
-    const int components = cinfo.output_components;
-    out.width = static_cast<int>(cinfo.output_width);
-    out.height = static_cast<int>(cinfo.output_height);
-    out.bitsPerPixel = 8 * components;
-    const std::size_t stride =
-        static_cast<std::size_t>(cinfo.output_width) * static_cast<std::size_t>(components);
-    out.pixels.assign(stride * cinfo.output_height, 0);
+    if (!target.Start(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height),
+                      8 * cinfo.output_components)) {
+        jpeg_destroy_decompress(&cinfo);
+        return JERR_OUT_OF_MEMORY;
+    }
     while (cinfo.output_scanline < cinfo.output_height) {
-        JSAMPROW row = out.pixels.data() + stride * cinfo.output_scanline;
+        JSAMPROW row = target.Row(static_cast<int>(cinfo.output_scanline));
         jpeg_read_scanlines(&cinfo, &row, 1);
     }
     if (cinfo.quantize_colors) {
-        out.palette.resize(static_cast<std::size_t>(cinfo.actual_number_of_colors));
+        palette.resize(static_cast<std::size_t>(cinfo.actual_number_of_colors));
         for (int i = 0; i < cinfo.actual_number_of_colors; ++i) {
             for (int c = 0; c < 3; ++c) {
                 // A grey stream's map has one component: every channel reads it.
                 const int source = cinfo.out_color_components == 3 ? c : 0;
-                out.palette[static_cast<std::size_t>(i)][static_cast<std::size_t>(c)] =
+                palette[static_cast<std::size_t>(i)][static_cast<std::size_t>(c)] =
                     cinfo.colormap[source][i];
             }
         }
@@ -153,13 +151,47 @@ std::string JpegErrorText(int messageCode) {
     return text;
 }
 
-DecodeResult DecodeJpeg(std::span<const unsigned char> stream, ColourDepth depth) {
-    DecodeResult result;
+std::string DecodeJpegInto(std::span<const unsigned char> stream, ColourDepth depth,
+                           PictureTarget& target, Palette& palette) {
     Session session;
-    const int code = Decode(session, stream.data(), stream.size(), depth, result.picture);
+    const int code = Decode(session, stream.data(), stream.size(), depth, target, palette);
     if (code != 0) {
+        palette.clear();
+        return JpegErrorText(code);
+    }
+    return {};
+}
+
+DecodeResult DecodeJpeg(std::span<const unsigned char> stream, ColourDepth depth) {
+    // Rows packed one after the other, in memory of the picture's own.
+    class Packed final : public PictureTarget {
+    public:
+        explicit Packed(DecodedPicture& picture) : picture_(picture) {}
+        bool Start(int width, int height, int bitsPerPixel) override {
+            picture_.width = width;
+            picture_.height = height;
+            picture_.bitsPerPixel = bitsPerPixel;
+            picture_.pixels.assign(static_cast<std::size_t>(width) *
+                                       static_cast<std::size_t>(height) *
+                                       static_cast<std::size_t>(bitsPerPixel / 8),
+                                   0);
+            return true;
+        }
+        unsigned char* Row(int y) override { return picture_.pixels.data() + RowOffset(y); }
+
+    private:
+        std::size_t RowOffset(int y) const {
+            return static_cast<std::size_t>(y) * static_cast<std::size_t>(picture_.width) *
+                   static_cast<std::size_t>(picture_.bitsPerPixel / 8);
+        }
+        DecodedPicture& picture_;
+    };
+
+    DecodeResult result;
+    Packed target(result.picture);
+    result.error = DecodeJpegInto(stream, depth, target, result.picture.palette);
+    if (!result.error.empty()) {
         result.picture = {};
-        result.error = JpegErrorText(code);
         return result;
     }
     result.ok = true;

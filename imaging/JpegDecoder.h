@@ -40,10 +40,28 @@ struct DecodeResult {
     std::string error;
 };
 
+using Palette = std::vector<std::array<unsigned char, 3>>;
+
+// Where decoded rows go, so that a picture can be decoded straight into the memory that shows
+// it. Told the picture's size and depth once, before the first row; then asked for the memory of
+// each row, top first: width × bitsPerPixel / 8 bytes.
+class PictureTarget {
+public:
+    virtual ~PictureTarget() = default;
+    // False refuses the picture (no memory for it).
+    virtual bool Start(int width, int height, int bitsPerPixel) = 0;
+    virtual unsigned char* Row(int y) = 0;
+};
+
 // Full size, accurate integer inverse DCT, smooth upsampling, block smoothing. Any warning
 // libjpeg raises (a truncated or corrupted stream) counts as a failure: a damaged picture is
 // never shown half grey.
 DecodeResult DecodeJpeg(std::span<const unsigned char> stream, ColourDepth depth);
+
+// The same into `target`, with the palette of an 8-bit picture in `palette`. Returns the error,
+// empty when the picture was decoded; after an error the target holds nothing to show.
+std::string DecodeJpegInto(std::span<const unsigned char> stream, ColourDepth depth,
+                           PictureTarget& target, Palette& palette);
 
 // The picture's size from its header alone, for boxes that take their picture's size before
 // the picture is first drawn.

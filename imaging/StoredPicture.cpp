@@ -36,6 +36,15 @@ DecodeResult DecodeStoredPicture(std::span<const unsigned char> stored, ColourDe
     return DecodeJpeg(picture.stream, depth);
 }
 
+std::string DecodeStoredPictureInto(std::span<const unsigned char> stored, ColourDepth depth,
+                                    PictureTarget& target, Palette& palette) {
+    const StoredPicture picture = ReadStoredPicture(stored);
+    if (!picture.ok) {
+        return picture.error;
+    }
+    return DecodeJpegInto(picture.stream, depth, target, palette);
+}
+
 JpegSize ReadStoredPictureSize(std::span<const unsigned char> stored) {
     const StoredPicture picture = ReadStoredPicture(stored);
     if (!picture.ok) {

@@ -28,6 +28,9 @@ StoredPicture ReadStoredPicture(std::span<const unsigned char> stored);
 inline constexpr char kNotAPicture[] = "Stream holds no JPEG picture";
 
 DecodeResult DecodeStoredPicture(std::span<const unsigned char> stored, ColourDepth depth);
+// Decodes into `target`; see DecodeJpegInto.
+std::string DecodeStoredPictureInto(std::span<const unsigned char> stored, ColourDepth depth,
+                                    PictureTarget& target, Palette& palette);
 JpegSize ReadStoredPictureSize(std::span<const unsigned char> stored);
 
 } // namespace tp::imaging

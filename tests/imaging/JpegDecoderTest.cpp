@@ -75,6 +75,60 @@ TEST_P(EveryCoding, DecodesToTheEncodedPictureAtFullSize) {
     EXPECT_LT(d.worst, 40);
 }
 
+// Rows written where the target says, however its rows lie in memory: here each is followed by
+// four bytes the decoder must not touch.
+class PaddedTarget final : public PictureTarget {
+public:
+    bool Start(int width, int height, int bitsPerPixel) override {
+        ++starts;
+        rowBytes = static_cast<std::size_t>(width) * static_cast<std::size_t>(bitsPerPixel / 8);
+        rows = static_cast<std::size_t>(height);
+        memory.assign((rowBytes + 4) * rows, 0xAB);
+        return accept;
+    }
+    unsigned char* Row(int y) override {
+        return memory.data() + static_cast<std::size_t>(y) * (rowBytes + 4);
+    }
+    bool accept = true;
+    int starts = 0;
+    std::size_t rowBytes = 0;
+    std::size_t rows = 0;
+    std::vector<unsigned char> memory;
+};
+
+TEST_P(EveryCoding, DecodesIntoTheTargetsOwnRowsAsIntoAPackedPicture) {
+    const Bytes jpeg = test::EncodeCard(113, 71, GetParam());
+    for (const ColourDepth depth : {ColourDepth::TrueColour, ColourDepth::Palette}) {
+        const DecodeResult packed = DecodeJpeg(jpeg, depth);
+        ASSERT_TRUE(packed.ok);
+        PaddedTarget target;
+        Palette palette;
+        EXPECT_EQ(DecodeJpegInto(jpeg, depth, target, palette), "");
+        EXPECT_EQ(target.starts, 1);
+        ASSERT_EQ(target.rows, 71u);
+        for (std::size_t y = 0; y < target.rows; ++y) {
+            const unsigned char* row = target.memory.data() + y * (target.rowBytes + 4);
+            ASSERT_TRUE(
+                std::equal(row, row + target.rowBytes, packed.picture.Row(static_cast<int>(y))))
+                << "row " << y;
+            for (std::size_t pad = 0; pad < 4; ++pad) {
+                ASSERT_EQ(row[target.rowBytes + pad], 0xAB) << "row " << y;
+            }
+        }
+        EXPECT_EQ(palette, packed.picture.palette);
+    }
+}
+
+TEST(JpegDecoder, ATargetWithNoRoomForThePictureGetsNothingAndAReason) {
+    const Bytes jpeg = test::EncodeCard(64, 48, Coding::Baseline444);
+    PaddedTarget target;
+    target.accept = false;
+    Palette palette;
+    EXPECT_EQ(DecodeJpegInto(jpeg, ColourDepth::Palette, target, palette),
+              ErrorFor(JERR_OUT_OF_MEMORY));
+    EXPECT_TRUE(palette.empty());
+}
+
 TEST_P(EveryCoding, StreamHasTheCodingAsked) {
     const Bytes jpeg = test::EncodeCard(64, 48, GetParam());
     const auto layout = test::ReadLayout(jpeg);

@@ -37,16 +37,15 @@ void PictureBox::Decode() {
     if (stored_.empty()) {
         return; // no picture set: nothing to draw, nothing wrong
     }
-    const imaging::DecodeResult result =
-        imaging::DecodeStoredPicture(stored_, depth_.value_or(DisplayColourDepth()));
-    if (!result.ok) {
-        error_ = QString::fromStdString(result.error);
+    ui::DecodedImage decoded = DecodeStoredImage(stored_, depth_.value_or(DisplayColourDepth()));
+    if (decoded.image.isNull()) {
+        error_ = decoded.error;
         // Told after the paint, so that a handler may open a message box safely.
         QMetaObject::invokeMethod(
             this, [this] { emit PictureFailed(error_); }, Qt::QueuedConnection);
         return;
     }
-    image_ = ToQImage(result.picture);
+    image_ = std::move(decoded.image);
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/pictures/PictureImage.h"
 
+#include "imaging/StoredPicture.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -35,6 +37,34 @@ QImage ToQImage(const imaging::DecodedPicture& picture) {
         image.setColorTable(table);
     }
     return image;
+}
+
+DecodedImage DecodeStoredImage(std::span<const unsigned char> stored, imaging::ColourDepth depth) {
+    class ImageTarget final : public imaging::PictureTarget {
+    public:
+        bool Start(int width, int height, int bitsPerPixel) override {
+            image = QImage(width, height,
+                           bitsPerPixel == 8 ? QImage::Format_Indexed8 : QImage::Format_RGB888);
+            return !image.isNull();
+        }
+        unsigned char* Row(int y) override { return image.scanLine(y); }
+        QImage image;
+    };
+    ImageTarget target;
+    imaging::Palette palette;
+    const std::string error = imaging::DecodeStoredPictureInto(stored, depth, target, palette);
+    if (!error.empty()) {
+        return {QImage(), QString::fromStdString(error)};
+    }
+    if (target.image.format() == QImage::Format_Indexed8) {
+        QList<QRgb> table;
+        table.reserve(static_cast<qsizetype>(palette.size()));
+        for (const auto& c : palette) {
+            table.push_back(qRgb(c[0], c[1], c[2]));
+        }
+        target.image.setColorTable(table);
+    }
+    return {std::move(target.image), QString()};
 }
 
 QImage ToQImage(const imaging::ArgbImage& source) {

@@ -14,6 +14,14 @@ imaging::ColourDepth DisplayColourDepth();
 
 // Copies into a QImage: RGB888 at 24 bits, Indexed8 with the palette at 8 bits.
 QImage ToQImage(const imaging::DecodedPicture& picture);
+
+// Decodes a stored picture straight into a QImage of those formats, with no copy between: the
+// image, or a null one and the reason.
+struct DecodedImage {
+    QImage image;
+    QString error;
+};
+DecodedImage DecodeStoredImage(std::span<const unsigned char> stored, imaging::ColourDepth depth);
 // ARGB32, keeping transparency.
 QImage ToQImage(const imaging::ArgbImage& image);
 

@@ -152,5 +152,24 @@ TEST_F(PictureBoxTest, GamePicturesKeepTheirBoxesCuts) {
     }
 }
 
+// Decoded straight into an image, each of the game's pictures is the image the packed decode
+// gives, at both depths.
+TEST(DecodeStoredImage, GivesThePackedDecodesPictureForEveryGamePicture) {
+    for (std::size_t i = 0; i < resources::kPictureCount; ++i) {
+        const auto stored = resources::Picture(static_cast<resources::PictureId>(i));
+        for (const auto depth : {imaging::ColourDepth::TrueColour, imaging::ColourDepth::Palette}) {
+            const DecodedImage decoded = DecodeStoredImage(stored, depth);
+            ASSERT_FALSE(decoded.image.isNull()) << decoded.error.toStdString();
+            EXPECT_TRUE(decoded.error.isEmpty());
+            EXPECT_EQ(decoded.image, ToQImage(imaging::DecodeStoredPicture(stored, depth).picture))
+                << "picture " << i;
+        }
+    }
+    const DecodedImage bad =
+        DecodeStoredImage(test::Stored(Bytes{0xFF, 0xD8, 0x00}), imaging::ColourDepth::TrueColour);
+    EXPECT_TRUE(bad.image.isNull());
+    EXPECT_FALSE(bad.error.isEmpty());
+}
+
 } // namespace
 } // namespace tp::ui
