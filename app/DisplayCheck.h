@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QtGlobal>
+
 #include <functional>
 #include <string>
 
@@ -9,8 +11,8 @@ namespace tp::app {
 // QApplication ends the process with abort() (and a core dump) when its platform finds no
 // display, after a message that does not say what to do. So the program asks first, as Qt
 // would choose its platform, and answers a player with one line and status 1.
-inline constexpr const char* kNoDisplayLine =
-    "tidepeddler: cannot open a display; set DISPLAY or WAYLAND_DISPLAY\n";
+inline constexpr const char* kNoDisplayText =
+    QT_TRANSLATE_NOOP("CommandLine", "cannot open a display; set DISPLAY or WAYLAND_DISPLAY");
 
 // The environment Qt chooses its platform and display from.
 struct DisplaySettings {

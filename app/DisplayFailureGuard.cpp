@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/DisplayFailureGuard.h"
 
-#include "app/DisplayCheck.h"
-
 #include <QString>
 
 #include <cstdio>
@@ -12,10 +10,13 @@ namespace tp::app {
 
 namespace {
 
+// Said when Qt fails; kept for the handler, which has no other way to be given it.
+QByteArray noDisplay;
+
 void HandleMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type == QtFatalMsg) {
         // Qt has found no platform it can start; what it would say next is abort().
-        std::fputs(kNoDisplayLine, stderr);
+        std::fputs(noDisplay.constData(), stderr);
         std::_Exit(1);
     }
     const QString line = qFormatLogMessage(type, context, message);
@@ -24,7 +25,8 @@ void HandleMessage(QtMsgType type, const QMessageLogContext& context, const QStr
 
 } // namespace
 
-DisplayFailureGuard::DisplayFailureGuard() : previous_(qInstallMessageHandler(HandleMessage)) {}
+DisplayFailureGuard::DisplayFailureGuard(const QByteArray& noDisplayLine)
+    : previous_((noDisplay = noDisplayLine, qInstallMessageHandler(HandleMessage))) {}
 
 DisplayFailureGuard::~DisplayFailureGuard() {
     Dismiss();

@@ -1,18 +1,19 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QByteArray>
 #include <QtGlobal>
 
 namespace tp::app {
 
 // Keeps QApplication's construction from ending in abort() where DisplayCheck could not foresee
 // it (a Wayland socket but no Wayland plugin for Qt, a display gone in between): while the
-// guard lives, Qt's fatal message prints kNoDisplayLine instead and the program exits with
+// guard lives, Qt's fatal message prints `noDisplayLine` instead and the program exits with
 // status 1. Other messages are written to stderr as Qt's own handler writes them. Dismiss() it,
 // or let it go, once QApplication stands.
 class DisplayFailureGuard {
 public:
-    DisplayFailureGuard();
+    explicit DisplayFailureGuard(const QByteArray& noDisplayLine);
     ~DisplayFailureGuard();
     void Dismiss();
     DisplayFailureGuard(const DisplayFailureGuard&) = delete;

@@ -3,6 +3,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QTranslator>
 
 #include <algorithm>
 
@@ -25,37 +26,64 @@ std::optional<std::uint32_t> ParseSeed(const QString& text) {
     return static_cast<std::uint32_t>(value);
 }
 
-Options ParseOptions(const QStringList& arguments) {
+QString Said(const QTranslator* catalogue, const char* context, const char* text) {
+    QString translated;
+    if (catalogue != nullptr) {
+        translated = catalogue->translate(context, text);
+    }
+    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+}
+
+Options ParseOptions(const QStringList& arguments, const QTranslator* catalogue) {
+    const auto say = [catalogue](const char* text) { return Said(catalogue, "CommandLine", text); };
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("潮汐货郎 (Tide Peddler): sixty days to get rich in Qingdao."));
+    parser.setApplicationDescription(say(QT_TRANSLATE_NOOP(
+        "CommandLine", "潮汐货郎 (Tide Peddler): sixty days to get rich in Qingdao.")));
     // Not Qt's own help and version options: their --help-all lists options of QApplication's,
     // which this program does not accept, since it reads the command line before one exists.
-    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
-                                        QStringLiteral("Show this help and exit."));
-    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
-                                           QStringLiteral("Show the version and exit."));
+    const QCommandLineOption helpOption(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        say(QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit.")));
+    const QCommandLineOption versionOption(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        say(QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit.")));
     parser.addOption(helpOption);
     parser.addOption(versionOption);
     const QCommandLineOption scoresOption(
         QStringLiteral("scores"),
-        QStringLiteral("Print the hall of fame, the best finished runs, and exit."));
+        say(QT_TRANSLATE_NOOP("CommandLine",
+                              "Print the hall of fame, the best finished runs, and exit.")));
     parser.addOption(scoresOption);
     const QCommandLineOption seedOption(
         QStringLiteral("seed"),
-        QStringLiteral("Start the random generator from <N> (0 to 4294967295) to replay a game."),
+        say(QT_TRANSLATE_NOOP(
+            "CommandLine",
+            "Start the random generator from <N> (0 to 4294967295) to replay a game.")),
         QStringLiteral("N"));
     parser.addOption(seedOption);
 
     Options options;
     // The parser names the program after a QCoreApplication's arguments, or a placeholder
-    // without one; the usage line names the command a player types.
-    const QString help = parser.helpText();
-    options.helpText = QStringLiteral("Usage: tidepeddler [options]") +
-                       help.mid(std::max<qsizetype>(help.indexOf(QLatin1Char('\n')), 0));
+    // without one; the usage line names the command a player types. Its own words ("Options:")
+    // are Qt's, which this program brings no catalogue for, so they are said here.
+    QString help = parser.helpText();
+    help = help.mid(std::max<qsizetype>(help.indexOf(QLatin1Char('\n')), 0));
+    help.replace(QStringLiteral("\nOptions:\n"),
+                 QLatin1Char('\n') + say(QT_TRANSLATE_NOOP("CommandLine", "Options:")) +
+                     QLatin1Char('\n'));
+    options.helpText = say(QT_TRANSLATE_NOOP("CommandLine", "Usage: tidepeddler [options]")) + help;
     if (!parser.parse(arguments)) {
         options.action = Options::Action::Fail;
-        options.error = parser.errorText();
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            options.error =
+                say(QT_TRANSLATE_NOOP("CommandLine", "Unknown option '%1'.")).arg(unknown.first());
+        } else if (parser.errorText().startsWith(QStringLiteral("Missing value after"))) {
+            options.error = say(QT_TRANSLATE_NOOP("CommandLine", "Missing value after '%1'."))
+                                .arg(parser.errorText().section(QLatin1Char('\''), 1, 1));
+        } else {
+            options.error = parser.errorText();
+        }
         return options;
     }
     if (parser.isSet(helpOption)) {
@@ -72,8 +100,8 @@ Options ParseOptions(const QStringList& arguments) {
     }
     if (!parser.positionalArguments().isEmpty()) {
         options.action = Options::Action::Fail;
-        options.error =
-            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+        options.error = say(QT_TRANSLATE_NOOP("CommandLine", "Unexpected argument '%1'."))
+                            .arg(parser.positionalArguments().first());
         return options;
     }
     if (parser.isSet(seedOption)) {
@@ -83,9 +111,11 @@ Options ParseOptions(const QStringList& arguments) {
             options.action = Options::Action::Fail;
             options.error =
                 values.size() > 1
-                    ? QStringLiteral("The option --seed may be given only once.")
-                    : QStringLiteral(
-                          "Invalid seed '%1': expected a whole number from 0 to 4294967295.")
+                    ? say(QT_TRANSLATE_NOOP("CommandLine",
+                                            "The option --seed may be given only once."))
+                    : say(QT_TRANSLATE_NOOP(
+                              "CommandLine",
+                              "Invalid seed '%1': expected a whole number from 0 to 4294967295."))
                           .arg(values.last());
             options.seed.reset();
         }

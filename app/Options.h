@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QTranslator;
+
 #include <cstdint>
 #include <optional>
 
@@ -21,8 +23,13 @@ struct Options {
     QString helpText; // usage, for ShowHelp and after an error
 };
 
-// `arguments` as main() gets them, the program first. Needs no QCoreApplication.
-Options ParseOptions(const QStringList& arguments);
+// `arguments` as main() gets them, the program first. Needs no QCoreApplication: the help and
+// the errors are in the language of `catalogue` (the program's own English without one).
+Options ParseOptions(const QStringList& arguments, const QTranslator* catalogue = nullptr);
+
+// `text`, marked with QT_TRANSLATE_NOOP under `context`, in the language of `catalogue`: the
+// command line is read before a QCoreApplication could translate anything.
+QString Said(const QTranslator* catalogue, const char* context, const char* text);
 
 // A seed is a plain decimal number that fits 32 bits: no sign, no spaces, no separators.
 std::optional<std::uint32_t> ParseSeed(const QString& text);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/DisplayCheck.h"
 #include "app/DisplayFailureGuard.h"
+#include "app/Language.h"
 #include "app/Options.h"
 #include "app/WindowSet.h"
 #include "halloffame/HallOfFameStore.h"
@@ -10,6 +11,8 @@
 #include "ui/toolkit/Fonts.h"
 
 #include <QApplication>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -28,7 +31,7 @@ QStringList ArgumentsOf(int argc, char* argv[]) {
 }
 
 // The answer to a command line that only asks to print something, and the exit status.
-int Answer(const tp::app::Options& options) {
+int Answer(const tp::app::Options& options, QTranslator* catalogue, int argc, char* argv[]) {
     switch (options.action) {
     case tp::app::Options::Action::ShowHelp:
         Print(stdout, options.helpText);
@@ -37,6 +40,11 @@ int Answer(const tp::app::Options& options) {
         Print(stdout, QStringLiteral("tidepeddler %1\n").arg(QStringLiteral(TP_VERSION)));
         return 0;
     case tp::app::Options::Action::ShowScores: {
+        // The table speaks the player's language too; it needs no display.
+        QCoreApplication application(argc, argv);
+        if (catalogue != nullptr) {
+            QCoreApplication::installTranslator(catalogue);
+        }
         // Reading never changes the file: a damaged one is only reported, and kept for the
         // next finished run to move aside.
         const tp::halloffame::Table table =
@@ -59,21 +67,32 @@ int Answer(const tp::app::Options& options) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // The player's language, from the locale; Simplified Chinese, the game's own, needs no
+    // catalogue, so that start costs nothing more.
+    const std::unique_ptr<QTranslator> catalogue =
+        tp::app::CatalogueFor(tp::app::LanguageFor(QLocale::system().uiLanguages()));
     // The command line is read before anything of the windowing system is touched, so what
     // only prints works without a display and never loads a platform plugin.
-    const tp::app::Options options = tp::app::ParseOptions(ArgumentsOf(argc, argv));
+    const tp::app::Options options =
+        tp::app::ParseOptions(ArgumentsOf(argc, argv), catalogue.get());
     if (options.action != tp::app::Options::Action::Play) {
-        return Answer(options);
+        return Answer(options, catalogue.get(), argc, argv);
     }
+    const QString noDisplay =
+        QStringLiteral("tidepeddler: %1\n")
+            .arg(tp::app::Said(catalogue.get(), "CommandLine", tp::app::kNoDisplayText));
     if (!tp::app::CanShowWindows(tp::app::DisplaySettingsFromEnvironment(),
                                  tp::app::SystemDisplayProbes())) {
-        std::fputs(tp::app::kNoDisplayLine, stderr);
+        Print(stderr, noDisplay);
         return 1;
     }
 
-    tp::app::DisplayFailureGuard guard;
+    tp::app::DisplayFailureGuard guard(noDisplay.toLocal8Bit());
     QApplication application(argc, argv);
     guard.Dismiss();
+    if (catalogue) {
+        QApplication::installTranslator(catalogue.get());
+    }
     QApplication::setApplicationVersion(QStringLiteral(TP_VERSION));
     // Lets a desktop match the window to its menu entry (its icon and name) where the window
     // class alone does not, as under Wayland.

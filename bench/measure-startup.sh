@@ -42,8 +42,8 @@ outside)
   if [ ! -f "$build/build.ninja" ] && [ ! -f "$build/Makefile" ]; then
     cmake --preset release >/dev/null
   fi
-  cmake --build "$build" --target tidepeddler tp_bare_window tp_xwatch tp_rules_bench \
-    tp_pictures_bench tp_journey_bench >/dev/null
+  built=$(cmake --build "$build" --target tidepeddler tp_bare_window tp_xwatch tp_rules_bench \
+    tp_pictures_bench tp_journey_bench 2>&1) || { echo "$built" >&2; exit 1; }
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" --inside-xvfb "${options[@]}"
   ;;
 xvfb)

@@ -28,7 +28,8 @@ if [ "$stage" = outside ]; then
   if [ ! -f "$build/build.ninja" ] && [ ! -f "$build/Makefile" ]; then
     cmake --preset release >/dev/null
   fi
-  cmake --build "$build" --target tidepeddler tp_bare_window >/dev/null
+  built=$(cmake --build "$build" --target tidepeddler tp_bare_window 2>&1) ||
+    { echo "$built" >&2; exit 1; }
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
     dbus-run-session -- "$0" --inside --build "$build" --runs "$runs" \
     2> >(grep -v 'Failed to set fd limit' >&2)

@@ -10,6 +10,8 @@ packages=(
   build-essential cmake ninja-build pkg-config clang-format
   # the game
   qt6-base-dev libgl-dev libjpeg62-turbo-dev libxcb1-dev
+  # the translation catalogues: lupdate and lrelease, and their CMake functions
+  qt6-l10n-tools qt6-tools-dev
   # the Song face for characters a player types that the game's own faces lack
   fonts-arphic-uming
   # what resources/make-resources.sh paints and cuts the game's faces with: the brush-style
