@@ -31,7 +31,8 @@ int main(int argc, char* argv[]) {
             list->setHeaderLabels({QStringLiteral("商品名称"), QStringLiteral("价格")});
             list->setRootIsDecorated(false);
             for (int i = 0; i < 5; ++i) {
-                new QTreeWidgetItem(list, {QStringLiteral("走私进口汽车"), QString::number(100 * i)});
+                new QTreeWidgetItem(list,
+                                    {QStringLiteral("走私进口汽车"), QString::number(100 * i)});
             }
         }
     }
