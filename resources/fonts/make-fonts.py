@@ -7,9 +7,9 @@ Usage: resources/fonts/make-fonts.py   (run from anywhere; rewrites song.ttf and
 The windows draw all their text in a Song serif and their figures in a Hei sans. The system files
 are 17 to 21 MB collections of tens of thousands of glyphs, and every glyph drawn pulls their
 pages into memory; a face holding only the characters the game can show costs a few hundred
-kilobytes instead. The Song face has every non-ASCII character written in the game's sources plus
-printable ASCII, so a new text in the code needs this script run again (a test fails until it
-is); the Hei face has printable ASCII. A name the player
+kilobytes instead. The Song face has every non-ASCII character written in the game's sources and
+in the translation catalogues, plus printable ASCII, so a new text in the code or a catalogue needs
+this script run again (a test fails until it is); the Hei face has printable ASCII. A name the player
 types may hold anything else; those characters come from the installed fonts, which stay a
 dependency for that.
 
@@ -22,13 +22,15 @@ Needs python3-fonttools, fonts-arphic-uming and fonts-wqy-zenhei.
 
 import pathlib
 import sys
+from xml.etree import ElementTree
 
 from fontTools import subset
 from fontTools.ttLib import TTFont
 
 HERE = pathlib.Path(__file__).resolve().parent
 ROOT = HERE.parent.parent
-SOURCE_DIRS = ("game", "ui", "app", "halloffame")
+SOURCE_DIRS = ("game", "ui", "app", "halloffame", "journey")
+CATALOGUES = ROOT / "translations"
 
 ASCII = "".join(chr(c) for c in range(0x20, 0x7F))
 
@@ -53,6 +55,10 @@ def game_characters():
             if path.suffix in (".cpp", ".h"):
                 text = path.read_text(encoding="utf-8")
                 chars.update(c for c in text if ord(c) > 0x7F)
+    # And every character the other languages show: the Traditional catalogue's above all.
+    for catalogue in sorted(CATALOGUES.glob("*.ts")):
+        for translation in ElementTree.parse(catalogue).iter("translation"):
+            chars.update(c for c in (translation.text or "") if ord(c) > 0x7F)
     return "".join(sorted(chars))
 
 
