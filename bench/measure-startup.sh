@@ -44,7 +44,7 @@ outside)
   fi
   built=$(cmake --build "$build" --target tidepeddler tp_bare_window tp_xwatch tp_rules_bench \
     tp_pictures_bench tp_journey_bench 2>&1) || { echo "$built" >&2; exit 1; }
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" --inside-xvfb "${options[@]}"
+  exec scripts/in-xvfb.sh 1280x1024x24 "$0" --inside-xvfb "${options[@]}"
   ;;
 xvfb)
   # Under Xvfb from here on, with a session bus of our own, as a desktop session has one.

@@ -27,7 +27,7 @@ if [ "$stage" = outside ]; then
   fi
   built=$(cmake --build "$build" --target tp_bare_window tp_yardstick_window tp_xwatch tidepeddler 2>&1) ||
     { echo "$built" >&2; exit 1; }
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+  exec scripts/in-xvfb.sh 1280x1024x24 \
     dbus-run-session -- "$0" --inside --build "$build" --runs "$runs" \
     2> >(grep -v 'Failed to set fd limit' >&2)
 fi

@@ -7,6 +7,10 @@
 # usage: end-to-end.sh PROGRAM XWATCH SEED DIARY
 # DIARY is "diary" when the seed's first journey brings an event, "none" when it does not.
 set -euo pipefail
+# The tools find and type the windows' Chinese titles and names in UTF-8 whatever the caller's
+# locale, and the game speaks its own language: nothing of the caller's choice reaches it.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 
 fail() {
   echo "end-to-end: $*" >&2
@@ -14,7 +18,7 @@ fail() {
 }
 
 if [ "${1:-}" != --inside-xvfb ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" --inside-xvfb "$@"
+  exec "$(dirname "$0")/../../scripts/in-xvfb.sh" 1024x768x24 "$0" --inside-xvfb "$@"
 fi
 program=$2
 xwatch=$3

@@ -8,6 +8,10 @@
 # usage: resume.sh PROGRAM XWATCH SEED
 # The seed's first market must sell its fifth good for less than the starting cash.
 set -euo pipefail
+# The tools find and type the windows' Chinese titles and names in UTF-8 whatever the caller's
+# locale, and the game speaks its own language: nothing of the caller's choice reaches it.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 
 fail() {
   echo "resume: $*" >&2
@@ -15,7 +19,7 @@ fail() {
 }
 
 if [ "${1:-}" != --inside-xvfb ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" --inside-xvfb "$@"
+  exec "$(dirname "$0")/../../scripts/in-xvfb.sh" 1024x768x24 "$0" --inside-xvfb "$@"
 fi
 program=$2
 xwatch=$3

@@ -7,6 +7,10 @@
 #
 # usage: screen-reader.sh PROGRAM
 set -euo pipefail
+# The tools find and type the windows' Chinese titles and names in UTF-8 whatever the caller's
+# locale, and the game speaks its own language: nothing of the caller's choice reaches it.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 
 fail() {
   echo "screen-reader: $*" >&2
@@ -20,7 +24,7 @@ case "${1:-}" in
 *) stage=outside ;;
 esac
 if [ "$stage" = outside ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" --inside-xvfb "$@"
+  exec "$(dirname "$0")/../../scripts/in-xvfb.sh" 1024x768x24 "$0" --inside-xvfb "$@"
 fi
 if [ "$stage" = xvfb ]; then
   exec dbus-run-session -- "$0" --inside-session "$@" 2> >(grep -v 'fd limit' >&2)

@@ -18,6 +18,10 @@
 #
 # usage: check-package.sh BUILD-DIR TP-XWATCH
 set -euo pipefail
+# The tools find and type the windows' Chinese titles and names in UTF-8 whatever the caller's
+# locale, and the game speaks its own language: nothing of the caller's choice reaches it.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 
 if [ "${1:-}" = --inside-xvfb ]; then
   phase=run
@@ -163,7 +167,7 @@ if [ "$phase" = prepare ]; then
     { cat "$work/nodisplay.txt" >&2; fail "a start without a display ended with $status"; }
   echo "check-package: no display: --help and --version end with 0, a start with 1 and: $(cat "$work/nodisplay.txt")"
 
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+  exec "$(dirname "$0")/../../scripts/in-xvfb.sh" 1280x1024x24 \
     "$0" --inside-xvfb "$build" "$xwatch" "$root" "$work" "${declared[@]}"
 fi
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Run under a real X server (xvfb-run) by WindowCaptionTest: shows windows with empty and
+// Run under a real X server (Xvfb) by WindowCaptionTest: shows windows with empty and
 // non-empty captions and prints what their X11 title properties hold.
 
 #include "ui/toolkit/EndOfRun.h"
