@@ -5,6 +5,8 @@
 #include "journey/JourneyStore.h"
 #include "storage/JourneyId.h"
 
+#include <QCoreApplication>
+
 namespace tp::app {
 
 JourneyKeeping::JourneyKeeping(journey::JourneyStore& store, Tell tell)
@@ -58,8 +60,10 @@ void JourneyKeeping::Kept(bool saved) {
         return;
     }
     told_ = true;
-    tell_(QStringLiteral("这次旅程无法保存：磁盘已满，或保存的文件夹不可写。游戏可以接着玩，"
-                         "但关掉以后只能从上次保存的地方接着走。"));
+    tell_(QCoreApplication::translate(
+        "tp::app::JourneyKeeping",
+        "这次旅程无法保存：磁盘已满，或保存的文件夹不可写。游戏可以接着玩，"
+        "但关掉以后只能从上次保存的地方接着走。"));
 }
 
 } // namespace tp::app

@@ -36,17 +36,21 @@ WindowSet::~WindowSet() = default;
 void WindowSet::Prepare() {
     if (journeys_.Take() == journey::JourneyStore::Claim::HeldByAnother) {
         keeping_.KeepNothing();
-        notice_ = QStringLiteral("另一局游戏正在进行，保存的旅程归它所有；这一局不会被保存。");
+        notice_ = QCoreApplication::translate(
+            "tp::app::WindowSet", "另一局游戏正在进行，保存的旅程归它所有；这一局不会被保存。");
         return;
     }
     const journey::JourneyStore::Found found = journeys_.Load();
     if (found.damaged) {
-        notice_ = found.setAside.isEmpty()
-                      ? QStringLiteral("保存的旅程已损坏，无法接着走，也无法把它移开。"
-                                       "新的旅程开始了。")
-                      : QStringLiteral("保存的旅程已损坏，无法接着走；原文件已改名为 %1 保留。"
-                                       "新的旅程开始了。")
-                            .arg(QFileInfo(found.setAside).fileName());
+        notice_ =
+            found.setAside.isEmpty()
+                ? QCoreApplication::translate("tp::app::WindowSet",
+                                              "保存的旅程已损坏，无法接着走，也无法把它移开。"
+                                              "新的旅程开始了。")
+                : QCoreApplication::translate(
+                      "tp::app::WindowSet", "保存的旅程已损坏，无法接着走；原文件已改名为 %1 保留。"
+                                            "新的旅程开始了。")
+                      .arg(QFileInfo(found.setAside).fileName());
     }
     if (found.file && found.file->ended) {
         RecordEndedRun(*found.file->ended, found.file->id);
@@ -79,8 +83,10 @@ void WindowSet::RecordEndedRun(const game::FinishedRun& run, const QString& id) 
         hallOfFame_.Record(halloffame::EntryFromRun(run, QDate::currentDate(), id));
     if (recorded.saved) {
         journeys_.Forget();
-        notice_ = Joined(notice_, QStringLiteral("上次的旅程已经走完，成绩已记入富豪榜（按 "
-                                                 "Ctrl+H 查看）。"));
+        notice_ =
+            Joined(notice_, QCoreApplication::translate("tp::app::WindowSet",
+                                                        "上次的旅程已经走完，成绩已记入富豪榜（按 "
+                                                        "Ctrl+H 查看）。"));
     }
     notice_ = Joined(notice_, recorded.problem);
 }
@@ -98,7 +104,8 @@ void WindowSet::Show() {
 }
 
 void WindowSet::Tell(const QString& text) {
-    ui::MessageBoxes(endOfRun_, main_.get()).MessageBox(text, QStringLiteral("提示"));
+    ui::MessageBoxes(endOfRun_, main_.get())
+        .MessageBox(text, QCoreApplication::translate("tp::app::WindowSet", "提示"));
 }
 
 bool WindowSet::ShowHallOfFameAfterRun() {

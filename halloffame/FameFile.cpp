@@ -4,6 +4,7 @@
 #include "halloffame/Names.h"
 #include "storage/JourneyId.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -122,22 +123,26 @@ std::optional<FameFileContents> ParseFameFile(const QByteArray& bytes, QString* 
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
         return fail(
-            QStringLiteral("not JSON: %1 at byte %2").arg(error.errorString()).arg(error.offset));
+            QCoreApplication::translate("tp::halloffame::FameFile", "not JSON: %1 at byte %2")
+                .arg(error.errorString())
+                .arg(error.offset));
     }
     if (!document.isObject()) {
-        return fail(QStringLiteral("not a JSON object"));
+        return fail(QCoreApplication::translate("tp::halloffame::FameFile", "not a JSON object"));
     }
     const QJsonObject top = document.object();
     const QJsonValue version = top.value(VersionKey);
     if (!version.isDouble()) {
-        return fail(QStringLiteral("no format version"));
+        return fail(QCoreApplication::translate("tp::halloffame::FameFile", "no format version"));
     }
     if (version.toDouble() != FameFileVersion) {
-        return fail(QStringLiteral("unknown format version %1").arg(version.toDouble()));
+        return fail(
+            QCoreApplication::translate("tp::halloffame::FameFile", "unknown format version %1")
+                .arg(version.toDouble()));
     }
     const QJsonValue runs = top.value(RunsKey);
     if (!runs.isArray()) {
-        return fail(QStringLiteral("no list of runs"));
+        return fail(QCoreApplication::translate("tp::halloffame::FameFile", "no list of runs"));
     }
     FameFileContents contents;
     const QJsonArray rows = runs.toArray();

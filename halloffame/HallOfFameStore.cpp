@@ -6,6 +6,7 @@
 #include "halloffame/Ranking.h"
 #include "storage/KeptFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -62,22 +63,43 @@ QString FileName(const QString& path) {
 }
 
 QString SkippedText(int skipped) {
-    return QStringLiteral("排行榜文件中有 %1 条记录无法识别，已略过。").arg(skipped);
+    //: A sentence of its own, which the next may follow: where sentences are spaced, end it with a
+    //: space.
+    return QCoreApplication::translate("tp::halloffame::HallOfFameStore",
+                                       "排行榜文件中有 %1 条记录无法识别，已略过。")
+        .arg(skipped);
 }
 
 QString LockProblem(QLockFile::LockError error) {
     switch (error) {
     case QLockFile::LockFailedError:
-        return QStringLiteral("另一局游戏正在写排行榜，等待超时。");
+        return QCoreApplication::translate("tp::halloffame::HallOfFameStore",
+                                           "另一局游戏正在写排行榜，等待超时。");
     case QLockFile::PermissionError:
-        return QStringLiteral("保存排行榜的文件夹不可写。");
+        return QCoreApplication::translate("tp::halloffame::HallOfFameStore",
+                                           "保存排行榜的文件夹不可写。");
     default:
-        return QStringLiteral("无法锁定排行榜文件。");
+        return QCoreApplication::translate("tp::halloffame::HallOfFameStore",
+                                           "无法锁定排行榜文件。");
     }
 }
 
 QString NotSaved(const QString& why) {
-    return QStringLiteral("本次成绩未能保存：%1以前的记录没有改动。").arg(why);
+    //: A sentence of its own, which the next may follow: where sentences are spaced, end it with a
+    //: space.
+    return QCoreApplication::translate("tp::halloffame::HallOfFameStore",
+                                       "本次成绩未能保存：%1以前的记录没有改动。")
+        .arg(why);
+}
+
+// The problems, one sentence each, read as one text. Chinese runs its sentences on; a language
+// that puts a space between sentences ends each of its own with one, and the last is dropped.
+QString Sentences(const QStringList& sentences) {
+    QString text = sentences.join(QString());
+    while (text.endsWith(QLatin1Char(' '))) {
+        text.chop(1);
+    }
+    return text;
 }
 
 void WriteToStandardError(const QString& line) {
@@ -97,21 +119,23 @@ QString HallOfFameStore::DefaultPath() {
 Table HallOfFameStore::Read() const {
     Table table;
     if (path_.isEmpty()) {
-        table.problem = QStringLiteral("找不到保存排行榜的文件夹。");
+        table.problem = QCoreApplication::translate("tp::halloffame::HallOfFameStore",
+                                                    "找不到保存排行榜的文件夹。");
         return table;
     }
     Loaded loaded = Load(path_);
     if (loaded.state == FileState::Damaged) {
-        table.problem =
-            QStringLiteral("排行榜文件已损坏，读不出以前的记录；下次回乡时会把它改名保留，"
-                           "排行榜重新开始。");
+        table.problem = QCoreApplication::translate(
+            "tp::halloffame::HallOfFameStore",
+            "排行榜文件已损坏，读不出以前的记录；下次回乡时会把它改名保留，"
+            "排行榜重新开始。");
         return table;
     }
     table.ranked = std::move(loaded.contents.runs);
     DropLowest(table.ranked, MaxStoredRuns);
     SortBest(table.ranked);
     if (loaded.contents.skipped > 0) {
-        table.problem = SkippedText(loaded.contents.skipped);
+        table.problem = Sentences({SkippedText(loaded.contents.skipped)});
     }
     return table;
 }
@@ -125,22 +149,30 @@ Recorded HallOfFameStore::Record(const Entry& run) {
     bool canWrite = true;
 
     auto log = [this](const QString& what) {
-        log_(QStringLiteral("tidepeddler: hall of fame %1: %2").arg(path_, what));
+        log_(QCoreApplication::translate("tp::halloffame::HallOfFameStore",
+                                         "tidepeddler: hall of fame %1: %2")
+                 .arg(path_, what));
     };
 
     std::optional<QLockFile> lock;
     if (path_.isEmpty()) {
-        problems << NotSaved(QStringLiteral("找不到保存排行榜的文件夹。"));
+        problems << NotSaved(QCoreApplication::translate("tp::halloffame::HallOfFameStore",
+                                                         "找不到保存排行榜的文件夹。"));
         canWrite = false;
     } else if (const QString folder = QFileInfo(path_).absolutePath(); !QDir().mkpath(folder)) {
-        problems << NotSaved(QStringLiteral("无法建立文件夹 %1。").arg(folder));
-        log(QStringLiteral("not saved: cannot create the folder"));
+        problems << NotSaved(
+            QCoreApplication::translate("tp::halloffame::HallOfFameStore", "无法建立文件夹 %1。")
+                .arg(folder));
+        log(QCoreApplication::translate("tp::halloffame::HallOfFameStore",
+                                        "not saved: cannot create the folder"));
         canWrite = false;
     } else {
         lock.emplace(path_ + QStringLiteral(".lock"));
         if (!lock->tryLock(LockTimeoutMs)) {
             problems << NotSaved(LockProblem(lock->error()));
-            log(QStringLiteral("not saved: cannot lock %1.lock").arg(path_));
+            log(QCoreApplication::translate("tp::halloffame::HallOfFameStore",
+                                            "not saved: cannot lock %1.lock")
+                    .arg(path_));
             canWrite = false;
         }
     }
@@ -151,17 +183,27 @@ Recorded HallOfFameStore::Record(const Entry& run) {
         if (loaded.state == FileState::Damaged) {
             const QString aside = storage::AsideName(path_);
             if (canWrite && QFile::rename(path_, aside)) {
-                problems << QStringLiteral(
+                //: A sentence of its own, which the next may follow: where sentences are spaced,
+                //: end it with a space.
+                problems << QCoreApplication::translate(
+                                "tp::halloffame::HallOfFameStore",
                                 "原排行榜文件已损坏，已改名为 %1 保留，排行榜从本次重新开始。")
                                 .arg(FileName(aside));
-                log(QStringLiteral("%1; moved it to %2 and started a new table")
+                log(QCoreApplication::translate("tp::halloffame::HallOfFameStore",
+                                                "%1; moved it to %2 and started a new table")
                         .arg(loaded.reason, aside));
             } else if (canWrite) {
-                problems << NotSaved(QStringLiteral("原排行榜文件已损坏，又无法把它移开。"));
-                log(QStringLiteral("%1; cannot move it aside, not saved").arg(loaded.reason));
+                problems << NotSaved(QCoreApplication::translate(
+                    "tp::halloffame::HallOfFameStore", "原排行榜文件已损坏，又无法把它移开。"));
+                log(QCoreApplication::translate("tp::halloffame::HallOfFameStore",
+                                                "%1; cannot move it aside, not saved")
+                        .arg(loaded.reason));
                 canWrite = false;
             } else {
-                problems << QStringLiteral("原排行榜文件已损坏，读不出以前的记录。");
+                //: A sentence of its own, which the next may follow: where sentences are spaced,
+                //: end it with a space.
+                problems << QCoreApplication::translate("tp::halloffame::HallOfFameStore",
+                                                        "原排行榜文件已损坏，读不出以前的记录。");
             }
         } else if (loaded.state == FileState::Usable) {
             // Rows left out or changed, or more runs than are kept, mean a hand-edited file:
@@ -171,8 +213,10 @@ Recorded HallOfFameStore::Record(const Entry& run) {
             if (edited && canWrite) {
                 const QString aside = storage::AsideName(path_);
                 if (QFile::copy(path_, aside)) {
-                    log(QStringLiteral("%1 rows left out, %2 changed, %3 kept of %4; the file as "
-                                       "it was is kept as %5")
+                    log(QCoreApplication::translate(
+                            "tp::halloffame::HallOfFameStore",
+                            "%1 rows left out, %2 changed, %3 kept of %4; the file as "
+                            "it was is kept as %5")
                             .arg(contents.skipped)
                             .arg(contents.altered)
                             .arg(std::min(contents.runs.size(), MaxStoredRuns))
@@ -180,11 +224,18 @@ Recorded HallOfFameStore::Record(const Entry& run) {
                             .arg(aside));
                     if (contents.skipped > 0) {
                         problems << SkippedText(contents.skipped) +
-                                        QStringLiteral("原文件另存为 %1。").arg(FileName(aside));
+                                        //: A sentence of its own, which the next may follow: where
+                                        //: sentences are spaced, end it with a space.
+                                        QCoreApplication::translate(
+                                            "tp::halloffame::HallOfFameStore", "原文件另存为 %1。")
+                                            .arg(FileName(aside));
                     }
                 } else {
-                    problems << NotSaved(QStringLiteral("无法另存被手工改动过的排行榜文件。"));
-                    log(QStringLiteral("cannot keep a copy of the edited file, not saved"));
+                    problems << NotSaved(QCoreApplication::translate(
+                        "tp::halloffame::HallOfFameStore", "无法另存被手工改动过的排行榜文件。"));
+                    log(QCoreApplication::translate(
+                        "tp::halloffame::HallOfFameStore",
+                        "cannot keep a copy of the edited file, not saved"));
                     canWrite = false;
                 }
             } else if (contents.skipped > 0) {
@@ -218,14 +269,16 @@ Recorded HallOfFameStore::Record(const Entry& run) {
         if (storage::ReplaceKeptFile(path_, SerializeFameFile(runs), &error)) {
             result.saved = true;
         } else {
-            problems << NotSaved(QStringLiteral("磁盘已满，或文件无法写入。"));
-            log(QStringLiteral("not saved: %1").arg(error));
+            problems << NotSaved(QCoreApplication::translate("tp::halloffame::HallOfFameStore",
+                                                             "磁盘已满，或文件无法写入。"));
+            log(QCoreApplication::translate("tp::halloffame::HallOfFameStore", "not saved: %1")
+                    .arg(error));
         }
     }
 
     SortBest(runs);
     result.ranked = std::move(runs);
-    result.problem = problems.join(QString());
+    result.problem = Sentences(problems);
     return result;
 }
 

@@ -3,6 +3,7 @@
 
 #include "halloffame/Names.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -27,14 +28,21 @@ QString Pad(const QString& text, int width, bool right) {
 
 QString FormatScoresTable(const QList<Entry>& ranked, int rows) {
     if (ranked.isEmpty() || rows <= 0) {
-        return QStringLiteral("还没有回乡的记录：走完六十天、回到故乡的旅程会记在这里。\n");
+        return QCoreApplication::translate(
+                   "tp::halloffame::ScoresTable",
+                   "还没有回乡的记录：走完六十天、回到故乡的旅程会记在这里。") +
+               QLatin1Char('\n');
     }
     using Row = std::array<QString, ColumnCount>;
     // Rank, amount, debt and seed are numbers, set flush right.
     constexpr std::array<bool, ColumnCount> right{true, false, true, true, false, true};
     std::vector<Row> lines;
-    lines.push_back({QStringLiteral("名次"), QStringLiteral("姓名"), QStringLiteral("金额"),
-                     QStringLiteral("欠款"), QStringLiteral("日期"), QStringLiteral("种子")});
+    lines.push_back({QCoreApplication::translate("tp::halloffame::ScoresTable", "名次"),
+                     QCoreApplication::translate("tp::halloffame::ScoresTable", "姓名"),
+                     QCoreApplication::translate("tp::halloffame::ScoresTable", "金额"),
+                     QCoreApplication::translate("tp::halloffame::ScoresTable", "欠款"),
+                     QCoreApplication::translate("tp::halloffame::ScoresTable", "日期"),
+                     QCoreApplication::translate("tp::halloffame::ScoresTable", "种子")});
     const qsizetype shown = std::min<qsizetype>(ranked.size(), rows);
     for (qsizetype i = 0; i < shown; ++i) {
         const Entry& entry = ranked.at(i);

@@ -5,6 +5,7 @@
 #include "game/JourneyCheck.h"
 #include "storage/JourneyId.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -68,8 +69,10 @@ public:
         // Every integer the file holds is well within a double's exact range.
         if (!value.isDouble() || !std::isfinite(number) || std::trunc(number) != number ||
             number < static_cast<double>(lowest) || number > static_cast<double>(highest)) {
-            Fail(key,
-                 QStringLiteral("is not a whole number from %1 to %2").arg(lowest).arg(highest));
+            Fail(key, QCoreApplication::translate("tp::journey::JourneyFile",
+                                                  "is not a whole number from %1 to %2")
+                          .arg(lowest)
+                          .arg(highest));
             return lowest < 0 && highest > 0 ? 0 : lowest;
         }
         return static_cast<qint64>(number);
@@ -82,7 +85,8 @@ public:
     bool Boolean(const QString& key) {
         const QJsonValue value = object_.value(key);
         if (!value.isBool()) {
-            Fail(key, QStringLiteral("is not true or false"));
+            Fail(key,
+                 QCoreApplication::translate("tp::journey::JourneyFile", "is not true or false"));
         }
         return value.toBool();
     }
@@ -90,7 +94,7 @@ public:
     QString Text(const QString& key) {
         const QJsonValue value = object_.value(key);
         if (!value.isString()) {
-            Fail(key, QStringLiteral("is not a text"));
+            Fail(key, QCoreApplication::translate("tp::journey::JourneyFile", "is not a text"));
         }
         return value.toString();
     }
@@ -98,7 +102,7 @@ public:
     QJsonArray Array(const QString& key) {
         const QJsonValue value = object_.value(key);
         if (!value.isArray()) {
-            Fail(key, QStringLiteral("is not a list"));
+            Fail(key, QCoreApplication::translate("tp::journey::JourneyFile", "is not a list"));
         }
         return value.toArray();
     }
@@ -106,14 +110,15 @@ public:
     QJsonObject Object(const QString& key) {
         const QJsonValue value = object_.value(key);
         if (!value.isObject()) {
-            Fail(key, QStringLiteral("is not an object"));
+            Fail(key, QCoreApplication::translate("tp::journey::JourneyFile", "is not an object"));
         }
         return value.toObject();
     }
 
     void Fail(const QString& key, const QString& what) {
         if (failure_.isEmpty()) {
-            failure_ = QStringLiteral("\"%1\" %2").arg(key, what);
+            failure_ =
+                QCoreApplication::translate("tp::journey::JourneyFile", "\"%1\" %2").arg(key, what);
         }
     }
 
@@ -130,7 +135,9 @@ void EachObject(const QJsonArray& array, const QString& key, QString& failure, R
             return;
         }
         if (!value.isObject()) {
-            failure = QStringLiteral("\"%1\" holds something that is not an object").arg(key);
+            failure = QCoreApplication::translate("tp::journey::JourneyFile",
+                                                  "\"%1\" holds something that is not an object")
+                          .arg(key);
             return;
         }
         Fields fields(value.toObject(), failure);
@@ -145,13 +152,15 @@ std::vector<std::int64_t> ReadWorths(const QJsonArray& array, QString& failure) 
         if (!value.isDouble() || std::trunc(number) != number ||
             number < static_cast<double>(LowestWorth) ||
             number > static_cast<double>(HighestWorth)) {
-            failure = QStringLiteral("\"dailyWorth\" holds a worth no amounts add up to");
+            failure = QCoreApplication::translate(
+                "tp::journey::JourneyFile", "\"dailyWorth\" holds a worth no amounts add up to");
             return {};
         }
         worths.push_back(static_cast<std::int64_t>(number));
         // A run lasts sixty-one days at most: a longer record was not written by the game.
         if (worths.size() > game::LastDay + 1) {
-            failure = QStringLiteral("\"dailyWorth\" is longer than a run");
+            failure = QCoreApplication::translate("tp::journey::JourneyFile",
+                                                  "\"dailyWorth\" is longer than a run");
             return {};
         }
     }
@@ -181,14 +190,17 @@ std::optional<SavedJourney> ReadJourney(const QJsonObject& top, QString& failure
     const QByteArray name = fields.Text(QStringLiteral("name")).toUtf8();
     if (game::GbkLength(std::string_view(name.constData(), static_cast<std::size_t>(name.size()))) >
         11) {
-        fields.Fail(QStringLiteral("name"), QStringLiteral("is longer than a name may be"));
+        fields.Fail(QStringLiteral("name"),
+                    QCoreApplication::translate("tp::journey::JourneyFile",
+                                                "is longer than a name may be"));
     }
     s.playerName.Assign(std::string_view(name.constData(), static_cast<std::size_t>(name.size())));
     const QString label = fields.Text(QStringLiteral("nameLabel"));
     // Counted before it is converted, so that a huge label is never copied.
     if (label.size() > 2 * NameLabelCharacters) {
         fields.Fail(QStringLiteral("nameLabel"),
-                    QStringLiteral("is longer than the rename box takes"));
+                    QCoreApplication::translate("tp::journey::JourneyFile",
+                                                "is longer than the rename box takes"));
     }
     journey.nameLabel = label.toStdString();
 
@@ -217,7 +229,8 @@ std::optional<SavedJourney> ReadJourney(const QJsonObject& top, QString& failure
     s.dailyWorth = ReadWorths(fields.Array(QStringLiteral("dailyWorth")), failure);
     for (const QJsonValue& line : fields.Array(QStringLiteral("diary"))) {
         if (!line.isString() || journey.diary.size() >= 3) {
-            failure = QStringLiteral("\"diary\" is not a day's entry");
+            failure = QCoreApplication::translate("tp::journey::JourneyFile",
+                                                  "\"diary\" is not a day's entry");
             break;
         }
         journey.diary.push_back(line.toString().toStdString());
@@ -226,7 +239,8 @@ std::optional<SavedJourney> ReadJourney(const QJsonObject& top, QString& failure
         return std::nullopt;
     }
     if (const std::string_view why = game::Unreachable(journey); !why.empty()) {
-        failure = QStringLiteral("no game reaches it: %1").arg(Utf8(why));
+        failure = QCoreApplication::translate("tp::journey::JourneyFile", "no game reaches it: %1")
+                      .arg(Utf8(why));
         return std::nullopt;
     }
     return journey;
@@ -237,7 +251,9 @@ std::optional<FinishedRun> ReadEnded(const QJsonObject& object, QString& failure
     FinishedRun run;
     const QString name = fields.Text(QStringLiteral("name"));
     if (name.size() > 2 * NameLabelCharacters) {
-        fields.Fail(QStringLiteral("name"), QStringLiteral("is longer than the rename box takes"));
+        fields.Fail(QStringLiteral("name"),
+                    QCoreApplication::translate("tp::journey::JourneyFile",
+                                                "is longer than the rename box takes"));
     }
     run.name = name.toStdString();
     run.amount = static_cast<std::int32_t>(
@@ -250,7 +266,8 @@ std::optional<FinishedRun> ReadEnded(const QJsonObject& object, QString& failure
         fields.Integer(QStringLiteral("days"), game::LastDay + 1, game::LastDay + 2));
     run.dailyWorth = ReadWorths(fields.Array(QStringLiteral("dailyWorth")), failure);
     if (failure.isEmpty() && run.dailyWorth.size() != game::LastDay + 1) {
-        failure = QStringLiteral("\"dailyWorth\" does not hold every day of a run");
+        failure = QCoreApplication::translate("tp::journey::JourneyFile",
+                                              "\"dailyWorth\" does not hold every day of a run");
     }
     if (!failure.isEmpty()) {
         return std::nullopt;
@@ -325,23 +342,28 @@ std::optional<JourneyFile> ParseJourneyFile(const QByteArray& bytes, QString* re
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
         return fail(
-            QStringLiteral("not JSON: %1 at byte %2").arg(error.errorString()).arg(error.offset));
+            QCoreApplication::translate("tp::journey::JourneyFile", "not JSON: %1 at byte %2")
+                .arg(error.errorString())
+                .arg(error.offset));
     }
     if (!document.isObject()) {
-        return fail(QStringLiteral("not a JSON object"));
+        return fail(QCoreApplication::translate("tp::journey::JourneyFile", "not a JSON object"));
     }
     const QJsonObject top = document.object();
     const QJsonValue version = top.value(QStringLiteral("version"));
     if (!version.isDouble()) {
-        return fail(QStringLiteral("no format version"));
+        return fail(QCoreApplication::translate("tp::journey::JourneyFile", "no format version"));
     }
     if (version.toDouble() != JourneyFileVersion) {
-        return fail(QStringLiteral("unknown format version %1").arg(version.toDouble()));
+        return fail(
+            QCoreApplication::translate("tp::journey::JourneyFile", "unknown format version %1")
+                .arg(version.toDouble()));
     }
     JourneyFile file;
     file.id = Fields(top, failure).Text(QStringLiteral("journey"));
     if (failure.isEmpty() && !storage::IsJourneyId(file.id)) {
-        failure = QStringLiteral("\"journey\" is not a journey's name");
+        failure = QCoreApplication::translate("tp::journey::JourneyFile",
+                                              "\"journey\" is not a journey's name");
     }
     if (failure.isEmpty() && top.contains(QStringLiteral("ended"))) {
         file.ended = ReadEnded(Fields(top, failure).Object(QStringLiteral("ended")), failure);

@@ -3,6 +3,7 @@
 
 #include "storage/KeptFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -80,11 +81,14 @@ JourneyStore::Found JourneyStore::Load() {
     const QString aside = storage::AsideName(path_);
     if (QFile::rename(path_, aside)) {
         found.setAside = aside;
-        log_(QStringLiteral("tidepeddler: journey %1: %2; moved it to %3 and started a new one")
+        log_(QCoreApplication::translate(
+                 "tp::journey::JourneyStore",
+                 "tidepeddler: journey %1: %2; moved it to %3 and started a new one")
                  .arg(path_, reason, aside));
     } else {
-        log_(
-            QStringLiteral("tidepeddler: journey %1: %2; cannot move it aside").arg(path_, reason));
+        log_(QCoreApplication::translate("tp::journey::JourneyStore",
+                                         "tidepeddler: journey %1: %2; cannot move it aside")
+                 .arg(path_, reason));
     }
     return found;
 }
@@ -101,7 +105,9 @@ bool JourneyStore::Forget() {
     if (path_.isEmpty() || !QFileInfo::exists(path_) || QFile::remove(path_)) {
         return true;
     }
-    log_(QStringLiteral("tidepeddler: journey %1: cannot remove it").arg(path_));
+    log_(QCoreApplication::translate("tp::journey::JourneyStore",
+                                     "tidepeddler: journey %1: cannot remove it")
+             .arg(path_));
     return false;
 }
 
@@ -116,7 +122,9 @@ bool JourneyStore::Write(const QByteArray& bytes) {
     }
     // Said once while it keeps failing: the player acts many times a minute.
     if (!failing_) {
-        log_(QStringLiteral("tidepeddler: journey %1: not saved: %2").arg(path_, error));
+        log_(QCoreApplication::translate("tp::journey::JourneyStore",
+                                         "tidepeddler: journey %1: not saved: %2")
+                 .arg(path_, error));
     }
     failing_ = true;
     return false;

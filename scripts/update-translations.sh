@@ -17,6 +17,8 @@ catalogues=("$@")
 # there is no window, TP_TEXT in the rules, which cannot name Qt.
 sources=(game ui app halloffame journey storage)
 
-"$lupdate" -silent -locations none -extensions cpp,h \
+# The sources include each other from the top folder: lupdate reads a window's class from its
+# header, so that tr() in it gets the class's full name as its context, as at run time.
+"$lupdate" -silent -locations none -extensions cpp,h -I . \
   -tr-function-alias QT_TRANSLATE_NOOP+=TP_TEXT \
   "${sources[@]}" -ts "${catalogues[@]}"

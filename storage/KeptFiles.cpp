@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "storage/KeptFiles.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -45,23 +46,30 @@ KeptFile ReadKeptFile(const QString& path, qint64 limit) {
         return {};
     }
     if (!info.isFile()) {
-        return Unusable(QStringLiteral("not a regular file"));
+        return Unusable(
+            QCoreApplication::translate("tp::storage::KeptFiles", "not a regular file"));
     }
     if (info.size() > limit) {
-        return Unusable(QStringLiteral("larger than %1 bytes").arg(limit));
+        return Unusable(
+            QCoreApplication::translate("tp::storage::KeptFiles", "larger than %1 bytes")
+                .arg(limit));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return Unusable(QStringLiteral("cannot be read: %1").arg(file.errorString()));
+        return Unusable(QCoreApplication::translate("tp::storage::KeptFiles", "cannot be read: %1")
+                            .arg(file.errorString()));
     }
     // Bounded even if the file grows after it was measured.
     KeptFile kept;
     kept.bytes = file.read(limit + 1);
     if (file.error() != QFileDevice::NoError) {
-        return Unusable(QStringLiteral("cannot be read: %1").arg(file.errorString()));
+        return Unusable(QCoreApplication::translate("tp::storage::KeptFiles", "cannot be read: %1")
+                            .arg(file.errorString()));
     }
     if (kept.bytes.size() > limit) {
-        return Unusable(QStringLiteral("larger than %1 bytes").arg(limit));
+        return Unusable(
+            QCoreApplication::translate("tp::storage::KeptFiles", "larger than %1 bytes")
+                .arg(limit));
     }
     kept.state = KeptFile::State::Read;
     return kept;

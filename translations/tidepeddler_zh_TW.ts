@@ -389,4 +389,876 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>tp::app::JourneyKeeping</name>
+    <message>
+        <source>这次旅程无法保存：磁盘已满，或保存的文件夹不可写。游戏可以接着玩，但关掉以后只能从上次保存的地方接着走。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tp::app::WindowSet</name>
+    <message>
+        <source>另一局游戏正在进行，保存的旅程归它所有；这一局不会被保存。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存的旅程已损坏，无法接着走，也无法把它移开。新的旅程开始了。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存的旅程已损坏，无法接着走；原文件已改名为 %1 保留。新的旅程开始了。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上次的旅程已经走完，成绩已记入富豪榜（按 Ctrl+H 查看）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tp::halloffame::FameFile</name>
+    <message>
+        <source>not JSON: %1 at byte %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no format version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown format version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no list of runs</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tp::halloffame::HallOfFameStore</name>
+    <message>
+        <source>排行榜文件中有 %1 条记录无法识别，已略过。</source>
+        <extracomment>A sentence of its own, which the next may follow: where sentences are spaced, end it with a space.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>另一局游戏正在写排行榜，等待超时。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存排行榜的文件夹不可写。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法锁定排行榜文件。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>本次成绩未能保存：%1以前的记录没有改动。</source>
+        <extracomment>A sentence of its own, which the next may follow: where sentences are spaced, end it with a space.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>找不到保存排行榜的文件夹。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>排行榜文件已损坏，读不出以前的记录；下次回乡时会把它改名保留，排行榜重新开始。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tidepeddler: hall of fame %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法建立文件夹 %1。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not saved: cannot create the folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not saved: cannot lock %1.lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>原排行榜文件已损坏，已改名为 %1 保留，排行榜从本次重新开始。</source>
+        <extracomment>A sentence of its own, which the next may follow: where sentences are spaced, end it with a space.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; moved it to %2 and started a new table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>原排行榜文件已损坏，又无法把它移开。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; cannot move it aside, not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>原排行榜文件已损坏，读不出以前的记录。</source>
+        <extracomment>A sentence of its own, which the next may follow: where sentences are spaced, end it with a space.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 rows left out, %2 changed, %3 kept of %4; the file as it was is kept as %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>原文件另存为 %1。</source>
+        <extracomment>A sentence of its own, which the next may follow: where sentences are spaced, end it with a space.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法另存被手工改动过的排行榜文件。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot keep a copy of the edited file, not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>磁盘已满，或文件无法写入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tp::halloffame::ScoresTable</name>
+    <message>
+        <source>还没有回乡的记录：走完六十天、回到故乡的旅程会记在这里。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>名次</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>金额</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>欠款</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>种子</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tp::journey::JourneyFile</name>
+    <message>
+        <source>is not a whole number from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not true or false</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds something that is not an object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;dailyWorth&quot; holds a worth no amounts add up to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;dailyWorth&quot; is longer than a run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is longer than a name may be</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is longer than the rename box takes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;diary&quot; is not a day&apos;s entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no game reaches it: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;dailyWorth&quot; does not hold every day of a run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at byte %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no format version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown format version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;journey&quot; is not a journey&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tp::journey::JourneyStore</name>
+    <message>
+        <source>tidepeddler: journey %1: %2; moved it to %3 and started a new one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tidepeddler: journey %1: %2; cannot move it aside</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tidepeddler: journey %1: cannot remove it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tidepeddler: journey %1: not saved: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tp::storage::KeptFiles</name>
+    <message>
+        <source>not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tp::ui::DiaryWindow</name>
+    <message>
+        <source>我的日记本</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭(&amp;C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日记</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tp::ui::Fonts</name>
+    <message>
+        <source>%1 is not in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is no usable font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tidepeddler: cannot load the game&apos;s faces (%1); drawing the text from the installed fonts</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tp::ui::HallOfFameWindow</name>
+    <message>
+        <source>名次</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>金额</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>欠款</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>种子</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>富豪榜</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>本次回乡排第 %1 名。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>本次回乡排第 %1 名，未进前十。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>历次回乡的前 %1 名。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>还没有回乡的记录：走完六十天、回到故乡的旅程会记在这里。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>前十名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>历次回乡的前十名：名次、姓名、金额、欠款、日期和种子</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>本次成绩（在全部记录中的名次）：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>本次成绩</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>本次回乡在全部记录中排第 %1 名，未进前十</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>本次每天的身家（现金加存款减欠款）：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重玩这一局：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重玩命令</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>在终端输入这条命令，可以用同样的种子重玩选中的一局</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>复制(&amp;C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>复制重玩命令</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>把重玩命令复制到剪贴板</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭富豪榜</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第 %1 名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已复制。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已复制到剪贴板</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tp::ui::JourneyQuestion</name>
+    <message>
+        <source>潮汐货郎</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上次的旅程还没有走完：
+第 %1 天
+现金 %2
+欠款 %3
+接着走，还是重新开始？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>继续(&amp;G)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重新开始(&amp;N)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tp::ui::MainWindow</name>
+    <message>
+        <source>潮汐货郎 V1.00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>姓名：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>现金：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>欠款：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>健康：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>点击或按 F2 改名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>现金</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>欠款</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>健康</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>存款</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>存款：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>买入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>买入市场中选中的商品</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>卖出</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>卖出身上选中的商品</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>医院</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>银行</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>声明</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>网吧</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>中介</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>火车站</source>
+        <comment>map button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>火车站</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>李沧区</source>
+        <comment>map button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>李沧区</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>栈桥</source>
+        <comment>map button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>栈桥</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>东海路</source>
+        <comment>map button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>东海路</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>中山路</source>
+        <comment>map button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>中山路</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>啤酒城</source>
+        <comment>map button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>啤酒城</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>小青岛</source>
+        <comment>map button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>小青岛</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>四方区</source>
+        <comment>map button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>四方区</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>李村集贸市场</source>
+        <comment>map button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>李村集贸市场</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>长途站</source>
+        <comment>map button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>长途站</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>去这里，过一天</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>商品名称</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>价格</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>今日市场</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>随身货物</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放弃这次旅程，重新开始吗？
+这次旅程不会记入富豪榜。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重新开始</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tp::ui::MessageBoxes</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tp::ui::ServiceWindow</name>
+    <message>
+        <source>现在流行网上汇款，挣了
+点钱，还是赶快把欠村长
+的钱给还清了吧！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>中介老板说，我们这里什么房子都
+有，不过您今天来的真巧，我们这
+里正好有一套适合做买卖用的，可
+以装好多货物，看你一个外地打工
+的不容易，收你10000好了！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>声明：本故事情节和现实没有任何关系，如果您未满18
+岁，尚未建立是非观念，我强烈建议您退出游戏，本游
+戏只作为娱乐之用，免费提供，您可以随意的传播。
+如果您发现游戏中的错误，或者有什么好的建议，
+欢迎告诉我们，我们会认真听取并不断改进。
+感谢您选择潮汐货郎，祝您玩得开心！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>帮助：本游戏利用商品差价来赚得利润，所以在低价的
+时候买入，在高价时候卖出可以得到不少的利润，买入
+时选择要买的商品，然后双击或者按＝》，卖出同理，
+银行是存钱的地方，每一天有1％的利息，医院是治疗
+的地方，健康不好会OVER的。中介可以买到放货物的场
+所可以增加购买量（默认200），换名字只要点击名字
+即可。换买卖场地选地图上的按钮。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>潮汐网吧 www.chaoxi-wang.example</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>银行</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定(&amp;O)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取款</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>存款</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>金额</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>太贵算了</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>接受治疗</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>治疗点数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>医生的话</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>算了</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>还钱</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>还款金额</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>网吧的提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>买下</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>中介老板的话</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>明白了</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>作者的声明</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>游戏帮助</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tp::ui::TradeDialog</name>
+    <message>
+        <source>交易</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>要购买的数量：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定(&amp;O)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消(&amp;N)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tp::ui::WorthChart</name>
+    <message>
+        <source>身家（元）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>天数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>100000000</source>
+        <extracomment>The size of the larger unit of the chart&apos;s amounts, in digits.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1亿</source>
+        <extracomment>An amount in the larger unit.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10000</source>
+        <extracomment>The size of the smaller unit of the chart&apos;s amounts, in digits.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1万</source>
+        <extracomment>An amount in the smaller unit.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没有每天的身家记录。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>共 %1 天。第 1 天身家 %2 元，第 %1 天 %3 元；最高 %4 元（第 %5 天），最低 %6 元（第 %7 天）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>本次每天的身家</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -16,17 +16,17 @@ DiaryWindow::DiaryWindow(QWidget* owner, EndOfRun& endOfRun)
     setObjectName(QStringLiteral("diaryWindow"));
     SetClientSize(287, 133);
     move(326, 259);
-    SetCaption(QStringLiteral("我的日记本"));
+    SetCaption(tr("我的日记本"));
     setFont(GameFont(QStringLiteral("Pal宋体"), -12));
 
     MakePicture(this, "townPicture", Box(0, 0, 105, 137), resources::PictureId::DiaryTown);
-    auto* closeButton =
-        StockButton(this, "closeButton", Box(208, 104, 73, 25), "关闭(&C)", KindButton::Kind::No);
+    auto* closeButton = StockButton(this, "closeButton", Box(208, 104, 73, 25), tr("关闭(&C)"),
+                                    KindButton::Kind::No);
     entryText_ = Place(new Memo(this), "entryText", Box(112, 8, 169, 89));
     entryText_->setReadOnly(true);
     entryText_->SetFlat(true);
     entryText_->SetColor(ColorOf(SystemColor::BtnFace));
-    SetAccessibleText(*entryText_, QStringLiteral("日记"));
+    SetAccessibleText(*entryText_, tr("日记"));
     setTabOrder(closeButton, entryText_);
 }
 

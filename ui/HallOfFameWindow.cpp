@@ -7,6 +7,7 @@
 #include "ui/toolkit/Fonts.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -39,8 +40,12 @@ QString Command(std::uint32_t seed) {
 }
 
 QStringList Headings() {
-    return {QStringLiteral("名次"), QStringLiteral("姓名"), QStringLiteral("金额"),
-            QStringLiteral("欠款"), QStringLiteral("日期"), QStringLiteral("种子")};
+    return {QCoreApplication::translate("tp::ui::HallOfFameWindow", "名次"),
+            QCoreApplication::translate("tp::ui::HallOfFameWindow", "姓名"),
+            QCoreApplication::translate("tp::ui::HallOfFameWindow", "金额"),
+            QCoreApplication::translate("tp::ui::HallOfFameWindow", "欠款"),
+            QCoreApplication::translate("tp::ui::HallOfFameWindow", "日期"),
+            QCoreApplication::translate("tp::ui::HallOfFameWindow", "种子")};
 }
 
 QLabel* TextLabel(QWidget* parent, const QString& objectName, const QString& text) {
@@ -58,7 +63,7 @@ HallOfFameWindow::HallOfFameWindow(const QList<halloffame::Entry>& ranked,
                                    QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("hallOfFame"));
-    setWindowTitle(QStringLiteral("富豪榜"));
+    setWindowTitle(tr("富豪榜"));
     setModal(true);
     setFont(GameFont(QStringLiteral("宋体"), -12));
 
@@ -69,29 +74,28 @@ HallOfFameWindow::HallOfFameWindow(const QList<halloffame::Entry>& ranked,
     auto* layout = new QVBoxLayout(this);
     QString summary;
     if (thisRun) {
-        summary = inTable ? QStringLiteral("本次回乡排第 %1 名。").arg(thisRun->rank)
-                          : QStringLiteral("本次回乡排第 %1 名，未进前十。").arg(thisRun->rank);
+        summary = inTable ? tr("本次回乡排第 %1 名。").arg(thisRun->rank)
+                          : tr("本次回乡排第 %1 名，未进前十。").arg(thisRun->rank);
     } else if (rows > 0) {
-        summary = QStringLiteral("历次回乡的前 %1 名。").arg(rows);
+        summary = tr("历次回乡的前 %1 名。").arg(rows);
     } else {
-        summary = QStringLiteral("还没有回乡的记录：走完六十天、回到故乡的旅程会记在这里。");
+        summary = tr("还没有回乡的记录：走完六十天、回到故乡的旅程会记在这里。");
     }
     QLabel* summaryLabel = TextLabel(this, QStringLiteral("summary"), summary);
     SetAccessibleText(*summaryLabel, summary);
     layout->addWidget(summaryLabel);
-    SetAccessibleText(*this, QStringLiteral("富豪榜"), summary);
+    SetAccessibleText(*this, tr("富豪榜"), summary);
 
     if (!problem.isEmpty()) {
         QLabel* problemLabel = TextLabel(this, QStringLiteral("problem"), problem);
         QFont bold = problemLabel->font();
         bold.setBold(true);
         problemLabel->setFont(bold);
-        SetAccessibleText(*problemLabel, QStringLiteral("提示"), problem);
+        SetAccessibleText(*problemLabel, tr("提示"), problem);
         layout->addWidget(problemLabel);
     }
 
-    table_ = MakeTable(QStringLiteral("前十名"),
-                       QStringLiteral("历次回乡的前十名：名次、姓名、金额、欠款、日期和种子"));
+    table_ = MakeTable(tr("前十名"), tr("历次回乡的前十名：名次、姓名、金额、欠款、日期和种子"));
     table_->setObjectName(QStringLiteral("table"));
     table_->setRowCount(rows);
     for (int row = 0; row < rows; ++row) {
@@ -102,11 +106,10 @@ HallOfFameWindow::HallOfFameWindow(const QList<halloffame::Entry>& ranked,
 
     if (below) {
         QLabel* caption = TextLabel(this, QStringLiteral("thisRunCaption"),
-                                    QStringLiteral("本次成绩（在全部记录中的名次）："));
+                                    tr("本次成绩（在全部记录中的名次）："));
         layout->addWidget(caption);
-        thisRunRow_ = MakeTable(
-            QStringLiteral("本次成绩"),
-            QStringLiteral("本次回乡在全部记录中排第 %1 名，未进前十").arg(thisRun->rank));
+        thisRunRow_ = MakeTable(tr("本次成绩"),
+                                tr("本次回乡在全部记录中排第 %1 名，未进前十").arg(thisRun->rank));
         thisRunRow_->setObjectName(QStringLiteral("thisRunRow"));
         thisRunRow_->horizontalHeader()->hide();
         thisRunRow_->setRowCount(1);
@@ -117,7 +120,7 @@ HallOfFameWindow::HallOfFameWindow(const QList<halloffame::Entry>& ranked,
     if (thisRun) {
         layout->addSpacing(6);
         QLabel* caption = TextLabel(this, QStringLiteral("chartCaption"),
-                                    QStringLiteral("本次每天的身家（现金加存款减欠款）："));
+                                    tr("本次每天的身家（现金加存款减欠款）："));
         layout->addWidget(caption);
         chart_ = new WorthChart(this);
         chart_->SetWorth(thisRun->dailyWorth);
@@ -125,21 +128,19 @@ HallOfFameWindow::HallOfFameWindow(const QList<halloffame::Entry>& ranked,
     }
 
     auto* replay = new QHBoxLayout;
-    QLabel* replayLabel =
-        TextLabel(this, QStringLiteral("replayLabel"), QStringLiteral("重玩这一局："));
+    QLabel* replayLabel = TextLabel(this, QStringLiteral("replayLabel"), tr("重玩这一局："));
     replayLabel->setWordWrap(false);
     command_ = new QLineEdit(this);
     command_->setObjectName(QStringLiteral("replayCommand"));
     command_->setReadOnly(true);
     replayLabel->setBuddy(command_);
-    SetAccessibleText(*command_, QStringLiteral("重玩命令"),
-                      QStringLiteral("在终端输入这条命令，可以用同样的种子重玩选中的一局"));
-    copy_ = new QPushButton(QStringLiteral("复制(&C)"), this);
+    SetAccessibleText(*command_, tr("重玩命令"),
+                      tr("在终端输入这条命令，可以用同样的种子重玩选中的一局"));
+    copy_ = new QPushButton(tr("复制(&C)"), this);
     copy_->setObjectName(QStringLiteral("copyCommand"));
     // Enter closes the window wherever the focus is; Space presses this button.
     copy_->setAutoDefault(false);
-    SetAccessibleText(*copy_, QStringLiteral("复制重玩命令"),
-                      QStringLiteral("把重玩命令复制到剪贴板"));
+    SetAccessibleText(*copy_, tr("复制重玩命令"), tr("把重玩命令复制到剪贴板"));
     copied_ = TextLabel(this, QStringLiteral("copied"), QString());
     copied_->setWordWrap(false);
     replay->addWidget(replayLabel);
@@ -157,10 +158,10 @@ HallOfFameWindow::HallOfFameWindow(const QList<halloffame::Entry>& ranked,
     }
 
     auto* buttons = new QHBoxLayout;
-    auto* close = new QPushButton(QStringLiteral("关闭"), this);
+    auto* close = new QPushButton(tr("关闭"), this);
     close->setObjectName(QStringLiteral("close"));
     close->setDefault(true);
-    SetAccessibleText(*close, QStringLiteral("关闭"), QStringLiteral("关闭富豪榜"));
+    SetAccessibleText(*close, tr("关闭"), tr("关闭富豪榜"));
     buttons->addStretch(1);
     buttons->addWidget(close);
     layout->addLayout(buttons);
@@ -227,7 +228,7 @@ void HallOfFameWindow::AddRow(QTableWidget& table, int row, int rank,
             QFont bold = table.font();
             bold.setBold(true);
             item->setFont(bold);
-            item->setData(Qt::AccessibleDescriptionRole, QStringLiteral("本次成绩"));
+            item->setData(Qt::AccessibleDescriptionRole, tr("本次成绩"));
         }
         table.setItem(row, column, item);
     }
@@ -237,8 +238,7 @@ void HallOfFameWindow::AddRow(QTableWidget& table, int row, int rank,
         name->setToolTip(longName);
         name->setData(Qt::AccessibleTextRole, longName);
     }
-    table.item(row, RankColumn)
-        ->setData(Qt::AccessibleTextRole, QStringLiteral("第 %1 名").arg(rank));
+    table.item(row, RankColumn)->setData(Qt::AccessibleTextRole, tr("第 %1 名").arg(rank));
 }
 
 void HallOfFameWindow::FitColumns() {
@@ -309,8 +309,8 @@ void HallOfFameWindow::CopyCommand() {
     if (clipboard->supportsSelection()) {
         clipboard->setText(command_->text(), QClipboard::Selection);
     }
-    copied_->setText(QStringLiteral("已复制。"));
-    SetAccessibleText(*copied_, QStringLiteral("已复制到剪贴板"));
+    copied_->setText(tr("已复制。"));
+    SetAccessibleText(*copied_, tr("已复制到剪贴板"));
 }
 
 } // namespace tp::ui

@@ -24,25 +24,24 @@ constexpr int StartAnewResult = mrNo;
 JourneyQuestion::JourneyQuestion(const game::GameState& saved) : GameDialog(nullptr) {
     setObjectName(QStringLiteral("journeyQuestion"));
     SetClientSize(297, 121);
-    SetCaption(QStringLiteral("潮汐货郎"));
+    SetCaption(tr("潮汐货郎"));
     setFont(GameFont(QStringLiteral("宋体"), -12));
 
     MakePicture(this, "islandPicture", Box(8, 8, 97, 105), resources::PictureId::MainIsland);
     question_ = Place(new QLabel(this), "questionText", Box(116, 8, 173, 73));
     question_->setTextFormat(Qt::PlainText);
     question_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    question_->setText(QStringLiteral("上次的旅程还没有走完：\n第 %1 天\n现金 %2\n欠款 %3\n"
-                                      "接着走，还是重新开始？")
+    question_->setText(tr("上次的旅程还没有走完：\n第 %1 天\n现金 %2\n欠款 %3\n"
+                          "接着走，还是重新开始？")
                            .arg(saved.day)
                            .arg(saved.cash)
                            .arg(saved.debt));
-    goOnButton_ =
-        StockButton(this, "goOnButton", Box(116, 88, 73, 25), "继续(&G)", KindButton::Kind::Yes);
-    startAnewButton_ =
-        Place(new KindButton(QStringLiteral("重新开始(&N)"), KindButton::Kind::Custom, this),
-              "startAnewButton", Box(196, 88, 93, 25));
+    goOnButton_ = StockButton(this, "goOnButton", Box(116, 88, 73, 25), tr("继续(&G)"),
+                              KindButton::Kind::Yes);
+    startAnewButton_ = Place(new KindButton(tr("重新开始(&N)"), KindButton::Kind::Custom, this),
+                             "startAnewButton", Box(196, 88, 93, 25));
     connect(startAnewButton_, &KindButton::Click, this, [this] { done(StartAnewResult); });
-    SetAccessibleText(*this, QStringLiteral("潮汐货郎"), question_->text());
+    SetAccessibleText(*this, tr("潮汐货郎"), question_->text());
     goOnButton_->setFocus(Qt::OtherFocusReason);
 }
 

@@ -33,8 +33,8 @@ namespace {
 
 using resources::PictureId;
 
-QLabel* CaptionLabel(QWidget* parent, const char* name, const QRect& box, const char* text) {
-    auto* label = Place(new QLabel(QString::fromUtf8(text), parent), name, box);
+QLabel* CaptionLabel(QWidget* parent, const char* name, const QRect& box, const QString& text) {
+    auto* label = Place(new QLabel(text, parent), name, box);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
@@ -42,7 +42,7 @@ QLabel* CaptionLabel(QWidget* parent, const char* name, const QRect& box, const 
 // A value box of the status block: centred text on black, lime or red.
 template <typename LabelType>
 LabelType* ValueLabel(QWidget* parent, const char* name, const QRect& box, const QColor& ink,
-                      const QFont& font, const char* reads) {
+                      const QFont& font, const QString& reads) {
     auto* label = Place(new LabelType(QString(), parent), name, box);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignCenter);
@@ -50,12 +50,13 @@ LabelType* ValueLabel(QWidget* parent, const char* name, const QRect& box, const
     label->setAutoFillBackground(true);
     SetPaletteColor(*label, QPalette::Window, kBlack);
     SetPaletteColor(*label, QPalette::WindowText, ink);
-    SetAccessibleText(*label, QString::fromUtf8(reads));
+    SetAccessibleText(*label, reads);
     return label;
 }
 
-QPushButton* PushButton(QWidget* parent, const char* name, const QRect& box, const char* caption) {
-    return Place(new Button(QString::fromUtf8(caption), parent), name, box);
+QPushButton* PushButton(QWidget* parent, const char* name, const QRect& box,
+                        const QString& caption) {
+    return Place(new Button(caption, parent), name, box);
 }
 
 void ShowValue(QLabel& label, const QString& value) {
@@ -81,7 +82,7 @@ MainWindow::MainWindow(game::Game& game, EndOfRun& endOfRun,
                            Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       game_(game), endOfRun_(endOfRun), hallOfFame_(hallOfFame) {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(QStringLiteral("潮汐货郎 V1.00"));
+    setWindowTitle(tr("潮汐货郎 V1.00"));
     setFixedSize(514, 327);
     move(211, 158);
     setFont(GameFont(QStringLiteral("宋体"), -12));
@@ -124,92 +125,122 @@ void MainWindow::BuildControls() {
 }
 
 void MainWindow::BuildStatusBlock() {
-    CaptionLabel(this, "nameCaption", Box(192, 240, 36, 12), "姓名：");
-    CaptionLabel(this, "cashCaption", Box(192, 256, 36, 12), "现金：");
-    CaptionLabel(this, "debtCaption", Box(192, 272, 36, 12), "欠款：");
-    CaptionLabel(this, "healthCaption", Box(192, 304, 36, 12), "健康：");
+    CaptionLabel(this, "nameCaption", Box(192, 240, 36, 12), tr("姓名："));
+    CaptionLabel(this, "cashCaption", Box(192, 256, 36, 12), tr("现金："));
+    CaptionLabel(this, "debtCaption", Box(192, 272, 36, 12), tr("欠款："));
+    CaptionLabel(this, "healthCaption", Box(192, 304, 36, 12), tr("健康："));
 
     const QFont song = GameFont(QStringLiteral("宋体"), -12);
     const QFont hei = GameFont(QStringLiteral("黑体"), 12);
     nameBox_ =
-        ValueLabel<ClickableLabel>(this, "nameBox", Box(232, 240, 57, 13), kLime, song, "姓名");
-    nameBox_->setToolTip(QStringLiteral("点击或按 F2 改名"));
-    cashBox_ = ValueLabel<QLabel>(this, "cashBox", Box(232, 256, 57, 13), kLime, hei, "现金");
-    debtBox_ = ValueLabel<QLabel>(this, "debtBox", Box(232, 272, 57, 13), kRed, hei, "欠款");
-    healthBox_ = ValueLabel<QLabel>(this, "healthBox", Box(232, 304, 57, 13), kLime, hei, "健康");
+        ValueLabel<ClickableLabel>(this, "nameBox", Box(232, 240, 57, 13), kLime, song, tr("姓名"));
+    nameBox_->setToolTip(tr("点击或按 F2 改名"));
+    cashBox_ = ValueLabel<QLabel>(this, "cashBox", Box(232, 256, 57, 13), kLime, hei, tr("现金"));
+    debtBox_ = ValueLabel<QLabel>(this, "debtBox", Box(232, 272, 57, 13), kRed, hei, tr("欠款"));
+    healthBox_ =
+        ValueLabel<QLabel>(this, "healthBox", Box(232, 304, 57, 13), kLime, hei, tr("健康"));
     MakePicture(this, "mapPicture", Box(304, 136, 201, 185), PictureId::MainMap);
-    depositBox_ = ValueLabel<QLabel>(this, "depositBox", Box(232, 288, 57, 13), kLime, hei, "存款");
-    CaptionLabel(this, "depositCaption", Box(192, 288, 36, 12), "存款：");
+    depositBox_ =
+        ValueLabel<QLabel>(this, "depositBox", Box(232, 288, 57, 13), kLime, hei, tr("存款"));
+    CaptionLabel(this, "depositCaption", Box(192, 288, 36, 12), tr("存款："));
     MakePicture(this, "islandPicture", Box(192, 144, 97, 89), PictureId::MainIsland);
 
     buyButton_ = PushButton(this, "buyButton", Box(296, 32, 25, 17), "=>");
     sellButton_ = PushButton(this, "sellButton", Box(296, 64, 25, 17), "<=");
-    SetAccessibleText(*buyButton_, QStringLiteral("买入"), QStringLiteral("买入市场中选中的商品"));
-    SetAccessibleText(*sellButton_, QStringLiteral("卖出"), QStringLiteral("卖出身上选中的商品"));
+    SetAccessibleText(*buyButton_, tr("买入"), tr("买入市场中选中的商品"));
+    SetAccessibleText(*sellButton_, tr("卖出"), tr("卖出身上选中的商品"));
 }
 
 void MainWindow::BuildServiceButtons() {
-    auto service = [this](const char* name, const QRect& box, const char* caption,
+    auto service = [this](const char* name, const QRect& box, const QString& caption,
                           resources::GlyphId glyph) {
-        auto* button = Place(
-            new KindButton(QString::fromUtf8(caption), KindButton::Kind::Custom, this), name, box);
+        auto* button = Place(new KindButton(caption, KindButton::Kind::Custom, this), name, box);
         button->SetGlyph(ServiceGlyphIcon(glyph));
         return button;
     };
     using resources::GlyphId;
-    hospitalButton_ = service("hospitalButton", Box(104, 168, 73, 25), "医院", GlyphId::Hospital);
-    bankButton_ = service("bankButton", Box(104, 135, 73, 25), "银行", GlyphId::Bank);
+    hospitalButton_ =
+        service("hospitalButton", Box(104, 168, 73, 25), tr("医院"), GlyphId::Hospital);
+    bankButton_ = service("bankButton", Box(104, 135, 73, 25), tr("银行"), GlyphId::Bank);
     statementButton_ =
-        service("statementButton", Box(104, 263, 73, 25), "声明", GlyphId::Statement);
+        service("statementButton", Box(104, 263, 73, 25), tr("声明"), GlyphId::Statement);
     internetCafeButton_ =
-        service("internetCafeButton", Box(104, 199, 73, 25), "网吧", GlyphId::InternetCafe);
-    agencyButton_ = service("agencyButton", Box(104, 231, 73, 25), "中介", GlyphId::Agency);
-    helpButton_ = service("helpButton", Box(104, 295, 73, 25), "帮助", GlyphId::Help);
+        service("internetCafeButton", Box(104, 199, 73, 25), tr("网吧"), GlyphId::InternetCafe);
+    agencyButton_ = service("agencyButton", Box(104, 231, 73, 25), tr("中介"), GlyphId::Agency);
+    helpButton_ = service("helpButton", Box(104, 295, 73, 25), tr("帮助"), GlyphId::Help);
 }
 
 void MainWindow::BuildPlaceButtons() {
+    // A place's name is said twice: on its small button, where a language may need a shorter
+    // form, and whole to screen readers.
+    struct Text {
+        const char* source;
+        const char* comment;
+    };
     struct Stop {
         const char* name;
         QRect box;
-        const char* caption;
+        Text label;
+        const char* fullName;
     };
     const Stop places[kPlaces] = {
-        {"railwayStationButton", Box(336, 264, 49, 17), "火车站"},
-        {"licangButton", Box(368, 168, 49, 17), "李沧区"},
-        {"pierButton", Box(312, 296, 49, 17), "栈桥"},
-        {"donghaiRoadButton", Box(440, 280, 49, 17), "东海路"},
-        {"zhongshanRoadButton", Box(360, 240, 49, 17), "中山路"},
-        {"beerCityButton", Box(448, 240, 49, 17), "啤酒城"},
-        {"littleQingdaoButton", Box(376, 304, 49, 17), "小青岛"},
-        {"sifangButton", Box(400, 192, 49, 17), "四方区"},
-        {"licunMarketButton", Box(416, 144, 81, 17), "李村集贸市场"},
-        {"coachStationButton", Box(400, 216, 49, 17), "长途站"},
+        {"railwayStationButton", Box(336, 264, 49, 17),
+         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "火车站", "map button"),
+         QT_TRANSLATE_NOOP("tp::ui::MainWindow", "火车站")},
+        {"licangButton", Box(368, 168, 49, 17),
+         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "李沧区", "map button"),
+         QT_TRANSLATE_NOOP("tp::ui::MainWindow", "李沧区")},
+        {"pierButton", Box(312, 296, 49, 17),
+         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "栈桥", "map button"),
+         QT_TRANSLATE_NOOP("tp::ui::MainWindow", "栈桥")},
+        {"donghaiRoadButton", Box(440, 280, 49, 17),
+         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "东海路", "map button"),
+         QT_TRANSLATE_NOOP("tp::ui::MainWindow", "东海路")},
+        {"zhongshanRoadButton", Box(360, 240, 49, 17),
+         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "中山路", "map button"),
+         QT_TRANSLATE_NOOP("tp::ui::MainWindow", "中山路")},
+        {"beerCityButton", Box(448, 240, 49, 17),
+         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "啤酒城", "map button"),
+         QT_TRANSLATE_NOOP("tp::ui::MainWindow", "啤酒城")},
+        {"littleQingdaoButton", Box(376, 304, 49, 17),
+         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "小青岛", "map button"),
+         QT_TRANSLATE_NOOP("tp::ui::MainWindow", "小青岛")},
+        {"sifangButton", Box(400, 192, 49, 17),
+         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "四方区", "map button"),
+         QT_TRANSLATE_NOOP("tp::ui::MainWindow", "四方区")},
+        {"licunMarketButton", Box(416, 144, 81, 17),
+         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "李村集贸市场", "map button"),
+         QT_TRANSLATE_NOOP("tp::ui::MainWindow", "李村集贸市场")},
+        {"coachStationButton", Box(400, 216, 49, 17),
+         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "长途站", "map button"),
+         QT_TRANSLATE_NOOP("tp::ui::MainWindow", "长途站")},
     };
     for (std::size_t i = 0; i < placeButtons_.size(); ++i) {
-        placeButtons_[i] = PushButton(this, places[i].name, places[i].box, places[i].caption);
-        SetAccessibleText(*placeButtons_[i], QString::fromUtf8(places[i].caption),
-                          QStringLiteral("去这里，过一天"));
+        const Stop& place = places[i];
+        placeButtons_[i] =
+            PushButton(this, place.name, place.box, tr(place.label.source, place.label.comment));
+        SetAccessibleText(*placeButtons_[i], tr(place.fullName), tr("去这里，过一天"));
     }
 }
 
 void MainWindow::BuildLists() {
     marketList_ = Place(new ReportList(this), "marketList", Box(103, 0, 186, 121));
-    marketList_->AddColumn(QStringLiteral("商品名称"), 125);
-    marketList_->AddColumn(QStringLiteral("价格"), 61);
+    marketList_->AddColumn(tr("商品名称"), 125);
+    marketList_->AddColumn(tr("价格"), 61);
     marketList_->SetImages(ListIconSet());
     marketList_->SetFlat(true);
     // The two columns are as wide as the list; a scroll bar for the border's two pixels would
     // only hide a row.
     marketList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    SetAccessibleText(*marketList_, QStringLiteral("今日市场"));
+    SetAccessibleText(*marketList_, tr("今日市场"));
 
     carriedList_ = Place(new ReportList(this), "carriedList", Box(327, 0, 186, 121));
-    carriedList_->AddColumn(QStringLiteral("商品名称"), 120);
-    carriedList_->AddColumn(QStringLiteral("价格"), 32);
-    carriedList_->AddColumn(QStringLiteral("数量"), 32);
+    carriedList_->AddColumn(tr("商品名称"), 120);
+    carriedList_->AddColumn(tr("价格"), 32);
+    carriedList_->AddColumn(tr("数量"), 32);
     carriedList_->SetImages(ListIconSet());
     carriedList_->SetFlat(true);
-    SetAccessibleText(*carriedList_, QStringLiteral("随身货物"));
+    SetAccessibleText(*carriedList_, tr("随身货物"));
 }
 
 void MainWindow::SetTabOrder() {
@@ -382,8 +413,7 @@ void MainWindow::ShowHallOfFame() {
 
 void MainWindow::StartNewJourney() {
     if (MessageBoxes(endOfRun_, this)
-            .Confirm(QStringLiteral("放弃这次旅程，重新开始吗？\n这次旅程不会记入富豪榜。"),
-                     QStringLiteral("重新开始"))) {
+            .Confirm(tr("放弃这次旅程，重新开始吗？\n这次旅程不会记入富豪榜。"), tr("重新开始"))) {
         game_.Start();
     }
 }

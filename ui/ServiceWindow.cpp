@@ -28,17 +28,16 @@ QGroupBox* Panel(QWidget* parent, const char* name, int top) {
     return box;
 }
 
-template <std::size_t N>
 Memo* FixedMemo(QWidget* parent, const char* name, const QRect& box, const QString& purpose,
-                const char* const (&lines)[N]) {
+                const QString& text) {
     auto* memo = Place(new Memo(parent), name, box);
     // Tab reaches the text, so a screen reader needs to know what it is.
     SetAccessibleText(*memo, purpose);
     memo->setReadOnly(true);
     memo->SetFlat(true);
     memo->SetColor(ColorOf(SystemColor::BtnFace));
-    for (const char* line : lines) {
-        memo->AddLine(QString::fromUtf8(line));
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        memo->AddLine(line);
     }
     return memo;
 }
@@ -71,7 +70,7 @@ ServiceWindow::ServiceWindow(QWidget* owner, game::Game& game, EndOfRun& endOfRu
     setObjectName(QStringLiteral("serviceWindow"));
     SetClientSize(317, 152);
     move(319, 256);
-    SetCaption(QStringLiteral("银行"));
+    SetCaption(tr("银行"));
     setFont(GameFont(QStringLiteral("宋体"), -12));
 
     // Five panels wait above the client area and the help lies in view; every opening moves
@@ -97,16 +96,16 @@ ServiceWindow::ServiceWindow(QWidget* owner, game::Game& game, EndOfRun& endOfRu
 void ServiceWindow::BuildBank() {
     MakePicture(bankPanel_, "bankLogo", Box(56, 16, 177, 49), PictureId::BankLogo);
     auto* bankCancelButton = StockButton(bankPanel_, "bankCancelButton", Box(200, 120, 89, 25),
-                                         "取消(&C)", KindButton::Kind::No);
+                                         tr("取消(&C)"), KindButton::Kind::No);
     auto* bankConfirmButton = StockButton(bankPanel_, "bankConfirmButton", Box(200, 80, 89, 25),
-                                          "确定(&O)", KindButton::Kind::OK);
-    auto* withdrawChoice = Place(new RadioButton(QStringLiteral("取款"), bankPanel_),
-                                 "withdrawChoice", Box(104, 80, 49, 17));
-    depositChoice_ = Place(new RadioButton(QStringLiteral("存款"), bankPanel_), "depositChoice",
-                           Box(40, 80, 49, 17));
+                                          tr("确定(&O)"), KindButton::Kind::OK);
+    auto* withdrawChoice =
+        Place(new RadioButton(tr("取款"), bankPanel_), "withdrawChoice", Box(104, 80, 49, 17));
+    depositChoice_ =
+        Place(new RadioButton(tr("存款"), bankPanel_), "depositChoice", Box(40, 80, 49, 17));
     depositChoice_->SetChecked(true);
     bankAmountSpin_ = Amount(bankPanel_, "bankAmountSpin", "bankAmountEdit", Box(40, 120, 89, 20),
-                             Box(129, 120, 15, 20), QStringLiteral("金额"));
+                             Box(129, 120, 15, 20), tr("金额"));
     Chain({bankCancelButton, bankConfirmButton, withdrawChoice, depositChoice_, bankAmountSpin_});
 
     connect(depositChoice_, &RadioButton::BecameChecked, this, &ServiceWindow::ChooseDeposit);
@@ -117,17 +116,17 @@ void ServiceWindow::BuildBank() {
 void ServiceWindow::BuildHospital() {
     MakePicture(hospitalPanel_, "hospitalPicture", Box(8, 24, 81, 81), PictureId::HospitalBuilding);
     auto* hospitalCancelButton =
-        StockButton(hospitalPanel_, "hospitalCancelButton", Box(184, 120, 89, 25), "太贵算了",
+        StockButton(hospitalPanel_, "hospitalCancelButton", Box(184, 120, 89, 25), tr("太贵算了"),
                     KindButton::Kind::No);
     treatmentButton_ = StockButton(hospitalPanel_, "treatmentButton", Box(48, 120, 89, 25),
-                                   "接受治疗", KindButton::Kind::OK);
+                                   tr("接受治疗"), KindButton::Kind::OK);
     treatmentSpin_ = Amount(hospitalPanel_, "treatmentSpin", "treatmentEdit", Box(168, 88, 33, 20),
-                            Box(201, 88, 15, 20), QStringLiteral("治疗点数"));
+                            Box(201, 88, 15, 20), tr("治疗点数"));
     doctorText_ = Place(new Memo(hospitalPanel_), "doctorText", Box(96, 16, 209, 65));
     doctorText_->SetFlat(true);
     doctorText_->SetColor(ColorOf(SystemColor::BtnFace));
     doctorText_->AddLine(QString());
-    SetAccessibleText(*doctorText_, QStringLiteral("医生的话"));
+    SetAccessibleText(*doctorText_, tr("医生的话"));
     Chain({hospitalCancelButton, treatmentButton_, treatmentSpin_, doctorText_});
     connect(treatmentButton_, &KindButton::Click, this, &ServiceWindow::ConfirmTreatment);
 }
@@ -135,18 +134,18 @@ void ServiceWindow::BuildHospital() {
 void ServiceWindow::BuildInternetCafe() {
     MakePicture(internetCafePanel_, "browserPicture", Box(8, 32, 150, 108), PictureId::CafeBrowser,
                 true);
-    auto* siteLabel = Place(new QLabel(QString::fromUtf8(texts::CafeSite), internetCafePanel_),
-                            "siteLabel", Box(40, 16, 234, 12));
+    auto* siteLabel = Place(new QLabel(tr(texts::CafeSite), internetCafePanel_), "siteLabel",
+                            Box(40, 16, 234, 12));
     siteLabel->setFont(GameFont(QStringLiteral("宋体"), -12));
     SetPaletteColor(*siteLabel, QPalette::WindowText, ColorOf(SystemColor::Background));
     auto* cafeCancelButton = StockButton(internetCafePanel_, "cafeCancelButton",
-                                         Box(248, 120, 57, 25), "算了", KindButton::Kind::No);
+                                         Box(248, 120, 57, 25), tr("算了"), KindButton::Kind::No);
     auto* repayButton = StockButton(internetCafePanel_, "repayButton", Box(176, 120, 57, 25),
-                                    "还钱", KindButton::Kind::OK);
+                                    tr("还钱"), KindButton::Kind::OK);
     repaymentSpin_ = Amount(internetCafePanel_, "repaymentSpin", "repaymentEdit",
-                            Box(200, 88, 57, 20), Box(257, 88, 15, 20), QStringLiteral("还款金额"));
+                            Box(200, 88, 57, 20), Box(257, 88, 15, 20), tr("还款金额"));
     auto* cafeText = FixedMemo(internetCafePanel_, "cafeText", Box(160, 32, 145, 49),
-                               QStringLiteral("网吧的提示"), texts::InternetCafe);
+                               tr("网吧的提示"), tr(texts::InternetCafe));
     Chain({cafeCancelButton, repayButton, repaymentSpin_, cafeText});
     connect(repayButton, &KindButton::Click, this, &ServiceWindow::ConfirmRepayment);
 }
@@ -155,25 +154,26 @@ void ServiceWindow::BuildAgency() {
     MakePicture(agencyPanel_, "pavilionPicture", Box(8, 16, 100, 121), PictureId::AgencyPavilion,
                 true);
     auto* agencyCancelButton = StockButton(agencyPanel_, "agencyCancelButton",
-                                           Box(224, 112, 57, 25), "算了", KindButton::Kind::No);
-    buyStorageButton_ = StockButton(agencyPanel_, "buyStorageButton", Box(136, 112, 57, 25), "买下",
-                                    KindButton::Kind::OK);
+                                           Box(224, 112, 57, 25), tr("算了"), KindButton::Kind::No);
+    buyStorageButton_ = StockButton(agencyPanel_, "buyStorageButton", Box(136, 112, 57, 25),
+                                    tr("买下"), KindButton::Kind::OK);
     auto* agencyText = FixedMemo(agencyPanel_, "agencyText", Box(112, 24, 185, 73),
-                                 QStringLiteral("中介老板的话"), texts::Agency);
+                                 tr("中介老板的话"), tr(texts::Agency));
     Chain({agencyCancelButton, buyStorageButton_, agencyText});
     connect(buyStorageButton_, &KindButton::Click, this, &ServiceWindow::BuyStorage);
 }
 
 void ServiceWindow::BuildStatementAndHelp() {
-    auto* statementCloseButton = StockButton(statementPanel_, "statementCloseButton",
-                                             Box(224, 120, 73, 25), "明白了", KindButton::Kind::No);
+    auto* statementCloseButton =
+        StockButton(statementPanel_, "statementCloseButton", Box(224, 120, 73, 25), tr("明白了"),
+                    KindButton::Kind::No);
     auto* statementText = FixedMemo(statementPanel_, "statementText", Box(8, 16, 297, 97),
-                                    QStringLiteral("作者的声明"), texts::Statement);
+                                    tr("作者的声明"), tr(texts::Statement));
     Chain({statementCloseButton, statementText});
     auto* helpCloseButton = StockButton(helpPanel_, "helpCloseButton", Box(224, 120, 73, 25),
-                                        "明白了", KindButton::Kind::No);
-    auto* helpText = FixedMemo(helpPanel_, "helpText", Box(8, 16, 297, 97),
-                               QStringLiteral("游戏帮助"), texts::Help);
+                                        tr("明白了"), KindButton::Kind::No);
+    auto* helpText =
+        FixedMemo(helpPanel_, "helpText", Box(8, 16, 297, 97), tr("游戏帮助"), tr(texts::Help));
     Chain({helpCloseButton, helpText});
 }
 
@@ -253,13 +253,13 @@ void ServiceWindow::Agency(const game::StorageOffer& offer) {
 
 void ServiceWindow::Statement() {
     ShowPanel(statementPanel_);
-    SetCaption(QStringLiteral("作者的声明"));
+    SetCaption(tr("作者的声明"));
     Run();
 }
 
 void ServiceWindow::Help() {
     ShowPanel(helpPanel_);
-    SetCaption(QStringLiteral("游戏帮助"));
+    SetCaption(tr("游戏帮助"));
     Run();
 }
 

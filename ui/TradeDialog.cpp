@@ -22,21 +22,21 @@ TradeDialog::TradeDialog(QWidget* owner, game::Game& game, EndOfRun& endOfRun)
     setObjectName(QStringLiteral("tradeDialog"));
     SetClientSize(187, 59);
     move(335, 290);
-    SetCaption(QStringLiteral("交易"));
+    SetCaption(tr("交易"));
     setFont(GameFont(QStringLiteral("宋体"), -12));
 
-    quantityLabel_ = Place(new QLabel(QStringLiteral("要购买的数量："), this), "quantityLabel",
-                           Box(8, 8, 84, 12));
-    confirmButton_ =
-        StockButton(this, "confirmButton", Box(112, 0, 73, 25), "确定(&O)", KindButton::Kind::Yes);
-    auto* cancelButton =
-        StockButton(this, "cancelButton", Box(112, 32, 73, 25), "取消(&N)", KindButton::Kind::No);
+    quantityLabel_ =
+        Place(new QLabel(tr("要购买的数量："), this), "quantityLabel", Box(8, 8, 84, 12));
+    confirmButton_ = StockButton(this, "confirmButton", Box(112, 0, 73, 25), tr("确定(&O)"),
+                                 KindButton::Kind::Yes);
+    auto* cancelButton = StockButton(this, "cancelButton", Box(112, 32, 73, 25), tr("取消(&N)"),
+                                     KindButton::Kind::No);
     amountSpin_ = new AmountSpin(this);
     amountSpin_->setObjectName(QStringLiteral("amountSpin"));
     amountSpin_->SetEditObjectName(QStringLiteral("amountEdit"));
     amountSpin_->PlaceOver(Box(32, 32, 33, 20), Box(65, 32, 15, 20));
     amountSpin_->SetEditColor(ColorOf(SystemColor::BtnFace));
-    SetAccessibleText(*amountSpin_, QStringLiteral("数量"));
+    SetAccessibleText(*amountSpin_, tr("数量"));
     quantityLabel_->setBuddy(amountSpin_);
 
     // Nothing here is reached by Tab: Enter confirms, Esc cancels, and the quantity keys go

@@ -21,9 +21,9 @@ QWidget* MakePicture(QWidget* parent, const char* name, const QRect& box,
     return image;
 }
 
-KindButton* StockButton(QWidget* parent, const char* name, const QRect& box, const char* caption,
+KindButton* StockButton(QWidget* parent, const char* name, const QRect& box, const QString& caption,
                         KindButton::Kind kind) {
-    auto* button = Place(new KindButton(QString::fromUtf8(caption), kind, parent), name, box);
+    auto* button = Place(new KindButton(caption, kind, parent), name, box);
     button->SetGlyph(KindGlyphIcon(TraitsOf(kind).glyph));
     return button;
 }

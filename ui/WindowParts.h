@@ -38,7 +38,7 @@ QWidget* MakePicture(QWidget* parent, const char* name, const QRect& box,
                      resources::PictureId picture, bool autoSize = false);
 
 // A dialog button of the given kind with the stock glyph of its kind.
-KindButton* StockButton(QWidget* parent, const char* name, const QRect& box, const char* caption,
+KindButton* StockButton(QWidget* parent, const char* name, const QRect& box, const QString& caption,
                         KindButton::Kind kind);
 
 } // namespace tp::ui

@@ -3,6 +3,7 @@
 
 #include "ui/toolkit/Accessibility.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
@@ -20,8 +21,31 @@ constexpr int FirstDay = 1;
 constexpr int UsualLastDay = 61;
 constexpr int WorthTickCount = 5; // about as many steps as fit a small chart readably
 
-const QString WorthTitle = QStringLiteral("身家（元）");
-const QString DayTitle = QStringLiteral("天数");
+// Read when drawn, not at start: the catalogue is installed after static data is made.
+QString WorthTitle() {
+    return QCoreApplication::translate("tp::ui::WorthChart", "身家（元）");
+}
+QString DayTitle() {
+    return QCoreApplication::translate("tp::ui::WorthChart", "天数");
+}
+
+// Large amounts are labelled in the units the player's language counts in: Chinese in 亿 and
+// 万 (10^8 and 10^4), English in millions and thousands. So the catalogue gives each unit's
+// size beside its label, the larger unit first.
+struct Unit {
+    const char* size;
+    const char* label;
+};
+constexpr Unit Units[] = {
+    //: The size of the larger unit of the chart's amounts, in digits.
+    {QT_TRANSLATE_NOOP("tp::ui::WorthChart", "100000000"),
+     //: An amount in the larger unit.
+     QT_TRANSLATE_NOOP("tp::ui::WorthChart", "%1亿")},
+    //: The size of the smaller unit of the chart's amounts, in digits.
+    {QT_TRANSLATE_NOOP("tp::ui::WorthChart", "10000"),
+     //: An amount in the smaller unit.
+     QT_TRANSLATE_NOOP("tp::ui::WorthChart", "%1万")},
+};
 
 // A round step (1, 2 or 5 times a power of ten) that cuts `span` into about `parts` pieces.
 std::int64_t RoundStep(std::int64_t span, int parts) {
@@ -67,24 +91,26 @@ QString Trimmed(double value) {
 
 QString WorthLabel(std::int64_t worth) {
     const double value = static_cast<double>(worth);
-    if (std::abs(value) >= 1e8) {
-        return Trimmed(value / 1e8) + QStringLiteral("亿");
-    }
-    if (std::abs(value) >= 1e4) {
-        return Trimmed(value / 1e4) + QStringLiteral("万");
+    for (const Unit& unit : Units) {
+        const double size = QCoreApplication::translate("tp::ui::WorthChart", unit.size).toDouble();
+        if (size > 0 && std::abs(value) >= size) {
+            return QCoreApplication::translate("tp::ui::WorthChart", unit.label)
+                .arg(Trimmed(value / size));
+        }
     }
     return QString::number(worth);
 }
 
 QString WorthSummary(const std::vector<std::int64_t>& dailyWorth) {
     if (dailyWorth.empty()) {
-        return QStringLiteral("没有每天的身家记录。");
+        return QCoreApplication::translate("tp::ui::WorthChart", "没有每天的身家记录。");
     }
     const auto highest = std::max_element(dailyWorth.begin(), dailyWorth.end());
     const auto lowest = std::min_element(dailyWorth.begin(), dailyWorth.end());
     auto day = [&](auto it) { return static_cast<int>(it - dailyWorth.begin()) + FirstDay; };
-    return QStringLiteral("共 %1 天。第 1 天身家 %2 元，第 %1 天 %3 元；最高 %4 元（第 %5 天），"
-                          "最低 %6 元（第 %7 天）。")
+    return QCoreApplication::translate("tp::ui::WorthChart",
+                                       "共 %1 天。第 1 天身家 %2 元，第 %1 天 %3 元；最高 %4 "
+                                       "元（第 %5 天），最低 %6 元（第 %7 天）。")
         .arg(dailyWorth.size())
         .arg(dailyWorth.front())
         .arg(dailyWorth.back())
@@ -110,7 +136,7 @@ void WorthChart::SetWorth(std::vector<std::int64_t> dailyWorth) {
 }
 
 void WorthChart::UpdateDescription() {
-    SetAccessibleText(*this, QStringLiteral("本次每天的身家"), WorthSummary(worth_));
+    SetAccessibleText(*this, tr("本次每天的身家"), WorthSummary(worth_));
 }
 
 int WorthChart::LastDay() const {
@@ -162,7 +188,7 @@ QRectF WorthChart::PlotArea() const {
         labelWidth = std::max(labelWidth, metrics.horizontalAdvance(WorthLabel(tick)));
     }
     const int line = metrics.height();
-    const qreal left = std::max(labelWidth + 10, metrics.horizontalAdvance(WorthTitle) / 2);
+    const qreal left = std::max(labelWidth + 10, metrics.horizontalAdvance(WorthTitle()) / 2);
     const qreal top = line + 8;                     // the worth axis title above the plot
     const qreal bottom = height() - (2 * line + 8); // day labels, then the day axis title
     const qreal right = width() - metrics.horizontalAdvance(QStringLiteral("61")) / 2.0 - 8;
@@ -232,7 +258,8 @@ void WorthChart::paintEvent(QPaintEvent* /*event*/) {
         const QRectF label(0, y - line / 2.0, plot.left() - 6, line);
         painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, WorthLabel(tick));
     }
-    painter.drawText(QRectF(0, 0, width(), line + 4), Qt::AlignLeft | Qt::AlignVCenter, WorthTitle);
+    painter.drawText(QRectF(0, 0, width(), line + 4), Qt::AlignLeft | Qt::AlignVCenter,
+                     WorthTitle());
 
     // Days: ticks under the plot, the axis title under them.
     painter.setPen(QPen(colours.color(QPalette::WindowText), 1));
@@ -247,7 +274,7 @@ void WorthChart::paintEvent(QPaintEvent* /*event*/) {
         painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop, QString::number(day));
     }
     painter.drawText(QRectF(plot.left(), plot.bottom() + 4 + line, plot.width(), line + 4),
-                     Qt::AlignHCenter | Qt::AlignTop, DayTitle);
+                     Qt::AlignHCenter | Qt::AlignTop, DayTitle());
 
     // The run: a line through one dot per day.
     const QList<QPointF> points = PlotPoints();

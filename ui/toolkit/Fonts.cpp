@@ -78,7 +78,7 @@ QStringList InstallGameFacesFrom(const std::vector<std::filesystem::path>& folde
         if (file.empty()) {
             const QString where =
                 folders.empty() ? QString() : QString::fromStdString(folders.front().string());
-            problems << QStringLiteral("%1 is not in %2")
+            problems << QCoreApplication::translate("tp::ui::Fonts", "%1 is not in %2")
                             .arg(QString::fromLatin1(name.data(),
                                                      static_cast<qsizetype>(name.size())),
                                  where);
@@ -89,15 +89,17 @@ QStringList InstallGameFacesFrom(const std::vector<std::filesystem::path>& folde
         if (face.empty() || QFontDatabase::addApplicationFontFromData(
                                 QByteArray::fromRawData(reinterpret_cast<const char*>(face.data()),
                                                         static_cast<qsizetype>(face.size()))) < 0) {
-            problems << QStringLiteral("%1 is no usable font")
+            problems << QCoreApplication::translate("tp::ui::Fonts", "%1 is no usable font")
                             .arg(QString::fromStdString(file.string()));
         }
     }
     if (!problems.isEmpty()) {
-        std::fprintf(stderr,
-                     "tidepeddler: cannot load the game's faces (%s); drawing the text from the "
-                     "installed fonts\n",
-                     problems.join(QStringLiteral("; ")).toLocal8Bit().constData());
+        const QString line =
+            QCoreApplication::translate("tp::ui::Fonts",
+                                        "tidepeddler: cannot load the game's faces (%1); drawing "
+                                        "the text from the installed fonts")
+                .arg(problems.join(QStringLiteral("; ")));
+        std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     }
     return problems;
 }

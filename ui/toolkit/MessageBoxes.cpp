@@ -10,6 +10,7 @@
 #include "ui/toolkit/ShowModal.h"
 #include "ui/toolkit/WindowCaption.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -51,6 +52,15 @@ private:
     QWidget& window_;
 };
 
+// The boxes' buttons read as the system's own do in the game's language: in English.
+QString OkText() {
+    return QCoreApplication::translate("tp::ui::MessageBoxes", "OK");
+}
+
+QString CancelText() {
+    return QCoreApplication::translate("tp::ui::MessageBoxes", "Cancel");
+}
+
 } // namespace
 
 int MessageBoxes::ShowBox(const QString& text, const QString& caption, int icon,
@@ -63,9 +73,9 @@ int MessageBoxes::ShowBox(const QString& text, const QString& caption, int icon,
     box.setText(text);
     box.setTextFormat(Qt::PlainText);
     SetCaption(box, caption);
-    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    QPushButton* ok = box.addButton(OkText(), QMessageBox::AcceptRole);
     QPushButton* cancel =
-        canCancel ? box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole) : nullptr;
+        canCancel ? box.addButton(CancelText(), QMessageBox::RejectRole) : nullptr;
     box.setDefaultButton(ok);
     box.setEscapeButton(canCancel ? cancel : ok);
     if (centreOnScreen) {
@@ -117,8 +127,8 @@ QString MessageBoxes::InputBox(const QString& caption, const QString& prompt,
     edit->selectAll();
     label->setBuddy(edit);
 
-    auto* ok = new KindButton(QStringLiteral("OK"), KindButton::Kind::OK, &dialog);
-    auto* cancel = new KindButton(QStringLiteral("Cancel"), KindButton::Kind::Cancel, &dialog);
+    auto* ok = new KindButton(OkText(), KindButton::Kind::OK, &dialog);
+    auto* cancel = new KindButton(CancelText(), KindButton::Kind::Cancel, &dialog);
     ok->setObjectName(QStringLiteral("InputBoxOk"));
     cancel->setObjectName(QStringLiteral("InputBoxCancel"));
 
