@@ -19,7 +19,7 @@ packages=(
   fonts-arphic-ukai fonts-wqy-zenhei python3-fonttools
   # tests and benchmarks
   googletest libgtest-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils strace
+  xvfb xauth xdotool x11-utils strace opencc
   # the start-up benchmark runs the game inside a session bus with the accessibility bus
   dbus dbus-bin at-spi2-core
   # the screen reader test reads the controls over the accessibility bus

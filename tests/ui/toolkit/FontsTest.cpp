@@ -4,6 +4,7 @@
 #include "game/Catalogue.h"
 #include "game/DailyEvents.h"
 #include "resources/DataFolders.h"
+#include "tests/translations/CatalogueMessages.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -77,6 +78,11 @@ QStringList GameTexts() {
         texts << QString::fromUtf8(event.weather.data(),
                                    static_cast<qsizetype>(event.weather.size()));
         texts << QString::fromUtf8(event.diary.data(), static_cast<qsizetype>(event.diary.size()));
+    }
+    for (const QString& language : {u"en"_s, u"zh_TW"_s}) {
+        for (const auto& message : tp::testing::CatalogueMessages(language)) {
+            texts << message.translation;
+        }
     }
     return texts;
 }
@@ -187,12 +193,12 @@ TEST_F(Fonts, HeightConventionNegativeIsCharacterPositiveIsCell) {
     EXPECT_GT(GameFont(u"黑体"_s, 0).pointSizeF(), 0.0) << "0 keeps the default size";
 }
 
-// The game's faces hold only the characters its sources use: a new text needs
+// The game's faces hold only the characters its sources and catalogues use: a new text needs
 // resources/fonts/make-fonts.py run again, and this is where that shows. The Hei face draws only
 // the status figures, which may be negative and run up to 2147483647.
 TEST_F(Fonts, EveryGameTextHasGlyphsInTheGamesOwnFaces) {
     const QStringList texts = GameTexts();
-    ASSERT_GT(texts.size(), 60);
+    ASSERT_GT(texts.size(), 600) << "the catalogues were not read";
     for (const QString& face : {u"宋体"_s, u"Pal宋体"_s}) {
         const QFont font = GameFont(face, -12);
         ASSERT_TRUE(QFontInfo(font).family().startsWith(u"Tide Peddler"_s));

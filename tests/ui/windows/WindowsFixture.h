@@ -178,8 +178,15 @@ protected:
     MainWindow& Main() { return windows_->MainWindow(); }
     // The main window's controls, as its player reads them.
     QString Shown(QAnyStringView name) { return ValueShown(Main(), name); }
-    ReportList* Market() { return Named<ReportList>(Main(), "今日市场"); }
-    ReportList* Carried() { return Named<ReportList>(Main(), "随身货物"); }
+    // Read in the language of the catalogue installed, if any.
+    ReportList* Market() {
+        return Named<ReportList>(Main(),
+                                 QCoreApplication::translate("tp::ui::MainWindow", "今日市场"));
+    }
+    ReportList* Carried() {
+        return Named<ReportList>(Main(),
+                                 QCoreApplication::translate("tp::ui::MainWindow", "随身货物"));
+    }
     QAbstractButton* Button(QAnyStringView caption) { return ButtonOf(Main(), caption); }
     QWidget* NameBox() { return Named<QLabel>(Main(), "姓名"); }
     // The map's place buttons, in the order of kPlaceNames.
