@@ -18,39 +18,18 @@ fail() {
 }
 
 here=$(cd "$(dirname "$0")" && pwd)
-case "${1:-}" in
---inside-xvfb) stage=xvfb; shift ;;
---inside-session) stage=session; shift ;;
-*) stage=outside ;;
-esac
-if [ "$stage" = outside ]; then
-  exec "$(dirname "$0")/../../scripts/in-xvfb.sh" 1024x768x24 "$0" --inside-xvfb "$@"
+if [ "${1:-}" != --inside ]; then
+  exec "$here/../../scripts/in-xvfb.sh" 1024x768x24 "$here/with-screen-reader.sh" "$0" --inside "$@"
 fi
-if [ "$stage" = xvfb ]; then
-  exec dbus-run-session -- "$0" --inside-session "$@" 2> >(grep -v 'fd limit' >&2)
-fi
-program=$1
+program=$2
 work=$(mktemp -d)
-export XDG_RUNTIME_DIR="$work/runtime" XDG_DATA_HOME="$work/data"
-mkdir -p "$XDG_RUNTIME_DIR"
-launcher=
+export XDG_DATA_HOME="$work/data"
 pid=
 cleanup() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  [ -n "$launcher" ] && kill "$launcher" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
-
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-launcher=$!
-# A screen reader running: the desktop says so on the bus, and programs that ask see it.
-for _ in $(seq 50); do
-  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-    org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
-    variant:boolean:true >/dev/null 2>&1 && break
-  sleep 0.1
-done
 
 "$program" --seed 3 >"$work/log" 2>&1 &
 pid=$!

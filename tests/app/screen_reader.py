@@ -2,9 +2,11 @@
 # SPDX-License-Identifier: MIT
 """Reads a running program's controls as a screen reader does, over the accessibility bus.
 
-usage: screen_reader.py PROGRAM-NAME
+usage: screen_reader.py [--text] PROGRAM-NAME
 Prints one line per control of the program's windows: its role, a tab, its name, a tab, its
-description. Exits 1 when no program of that name is on the bus within ten seconds.
+description; with --text, also a tab and the text a control holds (a memo's lines joined by
+"\\n"), as a screen reader reads it out. Exits 1 when no program of that name is on the bus within
+ten seconds.
 """
 
 import sys
@@ -22,16 +24,31 @@ def find(name):
     return None
 
 
-def walk(node):
+def text_of(node):
+    try:
+        text = node.queryText()
+    except NotImplementedError:
+        return ""
+    return text.getText(0, -1).replace("\n", "\\n")
+
+
+def walk(node, with_text):
     for child in node:
         if child is None:
             continue
-        print(f"{child.getRoleName()}\t{child.name}\t{child.description}")
-        walk(child)
+        line = f"{child.getRoleName()}\t{child.name}\t{child.description}"
+        if with_text:
+            line += f"\t{text_of(child)}"
+        print(line)
+        walk(child, with_text)
 
 
-application = find(sys.argv[1])
+arguments = sys.argv[1:]
+with_text = arguments[:1] == ["--text"]
+if with_text:
+    arguments = arguments[1:]
+application = find(arguments[0])
 if application is None:
-    print(f"screen_reader: no {sys.argv[1]} on the accessibility bus", file=sys.stderr)
+    print(f"screen_reader: no {arguments[0]} on the accessibility bus", file=sys.stderr)
     sys.exit(1)
-walk(application)
+walk(application, with_text)
