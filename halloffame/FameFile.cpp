@@ -3,12 +3,12 @@
 
 #include "halloffame/Names.h"
 #include "storage/JourneyId.h"
+#include "storage/VersionedJson.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QJsonParseError>
 #include <QJsonValue>
 
 #include <algorithm>
@@ -119,27 +119,12 @@ std::optional<FameFileContents> ParseFameFile(const QByteArray& bytes, QString* 
         }
         return std::nullopt;
     };
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError) {
-        return fail(
-            QCoreApplication::translate("tp::halloffame::FameFile", "not JSON: %1 at byte %2")
-                .arg(error.errorString())
-                .arg(error.offset));
+    const std::optional<QJsonObject> parsed =
+        storage::ParseVersionedObject(bytes, FameFileVersion, reason);
+    if (!parsed) {
+        return std::nullopt;
     }
-    if (!document.isObject()) {
-        return fail(QCoreApplication::translate("tp::halloffame::FameFile", "not a JSON object"));
-    }
-    const QJsonObject top = document.object();
-    const QJsonValue version = top.value(VersionKey);
-    if (!version.isDouble()) {
-        return fail(QCoreApplication::translate("tp::halloffame::FameFile", "no format version"));
-    }
-    if (version.toDouble() != FameFileVersion) {
-        return fail(
-            QCoreApplication::translate("tp::halloffame::FameFile", "unknown format version %1")
-                .arg(version.toDouble()));
-    }
+    const QJsonObject& top = *parsed;
     const QJsonValue runs = top.value(RunsKey);
     if (!runs.isArray()) {
         return fail(QCoreApplication::translate("tp::halloffame::FameFile", "no list of runs"));

@@ -4,12 +4,12 @@
 #include "game/Catalogue.h"
 #include "game/JourneyCheck.h"
 #include "storage/JourneyId.h"
+#include "storage/VersionedJson.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QJsonParseError>
 #include <QJsonValue>
 
 #include <cmath>
@@ -338,27 +338,12 @@ std::optional<JourneyFile> ParseJourneyFile(const QByteArray& bytes, QString* re
         }
         return std::nullopt;
     };
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError) {
-        return fail(
-            QCoreApplication::translate("tp::journey::JourneyFile", "not JSON: %1 at byte %2")
-                .arg(error.errorString())
-                .arg(error.offset));
+    const std::optional<QJsonObject> parsed =
+        storage::ParseVersionedObject(bytes, JourneyFileVersion, reason);
+    if (!parsed) {
+        return std::nullopt;
     }
-    if (!document.isObject()) {
-        return fail(QCoreApplication::translate("tp::journey::JourneyFile", "not a JSON object"));
-    }
-    const QJsonObject top = document.object();
-    const QJsonValue version = top.value(QStringLiteral("version"));
-    if (!version.isDouble()) {
-        return fail(QCoreApplication::translate("tp::journey::JourneyFile", "no format version"));
-    }
-    if (version.toDouble() != JourneyFileVersion) {
-        return fail(
-            QCoreApplication::translate("tp::journey::JourneyFile", "unknown format version %1")
-                .arg(version.toDouble()));
-    }
+    const QJsonObject& top = *parsed;
     JourneyFile file;
     file.id = Fields(top, failure).Text(QStringLiteral("journey"));
     if (failure.isEmpty() && !storage::IsJourneyId(file.id)) {

@@ -422,22 +422,6 @@
 <context>
     <name>tp::halloffame::FameFile</name>
     <message>
-        <source>not JSON: %1 at byte %2</source>
-        <translation>not JSON: %1 at byte %2</translation>
-    </message>
-    <message>
-        <source>not a JSON object</source>
-        <translation>not a JSON object</translation>
-    </message>
-    <message>
-        <source>no format version</source>
-        <translation>no format version</translation>
-    </message>
-    <message>
-        <source>unknown format version %1</source>
-        <translation>unknown format version %1</translation>
-    </message>
-    <message>
         <source>no list of runs</source>
         <translation>no list of runs</translation>
     </message>
@@ -628,22 +612,6 @@
         <translation>&quot;dailyWorth&quot; does not hold every day of a run</translation>
     </message>
     <message>
-        <source>not JSON: %1 at byte %2</source>
-        <translation>not JSON: %1 at byte %2</translation>
-    </message>
-    <message>
-        <source>not a JSON object</source>
-        <translation>not a JSON object</translation>
-    </message>
-    <message>
-        <source>no format version</source>
-        <translation>no format version</translation>
-    </message>
-    <message>
-        <source>unknown format version %1</source>
-        <translation>unknown format version %1</translation>
-    </message>
-    <message>
         <source>&quot;journey&quot; is not a journey&apos;s name</source>
         <translation>&quot;journey&quot; is not a journey&apos;s name</translation>
     </message>
@@ -680,6 +648,25 @@
     <message>
         <source>cannot be read: %1</source>
         <translation>cannot be read: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tp::storage::VersionedJson</name>
+    <message>
+        <source>not JSON: %1 at byte %2</source>
+        <translation>not JSON: %1 at byte %2</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>not a JSON object</translation>
+    </message>
+    <message>
+        <source>no format version</source>
+        <translation>no format version</translation>
+    </message>
+    <message>
+        <source>unknown format version %1</source>
+        <translation>unknown format version %1</translation>
     </message>
 </context>
 <context>

@@ -422,22 +422,6 @@
 <context>
     <name>tp::halloffame::FameFile</name>
     <message>
-        <source>not JSON: %1 at byte %2</source>
-        <translation>不是 JSON：%1（第 %2 位元組）</translation>
-    </message>
-    <message>
-        <source>not a JSON object</source>
-        <translation>不是 JSON 物件</translation>
-    </message>
-    <message>
-        <source>no format version</source>
-        <translation>沒有格式版本</translation>
-    </message>
-    <message>
-        <source>unknown format version %1</source>
-        <translation>不明的格式版本 %1</translation>
-    </message>
-    <message>
         <source>no list of runs</source>
         <translation>沒有各局成績的清單</translation>
     </message>
@@ -628,22 +612,6 @@
         <translation>「dailyWorth」沒有涵蓋一局的每一天</translation>
     </message>
     <message>
-        <source>not JSON: %1 at byte %2</source>
-        <translation>不是 JSON：%1（第 %2 位元組）</translation>
-    </message>
-    <message>
-        <source>not a JSON object</source>
-        <translation>不是 JSON 物件</translation>
-    </message>
-    <message>
-        <source>no format version</source>
-        <translation>沒有格式版本</translation>
-    </message>
-    <message>
-        <source>unknown format version %1</source>
-        <translation>不明的格式版本 %1</translation>
-    </message>
-    <message>
         <source>&quot;journey&quot; is not a journey&apos;s name</source>
         <translation>「journey」不是旅程的名稱</translation>
     </message>
@@ -680,6 +648,25 @@
     <message>
         <source>cannot be read: %1</source>
         <translation>無法讀取：%1</translation>
+    </message>
+</context>
+<context>
+    <name>tp::storage::VersionedJson</name>
+    <message>
+        <source>not JSON: %1 at byte %2</source>
+        <translation>不是 JSON：%1（第 %2 位元組）</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>不是 JSON 物件</translation>
+    </message>
+    <message>
+        <source>no format version</source>
+        <translation>沒有格式版本</translation>
+    </message>
+    <message>
+        <source>unknown format version %1</source>
+        <translation>不明的格式版本 %1</translation>
     </message>
 </context>
 <context>
