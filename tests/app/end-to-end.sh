@@ -6,20 +6,7 @@
 #
 # usage: end-to-end.sh PROGRAM XWATCH SEED DIARY
 # DIARY is "diary" when the seed's first journey brings an event, "none" when it does not.
-set -euo pipefail
-# The tools find and type the windows' Chinese titles and names in UTF-8 whatever the caller's
-# locale, and the game speaks its own language: nothing of the caller's choice reaches it.
-export LC_ALL=C.UTF-8
-unset LANGUAGE
-
-fail() {
-  echo "end-to-end: $*" >&2
-  exit 1
-}
-
-if [ "${1:-}" != --inside-xvfb ]; then
-  exec "$(dirname "$0")/../../scripts/in-xvfb.sh" 1024x768x24 "$0" --inside-xvfb "$@"
-fi
+source "$(dirname "$0")/driving.sh" end-to-end -- "$@"
 program=$2
 xwatch=$3
 seed=$4

@@ -9,20 +9,8 @@
 #
 # usage: languages.sh PROGRAM
 # Seed 16's first journey brings the diary, and its story is a beggar's lesson in the local talk.
-set -euo pipefail
-# The tools run in a UTF-8 locale; each start of the game gets the locale under test.
-export LC_ALL=C.UTF-8
-unset LANGUAGE
-
-fail() {
-  echo "languages: $*" >&2
-  exit 1
-}
-
+source "$(dirname "$0")/driving.sh" languages --screen-reader -- "$@"
 here=$(cd "$(dirname "$0")" && pwd)
-if [ "${1:-}" != --inside ]; then
-  exec "$here/../../scripts/in-xvfb.sh" 1024x768x24 "$here/with-screen-reader.sh" "$0" --inside "$@"
-fi
 program=$2
 work=$(mktemp -d)
 pid=

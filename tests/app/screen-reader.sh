@@ -6,21 +6,8 @@
 # status values with what they show.
 #
 # usage: screen-reader.sh PROGRAM
-set -euo pipefail
-# The tools find and type the windows' Chinese titles and names in UTF-8 whatever the caller's
-# locale, and the game speaks its own language: nothing of the caller's choice reaches it.
-export LC_ALL=C.UTF-8
-unset LANGUAGE
-
-fail() {
-  echo "screen-reader: $*" >&2
-  exit 1
-}
-
+source "$(dirname "$0")/driving.sh" screen-reader --screen-reader -- "$@"
 here=$(cd "$(dirname "$0")" && pwd)
-if [ "${1:-}" != --inside ]; then
-  exec "$here/../../scripts/in-xvfb.sh" 1024x768x24 "$here/with-screen-reader.sh" "$0" --inside "$@"
-fi
 program=$2
 work=$(mktemp -d)
 export XDG_DATA_HOME="$work/data"

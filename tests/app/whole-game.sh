@@ -7,20 +7,7 @@
 #
 # usage: whole-game.sh PROGRAM XWATCH SEED
 # The seed must be one whose run survives sixty days of travelling alone.
-set -euo pipefail
-# The tools find and type the windows' Chinese titles and names in UTF-8 whatever the caller's
-# locale, and the game speaks its own language: nothing of the caller's choice reaches it.
-export LC_ALL=C.UTF-8
-unset LANGUAGE
-
-fail() {
-  echo "whole-game: $*" >&2
-  exit 1
-}
-
-if [ "${1:-}" != --inside-xvfb ]; then
-  exec "$(dirname "$0")/../../scripts/in-xvfb.sh" 1024x768x24 "$0" --inside-xvfb "$@"
-fi
+source "$(dirname "$0")/driving.sh" whole-game -- "$@"
 program=$2
 xwatch=$3
 seed=$4
