@@ -3,7 +3,8 @@
 # The real program speaks the player's language from the locale, everywhere a player looks: for
 # Traditional Chinese, English and Simplified Chinese in turn, the main window's title and
 # controls, a diary entry the rules compose, and the message that ends a run are read over the
-# accessibility bus, as a screen reader reads them, and checked: each in its language, the
+# accessibility bus, as a screen reader reads them, and with what the command line writes are
+# checked: each in its language, the
 # Traditional ones without a Simplified form, the English ones without a Chinese character, the
 # Simplified ones exactly as the game has always written them.
 #
@@ -109,6 +110,16 @@ play() { # locale, title, diary's title, question's title
   echo "languages: $locale read"
 }
 
+# What the program writes on the command line: its help, a refused option, the hall of fame.
+# The game's Chinese name may stand beside its English one.
+said() { # locale
+  {
+    LC_ALL=$1 LANG=$1 "$program" --help
+    LC_ALL=$1 LANG=$1 "$program" --no-such-option 2>&1 || true
+    LC_ALL=$1 LANG=$1 XDG_DATA_HOME="$work/$1" "$program" --scores
+  } | sed 's/潮汐货郎 (Tide Peddler)/Tide Peddler/' >"$work/$1-command-line.txt"
+}
+
 # Fails unless the text read at a moment holds the given line.
 holds() { # locale, moment, text
   grep -qF -- "$3" "$work/$1-$2.txt" ||
@@ -118,19 +129,26 @@ holds() { # locale, moment, text
 play zh_TW.UTF-8 "潮汐貨郎 V1.00" "我的日記本" "潮汐貨郎"
 play en_US.UTF-8 "Tide Peddler V1.00" "My Diary" "Tide Peddler"
 play zh_CN.UTF-8 "潮汐货郎 V1.00" "我的日记本" "潮汐货郎"
+for locale in zh_TW.UTF-8 en_US.UTF-8 zh_CN.UTF-8; do
+  said "$locale"
+done
 
 holds zh_TW.UTF-8 main $'push button\t買入'
 holds zh_TW.UTF-8 main $'tree\t今日市場'
 holds zh_TW.UTF-8 diary "一個要飯的教給俺幾句青島方言"
 holds zh_TW.UTF-8 end "你在青島總共賺到了"
+holds zh_TW.UTF-8 command-line "用法："
 holds en_US.UTF-8 main $'push button\tBuy'
 holds en_US.UTF-8 main $'tree\tToday\'s market'
 holds en_US.UTF-8 diary "A beggar taught me some Qingdao talk"
 holds en_US.UTF-8 end "you made ￥"
+holds en_US.UTF-8 command-line "Usage:"
 holds zh_CN.UTF-8 main $'push button\t买入'
 holds zh_CN.UTF-8 main $'tree\t今日市场'
 holds zh_CN.UTF-8 diary "一个要饭的教给俺几句青岛方言"
 holds zh_CN.UTF-8 end "你在青岛共赚到了:￥"
+# The command line has always spoken English in the game's own language.
+holds zh_CN.UTF-8 command-line "Usage: tidepeddler [options]"
 
 # No character of what the Traditional game showed is one the converter would write otherwise,
 # but for the form Taiwan itself writes (吃).
