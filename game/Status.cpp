@@ -2,6 +2,7 @@
 #include "game/Game.h"
 #include "game/Saturate.h"
 
+#include <array>
 #include <charconv>
 
 namespace tp::game {
@@ -15,10 +16,10 @@ constexpr std::string_view HomeMessage =
 // %1 is the day.
 constexpr std::string_view CaptionPattern = TP_TEXT("Game", "潮汐货郎 V1.00            (%1/60)");
 
-std::string Number(std::int64_t value) {
-    char digits[24];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    return std::string(digits, result.ptr);
+// The digits of a value, written into `digits`.
+std::string_view Digits(std::array<char, 24>& digits, std::int64_t value) {
+    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+    return std::string_view(digits.data(), static_cast<std::size_t>(result.ptr - digits.data()));
 }
 
 } // namespace
@@ -44,7 +45,8 @@ void Game::RefreshStatus() {
     if (state_.day > LastDay) {
         // The name comes from the label, so a name typed just before the last journey is the
         // one the farewell uses.
-        view_.ShowMessage(Fill(Say(HomeMessage), {nameLabel_, Number(amount)}));
+        std::array<char, 24> digits{};
+        view_.ShowMessage(Fill(Say(HomeMessage), {nameLabel_, Digits(digits, amount)}));
         view_.CloseMainWindow();
     }
     nameLabel_.assign(state_.playerName.View());
@@ -66,7 +68,9 @@ void Game::RecordFinishedRun(std::int32_t amount) {
 }
 
 void Game::WriteCaption() {
-    caption_ = Fill(Say(CaptionPattern), {Number(state_.day)});
+    std::array<char, 24> digits{};
+    caption_.clear();
+    AppendFilled(caption_, Say(CaptionPattern), {Digits(digits, state_.day)});
 }
 
 std::string_view Game::Say(std::string_view text) const {

@@ -73,23 +73,34 @@ constexpr std::string_view CutToCharacters(std::string_view utf8, std::size_t co
     return utf8.substr(0, i < utf8.size() ? i : utf8.size());
 }
 
-// `pattern` with %1, %2, ... replaced by the arguments in order, as the translation catalogues
-// write where a sentence takes a value; a % followed by anything else stays as it is.
+// Appends `pattern` with %1, %2, ... replaced by the arguments in order, as the translation
+// catalogues write where a sentence takes a value; a % followed by anything else stays as it is.
+// The caption is filled on every refresh, so the text between values is copied a stretch at a
+// time into a string that keeps its room.
+inline void AppendFilled(std::string& text, std::string_view pattern,
+                         std::initializer_list<std::string_view> args) {
+    std::size_t copied = 0;
+    for (std::size_t i = pattern.find('%'); i != std::string_view::npos && i + 1 < pattern.size();
+         i = pattern.find('%', i + 1)) {
+        const char digit = pattern[i + 1];
+        if (digit < '1' || digit > '9') {
+            continue;
+        }
+        const auto index = static_cast<std::size_t>(digit - '1');
+        if (index >= args.size()) {
+            continue;
+        }
+        text.append(pattern.substr(copied, i - copied));
+        text.append(*(args.begin() + index));
+        copied = i + 2;
+        ++i;
+    }
+    text.append(pattern.substr(copied));
+}
+
 inline std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> args) {
     std::string text;
-    text.reserve(pattern.size());
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char c = pattern[i];
-        if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
-            const auto index = static_cast<std::size_t>(pattern[i + 1] - '1');
-            if (index < args.size()) {
-                text += *(args.begin() + index);
-                ++i;
-                continue;
-            }
-        }
-        text += c;
-    }
+    AppendFilled(text, pattern, args);
     return text;
 }
 

@@ -48,5 +48,30 @@ TEST(CutToCharacters, CountsCharactersNotBytes) {
     EXPECT_EQ(CutToCharacters("", 3), "");
 }
 
+struct Filling {
+    std::string_view pattern;
+    std::string_view filled;
+};
+
+class FillTest : public ::testing::TestWithParam<Filling> {};
+
+// A translator may reorder the values, repeat one or write a % of their own; whatever is not a
+// value's place stays as written.
+TEST_P(FillTest, PutsEachValueInItsPlaceAndLeavesTheRestAsWritten) {
+    EXPECT_EQ(Fill(GetParam().pattern, {"路人甲", "6200"}), GetParam().filled);
+    std::string text = "kept ";
+    AppendFilled(text, GetParam().pattern, {"路人甲", "6200"});
+    EXPECT_EQ(text, "kept " + std::string(GetParam().filled));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Patterns, FillTest,
+    ::testing::Values(Filling{"%1你在青岛共赚到了:￥%2,你高兴的回到了你的故乡",
+                              "路人甲你在青岛共赚到了:￥6200,你高兴的回到了你的故乡"},
+                      Filling{"￥%2 for %1", "￥6200 for 路人甲"}, Filling{"%1%1", "路人甲路人甲"},
+                      Filling{"100% sure, %3 and %0", "100% sure, %3 and %0"},
+                      Filling{"ends in %", "ends in %"}, Filling{"%%1", "%路人甲"}, Filling{"", ""},
+                      Filling{"no values", "no values"}));
+
 } // namespace
 } // namespace tp::game
