@@ -28,7 +28,6 @@ while [ $# -gt 0 ]; do
     --idle) idle=$2; shift 2 ;;
     --build) build=$2; shift 2 ;;
     --summary) summary=yes; shift ;;
-    --inside-xvfb) stage=xvfb; shift ;;
     --inside-session) stage=session; shift ;;
     *) echo "usage: $0 [--runs N] [--idle SECONDS] [--build DIR] [--summary]" >&2; exit 2 ;;
   esac
@@ -37,49 +36,25 @@ build=$(realpath -m "$build")
 options=(--runs "$runs" --idle "$idle" --build "$build")
 [ "$summary" = yes ] && options+=(--summary)
 
-case "$stage" in
-outside)
+if [ "$stage" = outside ]; then
   if [ ! -f "$build/build.ninja" ] && [ ! -f "$build/Makefile" ]; then
     cmake --preset release >/dev/null
   fi
   built=$(cmake --build "$build" --target tidepeddler tp_bare_window tp_xwatch tp_rules_bench \
     tp_pictures_bench tp_journey_bench 2>&1) || { echo "$built" >&2; exit 1; }
-  exec scripts/in-xvfb.sh 1280x1024x24 "$0" --inside-xvfb "${options[@]}"
-  ;;
-xvfb)
-  # Under Xvfb from here on, with a session bus of our own, as a desktop session has one.
-  # As root in a container the bus cannot raise its file limit, and says so on every start.
-  exec dbus-run-session -- "$0" --inside-session "${options[@]}" \
-    2> >(grep -v 'Failed to set fd limit' >&2)
-  ;;
-esac
+  # Under Xvfb from here on, in a session bus of our own with the accessibility bus, as a
+  # desktop session has them.
+  exec scripts/in-xvfb.sh 1280x1024x24 \
+    scripts/in-desktop-session.sh "$0" --inside-session "${options[@]}"
+fi
 
 # Inside the session. Both programs see the same plain environment.
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_DEBUG_PLUGINS QT_ACCESSIBILITY AT_SPI_BUS_ADDRESS
-export XDG_RUNTIME_DIR XDG_DATA_HOME
-XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_DATA_HOME
 # A first start: no journey saved by an earlier run, which would be offered before the window.
 XDG_DATA_HOME=$(mktemp -d)
 results=$(mktemp -d)
-launcher=
-cleanup() {
-  [ -n "$launcher" ] && kill "$launcher" 2>/dev/null
-  rm -rf "$XDG_RUNTIME_DIR" "$XDG_DATA_HOME" "$results"
-}
-trap cleanup EXIT
-
-# The accessibility bus, as the desktop session starts it at login.
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-launcher=$!
-a11y_bus_up() {
-  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
-}
-for _ in $(seq 100); do
-  a11y_bus_up && break
-  sleep 0.05
-done
-a11y_bus_up || { echo "measure-startup: the accessibility bus did not start" >&2; exit 1; }
+trap 'rm -rf "$XDG_DATA_HOME" "$results"' EXIT
 
 xwatch="$build/tools/tp_xwatch"
 declare -A binary=([bare]="$build/bench/tp_bare_window" [game]="$build/app/tidepeddler")

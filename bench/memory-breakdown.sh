@@ -31,20 +31,14 @@ if [ "$stage" = outside ]; then
   built=$(cmake --build "$build" --target tidepeddler tp_bare_window 2>&1) ||
     { echo "$built" >&2; exit 1; }
   exec scripts/in-xvfb.sh 1280x1024x24 \
-    dbus-run-session -- "$0" --inside --build "$build" --runs "$runs" \
-    2> >(grep -v 'Failed to set fd limit' >&2)
+    scripts/in-desktop-session.sh "$0" --inside --build "$build" --runs "$runs"
 fi
 
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
-export XDG_RUNTIME_DIR XDG_DATA_HOME
-XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_DATA_HOME
 XDG_DATA_HOME=$(mktemp -d)
 results=$(mktemp -d)
-trap 'rm -rf "$XDG_RUNTIME_DIR" "$XDG_DATA_HOME" "$results"' EXIT
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-launcher=$!
-trap 'kill $launcher 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR" "$XDG_DATA_HOME" "$results"' EXIT
-sleep 0.5
+trap 'rm -rf "$XDG_DATA_HOME" "$results"' EXIT
 
 declare -A binary=([bare]="$build/bench/tp_bare_window" [game]="$build/app/tidepeddler")
 declare -A title=([bare]='^bare$' [game]='\(1/60\)$')

@@ -28,16 +28,8 @@ if [ "$stage" = outside ]; then
   built=$(cmake --build "$build" --target tp_bare_window tp_yardstick_window tp_xwatch tidepeddler 2>&1) ||
     { echo "$built" >&2; exit 1; }
   exec scripts/in-xvfb.sh 1280x1024x24 \
-    dbus-run-session -- "$0" --inside --build "$build" --runs "$runs" \
-    2> >(grep -v 'Failed to set fd limit' >&2)
+    scripts/in-desktop-session.sh "$0" --inside --build "$build" --runs "$runs"
 fi
-
-export XDG_RUNTIME_DIR
-XDG_RUNTIME_DIR=$(mktemp -d)
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-launcher=$!
-trap 'kill $launcher 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
-sleep 0.5
 
 face="$build/share/tidepeddler/song.ttf"
 peak() { # program arguments...: the median VmHWM in KiB over the runs

@@ -16,9 +16,10 @@ unset LANGUAGE
 
 driving_name=$1
 shift
+driving_scripts="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../scripts" && pwd)"
 driving_session=()
 if [ "$1" = --screen-reader ]; then
-  driving_session=("$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/with-screen-reader.sh")
+  driving_session=("$driving_scripts/in-desktop-session.sh" --screen-reader)
   shift
 fi
 shift # the "--" before the test's arguments
@@ -29,6 +30,6 @@ fail() {
 }
 
 if [ "${1:-}" != --inside ]; then
-  exec "$(dirname "${BASH_SOURCE[0]}")/../../scripts/in-xvfb.sh" 1024x768x24 \
+  exec "$driving_scripts/in-xvfb.sh" 1024x768x24 \
     "${driving_session[@]}" "$0" --inside "$@"
 fi
