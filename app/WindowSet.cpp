@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "app/WindowSet.h"
 
-#include "ui/HallOfFameWindow.h"
+#include "app/GameFaces.h"
 #include "ui/JourneyQuestion.h"
 #include "ui/MainWindow.h"
-#include "ui/toolkit/Fonts.h"
-#include "ui/toolkit/MessageBoxes.h"
+#include "ui/Messages.h"
+#include "ui/halloffame/HallOfFameWindow.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -56,7 +56,7 @@ void WindowSet::Prepare() {
         RecordEndedRun(*found.file->ended, found.file->id);
     } else if (found.file && found.file->journey) {
         // The question is drawn from the game's faces like every window after it.
-        ui::InstallGameFaces();
+        InstallGameFaces();
         const game::SavedJourney& saved = *found.file->journey;
         if (ui::JourneyQuestion::Ask(saved.state, endOfRun_) == ui::JourneyQuestion::Answer::GoOn) {
             keeping_.GoOnWith(found.file->id);
@@ -96,7 +96,7 @@ void WindowSet::Show() {
     Begin();
     // The window's map request has gone to the display server by now; the faces are needed
     // from its first paint on, which comes from the event loop.
-    ui::InstallGameFaces();
+    InstallGameFaces();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (!notice_.isEmpty()) {
         QTimer::singleShot(0, main_.get(), [this] { Tell(std::exchange(notice_, QString())); });
@@ -104,8 +104,8 @@ void WindowSet::Show() {
 }
 
 void WindowSet::Tell(const QString& text) {
-    ui::MessageBoxes(endOfRun_, main_.get())
-        .MessageBox(text, QCoreApplication::translate("tp::app::WindowSet", "提示"));
+    ui::Messages(endOfRun_, main_.get())
+        .Inform(text, QCoreApplication::translate("tp::app::WindowSet", "提示"));
 }
 
 bool WindowSet::ShowHallOfFameAfterRun() {

@@ -7,8 +7,8 @@
 #include "halloffame/HallOfFameStore.h"
 #include "halloffame/ScoresTable.h"
 #include "runtime/Random.h"
+#include "ui/GameFonts.h"
 #include "ui/pictures/Icons.h"
-#include "ui/toolkit/Fonts.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -98,7 +98,6 @@ int main(int argc, char* argv[]) {
     // class alone does not, as under Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tidepeddler.TidePeddler"));
 
-    tp::ui::InstallFontSubstitutes();
     tp::ui::SetDefaultGameFont();
     QApplication::setWindowIcon(tp::ui::WindowIcon());
     tp::runtime::Random random;

@@ -3,7 +3,7 @@
 // glyph's normal and disabled looks.
 
 #include "imaging/BitmapDecoder.h"
-#include "imaging/GlyphCells.h"
+#include "ui/pictures/GlyphCells.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -24,7 +24,7 @@ void Check(const tp::imaging::BitmapResult& result) {
         static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height)) {
         std::abort();
     }
-    const tp::imaging::GlyphLooks looks = tp::imaging::SplitGlyph(image);
+    const tp::ui::GlyphLooks looks = tp::ui::SplitGlyph(image);
     if (looks.normal.height != image.height || looks.disabled.width != looks.normal.width) {
         std::abort();
     }

@@ -390,6 +390,21 @@
     </message>
 </context>
 <context>
+    <name>tp::app::GameFaces</name>
+    <message>
+        <source>%1 is not in %2</source>
+        <translation>%1 is not in %2</translation>
+    </message>
+    <message>
+        <source>%1 is no usable font</source>
+        <translation>%1 is no usable font</translation>
+    </message>
+    <message>
+        <source>tidepeddler: cannot load the game&apos;s faces (%1); drawing the text from the installed fonts</source>
+        <translation>tidepeddler: cannot load the game&apos;s faces (%1); drawing the text from the installed fonts</translation>
+    </message>
+</context>
+<context>
     <name>tp::app::JourneyKeeping</name>
     <message>
         <source>这次旅程无法保存：磁盘已满，或保存的文件夹不可写。游戏可以接着玩，但关掉以后只能从上次保存的地方接着走。</source>
@@ -682,21 +697,6 @@
     <message>
         <source>日记</source>
         <translation>Diary</translation>
-    </message>
-</context>
-<context>
-    <name>tp::ui::Fonts</name>
-    <message>
-        <source>%1 is not in %2</source>
-        <translation>%1 is not in %2</translation>
-    </message>
-    <message>
-        <source>%1 is no usable font</source>
-        <translation>%1 is no usable font</translation>
-    </message>
-    <message>
-        <source>tidepeddler: cannot load the game&apos;s faces (%1); drawing the text from the installed fonts</source>
-        <translation>tidepeddler: cannot load the game&apos;s faces (%1); drawing the text from the installed fonts</translation>
     </message>
 </context>
 <context>
@@ -1061,7 +1061,7 @@ This journey will not go into the hall of fame.</translation>
     </message>
 </context>
 <context>
-    <name>tp::ui::MessageBoxes</name>
+    <name>tp::ui::Messages</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>

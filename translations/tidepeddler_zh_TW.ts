@@ -390,6 +390,21 @@
     </message>
 </context>
 <context>
+    <name>tp::app::GameFaces</name>
+    <message>
+        <source>%1 is not in %2</source>
+        <translation>%2 中沒有 %1</translation>
+    </message>
+    <message>
+        <source>%1 is no usable font</source>
+        <translation>%1 不是可用的字型</translation>
+    </message>
+    <message>
+        <source>tidepeddler: cannot load the game&apos;s faces (%1); drawing the text from the installed fonts</source>
+        <translation>tidepeddler: 無法載入遊戲的字型（%1）；改用系統已安裝的字型繪製文字</translation>
+    </message>
+</context>
+<context>
     <name>tp::app::JourneyKeeping</name>
     <message>
         <source>这次旅程无法保存：磁盘已满，或保存的文件夹不可写。游戏可以接着玩，但关掉以后只能从上次保存的地方接着走。</source>
@@ -682,21 +697,6 @@
     <message>
         <source>日记</source>
         <translation>日記</translation>
-    </message>
-</context>
-<context>
-    <name>tp::ui::Fonts</name>
-    <message>
-        <source>%1 is not in %2</source>
-        <translation>%2 中沒有 %1</translation>
-    </message>
-    <message>
-        <source>%1 is no usable font</source>
-        <translation>%1 不是可用的字型</translation>
-    </message>
-    <message>
-        <source>tidepeddler: cannot load the game&apos;s faces (%1); drawing the text from the installed fonts</source>
-        <translation>tidepeddler: 無法載入遊戲的字型（%1）；改用系統已安裝的字型繪製文字</translation>
     </message>
 </context>
 <context>
@@ -1061,7 +1061,7 @@
     </message>
 </context>
 <context>
-    <name>tp::ui::MessageBoxes</name>
+    <name>tp::ui::Messages</name>
     <message>
         <source>OK</source>
         <translation>確定</translation>

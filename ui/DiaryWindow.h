@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/toolkit/GameDialog.h"
+#include "ui/toolkit/Dialog.h"
 
 #include <QStringList>
+
+class QPlainTextEdit;
 
 namespace tp::ui {
 
 class EndOfRun;
-class Memo;
 
 // The diary: the day's event, shown after a journey that brought one.
-class DiaryWindow : public GameDialog {
+class DiaryWindow : public Dialog {
     Q_OBJECT
 public:
     DiaryWindow(QWidget* owner, EndOfRun& endOfRun);
@@ -21,7 +22,7 @@ public:
 
 private:
     EndOfRun& endOfRun_;
-    Memo* entryText_ = nullptr;
+    QPlainTextEdit* entryText_ = nullptr;
 };
 
 } // namespace tp::ui

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/toolkit/GameDialog.h"
+#include "ui/toolkit/Dialog.h"
 
 class QLabel;
 
@@ -12,12 +12,11 @@ struct GameState;
 namespace tp::ui {
 
 class EndOfRun;
-class KindButton;
 
 // The question a start asks when it finds a journey saved: go on with it (shown by its day, cash
 // and debt) or start a new one. Going on is what Enter, Esc and the close box do, since nothing is
 // lost that way; only the button that says so starts anew.
-class JourneyQuestion : public GameDialog {
+class JourneyQuestion : public Dialog {
     Q_OBJECT
 public:
     enum class Answer { GoOn, StartAnew };
@@ -30,13 +29,8 @@ public:
     // The question as it reads, for the player and for screen readers.
     QString Text() const;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     QLabel* question_;
-    KindButton* goOnButton_;
-    KindButton* startAnewButton_;
 };
 
 } // namespace tp::ui

@@ -4,22 +4,19 @@
 #include "game/Game.h"
 #include "halloffame/HallOfFameStore.h"
 #include "ui/DiaryWindow.h"
-#include "ui/HallOfFameWindow.h"
+#include "ui/GameFonts.h"
+#include "ui/Messages.h"
 #include "ui/ServiceWindow.h"
 #include "ui/TradeDialog.h"
 #include "ui/WindowParts.h"
+#include "ui/halloffame/HallOfFameWindow.h"
 #include "ui/pictures/Glyphs.h"
 #include "ui/pictures/Icons.h"
 #include "ui/toolkit/Accessibility.h"
 #include "ui/toolkit/Button.h"
 #include "ui/toolkit/ClickableLabel.h"
 #include "ui/toolkit/EndOfRun.h"
-#include "ui/toolkit/Fonts.h"
-#include "ui/toolkit/KindButton.h"
-#include "ui/toolkit/MessageBoxes.h"
-#include "ui/toolkit/ReportList.h"
-#include "ui/toolkit/ShowModal.h"
-#include "ui/toolkit/SystemColors.h"
+#include "ui/toolkit/RowList.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -39,6 +36,11 @@ QLabel* CaptionLabel(QWidget* parent, const char* name, const QRect& box, const 
     return label;
 }
 
+// The status block's colours stay what they are in every theme.
+constexpr QColor kBlack{0, 0, 0};
+constexpr QColor kLime{0, 255, 0};
+constexpr QColor kRed{255, 0, 0};
+
 // A value box of the status block: centred text on black, lime or red.
 template <typename LabelType>
 LabelType* ValueLabel(QWidget* parent, const char* name, const QRect& box, const QColor& ink,
@@ -48,8 +50,10 @@ LabelType* ValueLabel(QWidget* parent, const char* name, const QRect& box, const
     label->setAlignment(Qt::AlignCenter);
     label->setFont(font);
     label->setAutoFillBackground(true);
-    SetPaletteColor(*label, QPalette::Window, kBlack);
-    SetPaletteColor(*label, QPalette::WindowText, ink);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, kBlack);
+    palette.setColor(QPalette::WindowText, ink);
+    label->setPalette(palette);
     SetAccessibleText(*label, reads);
     return label;
 }
@@ -66,12 +70,19 @@ void ShowValue(QLabel& label, const QString& value) {
 }
 
 QStringList CarriedTexts(const CarriedRow& row) {
-    return {QString::number(row.price), QString::number(row.quantity)};
+    return {row.name, QString::number(row.price), QString::number(row.quantity)};
 }
 
 // The lists' small icons: the market's rows show the first, the goods carried the second.
 constexpr int kMarketImage = 0;
 constexpr int kCarriedImage = 1;
+
+QTreeWidgetItem* Row(const QStringList& texts, const QIcon& icon) {
+    auto* item = new QTreeWidgetItem(texts);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setIcon(0, icon);
+    return item;
+}
 
 } // namespace
 
@@ -85,7 +96,7 @@ MainWindow::MainWindow(game::Game& game, EndOfRun& endOfRun,
     setWindowTitle(tr("潮汐货郎 V1.00"));
     setFixedSize(514, 327);
     move(211, 158);
-    setFont(GameFont(QStringLiteral("宋体"), -12));
+    setFont(SongFont());
 }
 
 void MainWindow::setVisible(bool visible) {
@@ -130,8 +141,8 @@ void MainWindow::BuildStatusBlock() {
     CaptionLabel(this, "debtCaption", Box(192, 272, 36, 12), tr("欠款："));
     CaptionLabel(this, "healthCaption", Box(192, 304, 36, 12), tr("健康："));
 
-    const QFont song = GameFont(QStringLiteral("宋体"), -12);
-    const QFont hei = GameFont(QStringLiteral("黑体"), 12);
+    const QFont song = SongFont();
+    const QFont hei = HeiFont();
     nameBox_ =
         ValueLabel<ClickableLabel>(this, "nameBox", Box(232, 240, 57, 13), kLime, song, tr("姓名"));
     nameBox_->setToolTip(tr("点击或按 F2 改名"));
@@ -154,9 +165,7 @@ void MainWindow::BuildStatusBlock() {
 void MainWindow::BuildServiceButtons() {
     auto service = [this](const char* name, const QRect& box, const QString& caption,
                           resources::GlyphId glyph) {
-        auto* button = Place(new KindButton(caption, KindButton::Kind::Custom, this), name, box);
-        button->SetGlyph(ServiceGlyphIcon(glyph));
-        return button;
+        return GlyphButton(this, name, box, caption, ServiceGlyphIcon(glyph));
     };
     using resources::GlyphId;
     hospitalButton_ =
@@ -224,22 +233,19 @@ void MainWindow::BuildPlaceButtons() {
 }
 
 void MainWindow::BuildLists() {
-    marketList_ = Place(new ReportList(this), "marketList", Box(103, 0, 186, 121));
-    marketList_->AddColumn(tr("商品名称"), 125);
-    marketList_->AddColumn(tr("价格"), 61);
-    marketList_->SetImages(ListIconSet());
-    marketList_->SetFlat(true);
+    listIcons_ = ListIconSet();
+    marketList_ = Place(new RowList({{tr("商品名称"), 125}, {tr("价格"), 61}}, this), "marketList",
+                        Box(103, 0, 186, 121));
+    MakeFlat(*marketList_);
     // The two columns are as wide as the list; a scroll bar for the border's two pixels would
     // only hide a row.
     marketList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SetAccessibleText(*marketList_, tr("今日市场"));
 
-    carriedList_ = Place(new ReportList(this), "carriedList", Box(327, 0, 186, 121));
-    carriedList_->AddColumn(tr("商品名称"), 120);
-    carriedList_->AddColumn(tr("价格"), 32);
-    carriedList_->AddColumn(tr("数量"), 32);
-    carriedList_->SetImages(ListIconSet());
-    carriedList_->SetFlat(true);
+    carriedList_ =
+        Place(new RowList({{tr("商品名称"), 120}, {tr("价格"), 32}, {tr("数量"), 32}}, this),
+              "carriedList", Box(327, 0, 186, 121));
+    MakeFlat(*carriedList_);
     SetAccessibleText(*carriedList_, tr("随身货物"));
 }
 
@@ -264,14 +270,14 @@ void MainWindow::Connect() {
     }
     connect(buyButton_, &QPushButton::clicked, this, &MainWindow::Buy);
     connect(sellButton_, &QPushButton::clicked, this, &MainWindow::Sell);
-    connect(marketList_, &ReportList::RowActivated, this, &MainWindow::Buy);
-    connect(carriedList_, &ReportList::RowActivated, this, &MainWindow::Sell);
-    connect(hospitalButton_, &KindButton::Click, this, &MainWindow::OpenHospital);
-    connect(bankButton_, &KindButton::Click, this, &MainWindow::OpenBank);
-    connect(statementButton_, &KindButton::Click, this, &MainWindow::OpenStatement);
-    connect(internetCafeButton_, &KindButton::Click, this, &MainWindow::OpenInternetCafe);
-    connect(agencyButton_, &KindButton::Click, this, &MainWindow::OpenAgency);
-    connect(helpButton_, &KindButton::Click, this, &MainWindow::OpenHelp);
+    connect(marketList_, &RowList::rowActivated, this, &MainWindow::Buy);
+    connect(carriedList_, &RowList::rowActivated, this, &MainWindow::Sell);
+    connect(hospitalButton_, &QPushButton::clicked, this, &MainWindow::OpenHospital);
+    connect(bankButton_, &QPushButton::clicked, this, &MainWindow::OpenBank);
+    connect(statementButton_, &QPushButton::clicked, this, &MainWindow::OpenStatement);
+    connect(internetCafeButton_, &QPushButton::clicked, this, &MainWindow::OpenInternetCafe);
+    connect(agencyButton_, &QPushButton::clicked, this, &MainWindow::OpenAgency);
+    connect(helpButton_, &QPushButton::clicked, this, &MainWindow::OpenHelp);
     connect(nameBox_, &ClickableLabel::Clicked, this, &MainWindow::Rename);
     // F2 renames without the mouse. The name box itself takes no focus: a focusable label lays
     // its text out as a document, which would load a font before the first frame.
@@ -298,15 +304,16 @@ void MainWindow::ShowStatus(const StatusValues& status) {
 
 void MainWindow::ShowMarket(const QList<MarketRow>& market) {
     Furnish();
-    marketList_->Clear();
+    marketList_->clear();
     for (const MarketRow& row : market) {
-        marketList_->AddRow(row.name, kMarketImage, {QString::number(row.price)});
+        marketList_->addTopLevelItem(
+            Row({row.name, QString::number(row.price)}, listIcons_.value(kMarketImage)));
     }
 }
 
 void MainWindow::ShowCarriedGoods(const QList<CarriedRow>& rows) {
     Furnish();
-    carriedList_->Clear();
+    carriedList_->clear();
     for (const CarriedRow& row : rows) {
         AddCarriedRow(row);
     }
@@ -314,20 +321,22 @@ void MainWindow::ShowCarriedGoods(const QList<CarriedRow>& rows) {
 
 void MainWindow::AddCarriedRow(const CarriedRow& row) {
     Furnish();
-    carriedList_->AddRow(row.name, kCarriedImage, CarriedTexts(row));
+    carriedList_->addTopLevelItem(Row(CarriedTexts(row), listIcons_.value(kCarriedImage)));
 }
 
 void MainWindow::UpdateCarriedRow(int index, const CarriedRow& row) {
     Furnish();
-    const QStringList texts = CarriedTexts(row);
-    for (int i = 0; i < texts.size(); ++i) {
-        carriedList_->SetSubItem(index, i, texts[i]);
+    if (QTreeWidgetItem* item = carriedList_->topLevelItem(index)) {
+        const QStringList texts = CarriedTexts(row);
+        for (int column = 1; column < texts.size(); ++column) {
+            item->setText(column, texts[column]);
+        }
     }
 }
 
 void MainWindow::RemoveCarriedRow(int index) {
     Furnish();
-    carriedList_->DeleteRow(index);
+    carriedList_->RemoveRow(index);
 }
 
 void MainWindow::ShowDiary(const QStringList& lines) {
@@ -361,13 +370,13 @@ void MainWindow::TravelTo(int /*place*/) {
 }
 
 void MainWindow::Buy() {
-    if (const auto offer = game_.OpenBuy(marketList_->SelectedIndex())) {
+    if (const auto offer = game_.OpenBuy(marketList_->SelectedRow())) {
         Trade().Trade(*offer);
     }
 }
 
 void MainWindow::Sell() {
-    if (const auto offer = game_.OpenSell(carriedList_->SelectedIndex())) {
+    if (const auto offer = game_.OpenSell(carriedList_->SelectedRow())) {
         Trade().Trade(*offer);
     }
 }
@@ -408,11 +417,11 @@ void MainWindow::ShowHallOfFame() {
     // Read only now: the file costs nothing until the player asks for it.
     const halloffame::Table table = hallOfFame_.Read();
     HallOfFameWindow window(table.ranked, std::nullopt, table.problem, this);
-    ShowModal(window, endOfRun_);
+    RunModal(window, endOfRun_);
 }
 
 void MainWindow::StartNewJourney() {
-    if (MessageBoxes(endOfRun_, this)
+    if (Messages(endOfRun_, this)
             .Confirm(tr("放弃这次旅程，重新开始吗？\n这次旅程不会记入富豪榜。"), tr("重新开始"))) {
         game_.Start();
     }

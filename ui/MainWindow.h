@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QIcon>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -24,8 +25,7 @@ namespace tp::ui {
 class ClickableLabel;
 class DiaryWindow;
 class EndOfRun;
-class KindButton;
-class ReportList;
+class RowList;
 class ServiceWindow;
 class TradeDialog;
 
@@ -123,15 +123,16 @@ private:
     QLabel* depositBox_ = nullptr;
     QPushButton* buyButton_ = nullptr;
     QPushButton* sellButton_ = nullptr;
-    KindButton* hospitalButton_ = nullptr;
-    KindButton* bankButton_ = nullptr;
-    KindButton* statementButton_ = nullptr;
-    KindButton* internetCafeButton_ = nullptr;
+    QPushButton* hospitalButton_ = nullptr;
+    QPushButton* bankButton_ = nullptr;
+    QPushButton* statementButton_ = nullptr;
+    QPushButton* internetCafeButton_ = nullptr;
     std::array<QPushButton*, kPlaces> placeButtons_{}; // in the order of the map's places
-    KindButton* agencyButton_ = nullptr;
-    KindButton* helpButton_ = nullptr;
-    ReportList* marketList_ = nullptr;
-    ReportList* carriedList_ = nullptr;
+    QPushButton* agencyButton_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
+    RowList* marketList_ = nullptr;
+    RowList* carriedList_ = nullptr;
+    QList<QIcon> listIcons_; // decoded once, shown on every row
 
     bool furnished_ = false;
     // Built on first use; children of this window, which deletes them with itself.

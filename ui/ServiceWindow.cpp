@@ -2,19 +2,21 @@
 #include "ui/ServiceWindow.h"
 
 #include "game/Game.h"
+#include "ui/GameFonts.h"
 #include "ui/ServiceTexts.h"
 #include "ui/WindowParts.h"
 #include "ui/toolkit/Accessibility.h"
 #include "ui/toolkit/AmountSpin.h"
-#include "ui/toolkit/Fonts.h"
-#include "ui/toolkit/KindButton.h"
-#include "ui/toolkit/Memo.h"
-#include "ui/toolkit/RadioButton.h"
-#include "ui/toolkit/ShowModal.h"
-#include "ui/toolkit/SystemColors.h"
+#include "ui/toolkit/EndOfRun.h"
+#include "ui/toolkit/WindowCaption.h"
 
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace tp::ui {
 
@@ -28,28 +30,31 @@ QGroupBox* Panel(QWidget* parent, const char* name, int top) {
     return box;
 }
 
-Memo* FixedMemo(QWidget* parent, const char* name, const QRect& box, const QString& purpose,
-                const QString& text) {
-    auto* memo = Place(new Memo(parent), name, box);
-    // Tab reaches the text, so a screen reader needs to know what it is.
-    SetAccessibleText(*memo, purpose);
-    memo->setReadOnly(true);
-    memo->SetFlat(true);
-    memo->SetColor(ColorOf(SystemColor::BtnFace));
-    for (const QString& line : text.split(QLatin1Char('\n'))) {
-        memo->AddLine(line);
-    }
-    return memo;
+QPlainTextEdit* FixedText(QWidget* parent, const char* name, const QRect& box,
+                          const QString& purpose, const QString& text) {
+    auto* shown = MakeText(parent, name, box, purpose);
+    shown->setReadOnly(true);
+    ShowLines(*shown, text.split(QLatin1Char('\n')));
+    return shown;
 }
 
 AmountSpin* Amount(QWidget* parent, const char* spinName, const char* edit, const QRect& editBox,
                    const QRect& upDownBox, const QString& purpose) {
     auto* spin = new AmountSpin(parent);
     spin->setObjectName(QString::fromLatin1(spinName));
-    spin->SetEditObjectName(QString::fromLatin1(edit));
-    spin->PlaceOver(editBox, upDownBox);
+    spin->Edit()->setObjectName(QString::fromLatin1(edit));
+    // The edit box and its up-down control side by side, as one widget.
+    spin->setGeometry(editBox.united(upDownBox));
     SetAccessibleText(*spin, purpose);
     return spin;
+}
+
+// A cancel button: it closes the window, as Esc and the close box do.
+QPushButton* CancelButton(QDialog* window, QWidget* panel, const char* name, const QRect& box,
+                          const QString& caption) {
+    auto* button = StockButton(panel, name, box, caption, resources::StockGlyph::No);
+    QObject::connect(button, &QPushButton::clicked, window, &QDialog::reject);
+    return button;
 }
 
 // Chains the tab order of one panel's controls as designed.
@@ -66,12 +71,12 @@ void Chain(std::initializer_list<QWidget*> controls) {
 } // namespace
 
 ServiceWindow::ServiceWindow(QWidget* owner, game::Game& game, EndOfRun& endOfRun)
-    : GameDialog(owner), game_(game), endOfRun_(endOfRun) {
+    : Dialog(owner), game_(game), endOfRun_(endOfRun) {
     setObjectName(QStringLiteral("serviceWindow"));
-    SetClientSize(317, 152);
+    setFixedSize(317, 152);
     move(319, 256);
-    SetCaption(tr("银行"));
-    setFont(GameFont(QStringLiteral("宋体"), -12));
+    SetCaption(*this, tr("银行"));
+    setFont(SongFont());
 
     // Five panels wait above the client area and the help lies in view; every opening moves
     // the one it needs into place.
@@ -95,40 +100,45 @@ ServiceWindow::ServiceWindow(QWidget* owner, game::Game& game, EndOfRun& endOfRu
 
 void ServiceWindow::BuildBank() {
     MakePicture(bankPanel_, "bankLogo", Box(56, 16, 177, 49), PictureId::BankLogo);
-    auto* bankCancelButton = StockButton(bankPanel_, "bankCancelButton", Box(200, 120, 89, 25),
-                                         tr("取消(&C)"), KindButton::Kind::No);
-    auto* bankConfirmButton = StockButton(bankPanel_, "bankConfirmButton", Box(200, 80, 89, 25),
-                                          tr("确定(&O)"), KindButton::Kind::OK);
+    auto* bankCancelButton =
+        CancelButton(this, bankPanel_, "bankCancelButton", Box(200, 120, 89, 25), tr("取消(&C)"));
+    bankConfirmButton_ = StockButton(bankPanel_, "bankConfirmButton", Box(200, 80, 89, 25),
+                                     tr("确定(&O)"), resources::StockGlyph::OK);
     auto* withdrawChoice =
-        Place(new RadioButton(tr("取款"), bankPanel_), "withdrawChoice", Box(104, 80, 49, 17));
+        Place(new QRadioButton(tr("取款"), bankPanel_), "withdrawChoice", Box(104, 80, 49, 17));
     depositChoice_ =
-        Place(new RadioButton(tr("存款"), bankPanel_), "depositChoice", Box(40, 80, 49, 17));
-    depositChoice_->SetChecked(true);
+        Place(new QRadioButton(tr("存款"), bankPanel_), "depositChoice", Box(40, 80, 49, 17));
+    depositChoice_->setChecked(true);
     bankAmountSpin_ = Amount(bankPanel_, "bankAmountSpin", "bankAmountEdit", Box(40, 120, 89, 20),
                              Box(129, 120, 15, 20), tr("金额"));
-    Chain({bankCancelButton, bankConfirmButton, withdrawChoice, depositChoice_, bankAmountSpin_});
+    Chain({bankCancelButton, bankConfirmButton_, withdrawChoice, depositChoice_, bankAmountSpin_});
 
-    connect(depositChoice_, &RadioButton::BecameChecked, this, &ServiceWindow::ChooseDeposit);
-    connect(withdrawChoice, &RadioButton::BecameChecked, this, &ServiceWindow::ChooseWithdraw);
-    connect(bankConfirmButton, &KindButton::Click, this, &ServiceWindow::ConfirmBank);
+    // A choice asks the game for its offer when it becomes the checked one, by a click, an
+    // arrow key or from code.
+    connect(depositChoice_, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked) {
+            ChooseDeposit();
+        }
+    });
+    connect(withdrawChoice, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked) {
+            ChooseWithdraw();
+        }
+    });
+    connect(bankConfirmButton_, &QPushButton::clicked, this, &ServiceWindow::ConfirmBank);
 }
 
 void ServiceWindow::BuildHospital() {
     MakePicture(hospitalPanel_, "hospitalPicture", Box(8, 24, 81, 81), PictureId::HospitalBuilding);
-    auto* hospitalCancelButton =
-        StockButton(hospitalPanel_, "hospitalCancelButton", Box(184, 120, 89, 25), tr("太贵算了"),
-                    KindButton::Kind::No);
+    auto* hospitalCancelButton = CancelButton(this, hospitalPanel_, "hospitalCancelButton",
+                                              Box(184, 120, 89, 25), tr("太贵算了"));
     treatmentButton_ = StockButton(hospitalPanel_, "treatmentButton", Box(48, 120, 89, 25),
-                                   tr("接受治疗"), KindButton::Kind::OK);
+                                   tr("接受治疗"), resources::StockGlyph::OK);
     treatmentSpin_ = Amount(hospitalPanel_, "treatmentSpin", "treatmentEdit", Box(168, 88, 33, 20),
                             Box(201, 88, 15, 20), tr("治疗点数"));
-    doctorText_ = Place(new Memo(hospitalPanel_), "doctorText", Box(96, 16, 209, 65));
-    doctorText_->SetFlat(true);
-    doctorText_->SetColor(ColorOf(SystemColor::BtnFace));
-    doctorText_->AddLine(QString());
-    SetAccessibleText(*doctorText_, tr("医生的话"));
+    doctorText_ = MakeText(hospitalPanel_, "doctorText", Box(96, 16, 209, 65), tr("医生的话"));
     Chain({hospitalCancelButton, treatmentButton_, treatmentSpin_, doctorText_});
-    connect(treatmentButton_, &KindButton::Click, this, &ServiceWindow::ConfirmTreatment);
+    connect(treatmentButton_, &QPushButton::clicked, this, &ServiceWindow::ConfirmTreatment);
 }
 
 void ServiceWindow::BuildInternetCafe() {
@@ -136,67 +146,67 @@ void ServiceWindow::BuildInternetCafe() {
                 true);
     auto* siteLabel = Place(new QLabel(tr(texts::CafeSite), internetCafePanel_), "siteLabel",
                             Box(40, 16, 234, 12));
-    siteLabel->setFont(GameFont(QStringLiteral("宋体"), -12));
-    SetPaletteColor(*siteLabel, QPalette::WindowText, ColorOf(SystemColor::Background));
-    auto* cafeCancelButton = StockButton(internetCafePanel_, "cafeCancelButton",
-                                         Box(248, 120, 57, 25), tr("算了"), KindButton::Kind::No);
-    auto* repayButton = StockButton(internetCafePanel_, "repayButton", Box(176, 120, 57, 25),
-                                    tr("还钱"), KindButton::Kind::OK);
+    siteLabel->setFont(SongFont());
+    // A web address in the link colour stays readable in light and dark themes.
+    QPalette sitePalette = siteLabel->palette();
+    sitePalette.setColor(QPalette::WindowText,
+                         QGuiApplication::palette().color(QPalette::Active, QPalette::Link));
+    siteLabel->setPalette(sitePalette);
+    auto* cafeCancelButton = CancelButton(this, internetCafePanel_, "cafeCancelButton",
+                                          Box(248, 120, 57, 25), tr("算了"));
+    repayButton_ = StockButton(internetCafePanel_, "repayButton", Box(176, 120, 57, 25), tr("还钱"),
+                               resources::StockGlyph::OK);
     repaymentSpin_ = Amount(internetCafePanel_, "repaymentSpin", "repaymentEdit",
                             Box(200, 88, 57, 20), Box(257, 88, 15, 20), tr("还款金额"));
-    auto* cafeText = FixedMemo(internetCafePanel_, "cafeText", Box(160, 32, 145, 49),
+    auto* cafeText = FixedText(internetCafePanel_, "cafeText", Box(160, 32, 145, 49),
                                tr("网吧的提示"), tr(texts::InternetCafe));
-    Chain({cafeCancelButton, repayButton, repaymentSpin_, cafeText});
-    connect(repayButton, &KindButton::Click, this, &ServiceWindow::ConfirmRepayment);
+    Chain({cafeCancelButton, repayButton_, repaymentSpin_, cafeText});
+    connect(repayButton_, &QPushButton::clicked, this, &ServiceWindow::ConfirmRepayment);
 }
 
 void ServiceWindow::BuildAgency() {
     MakePicture(agencyPanel_, "pavilionPicture", Box(8, 16, 100, 121), PictureId::AgencyPavilion,
                 true);
-    auto* agencyCancelButton = StockButton(agencyPanel_, "agencyCancelButton",
-                                           Box(224, 112, 57, 25), tr("算了"), KindButton::Kind::No);
+    auto* agencyCancelButton =
+        CancelButton(this, agencyPanel_, "agencyCancelButton", Box(224, 112, 57, 25), tr("算了"));
     buyStorageButton_ = StockButton(agencyPanel_, "buyStorageButton", Box(136, 112, 57, 25),
-                                    tr("买下"), KindButton::Kind::OK);
-    auto* agencyText = FixedMemo(agencyPanel_, "agencyText", Box(112, 24, 185, 73),
+                                    tr("买下"), resources::StockGlyph::OK);
+    auto* agencyText = FixedText(agencyPanel_, "agencyText", Box(112, 24, 185, 73),
                                  tr("中介老板的话"), tr(texts::Agency));
     Chain({agencyCancelButton, buyStorageButton_, agencyText});
-    connect(buyStorageButton_, &KindButton::Click, this, &ServiceWindow::BuyStorage);
+    connect(buyStorageButton_, &QPushButton::clicked, this, &ServiceWindow::BuyStorage);
 }
 
 void ServiceWindow::BuildStatementAndHelp() {
-    auto* statementCloseButton =
-        StockButton(statementPanel_, "statementCloseButton", Box(224, 120, 73, 25), tr("明白了"),
-                    KindButton::Kind::No);
-    auto* statementText = FixedMemo(statementPanel_, "statementText", Box(8, 16, 297, 97),
+    auto* statementCloseButton = CancelButton(this, statementPanel_, "statementCloseButton",
+                                              Box(224, 120, 73, 25), tr("明白了"));
+    auto* statementText = FixedText(statementPanel_, "statementText", Box(8, 16, 297, 97),
                                     tr("作者的声明"), tr(texts::Statement));
     Chain({statementCloseButton, statementText});
-    auto* helpCloseButton = StockButton(helpPanel_, "helpCloseButton", Box(224, 120, 73, 25),
-                                        tr("明白了"), KindButton::Kind::No);
+    auto* helpCloseButton =
+        CancelButton(this, helpPanel_, "helpCloseButton", Box(224, 120, 73, 25), tr("明白了"));
     auto* helpText =
-        FixedMemo(helpPanel_, "helpText", Box(8, 16, 297, 97), tr("游戏帮助"), tr(texts::Help));
+        FixedText(helpPanel_, "helpText", Box(8, 16, 297, 97), tr("游戏帮助"), tr(texts::Help));
     Chain({helpCloseButton, helpText});
 }
 
-void ServiceWindow::ShowPanel(QGroupBox* panel) {
+void ServiceWindow::ShowPanel(QGroupBox* panel, QAbstractButton* confirm) {
     for (QGroupBox* box : panels_) {
         box->setVisible(box == panel);
     }
     panel->move(3, 0);
+    SetConfirmButton(confirm);
     // The focus stays where it was if it is on this panel; otherwise it starts on the panel's
     // first control, its cancel button.
     QWidget* focus = focusWidget();
     if (focus == nullptr || !panel->isAncestorOf(focus)) {
-        for (KindButton* button : panel->findChildren<KindButton*>(Qt::FindDirectChildrenOnly)) {
-            if (button->IsCancelKind()) {
-                button->setFocus(Qt::OtherFocusReason);
-                break;
-            }
-        }
+        panel->findChild<QPushButton*>(QString(), Qt::FindDirectChildrenOnly)
+            ->setFocus(Qt::OtherFocusReason);
     }
 }
 
 void ServiceWindow::Run() {
-    ShowModal(*this, endOfRun_);
+    RunModal(*this, endOfRun_);
     bankOffer_.reset();
     treatmentOffer_.reset();
     repaymentOffer_.reset();
@@ -205,61 +215,60 @@ void ServiceWindow::Run() {
 
 void ServiceWindow::ShowBankOffer(const game::BankOffer& offer) {
     bankOffer_ = offer;
-    SetCaption(GameText(offer.caption.View()));
-    bankAmountSpin_->SetMax(offer.maximum);
-    bankAmountSpin_->SetPosition(offer.position);
+    SetCaption(*this, GameText(offer.caption.View()));
+    bankAmountSpin_->SetMaximum(offer.maximum);
+    bankAmountSpin_->setValue(offer.position);
 }
 
 void ServiceWindow::Bank(const game::BankOffer& offer) {
-    ShowPanel(bankPanel_);
+    ShowPanel(bankPanel_, bankConfirmButton_);
     bankOffer_ = offer;
-    bankAmountSpin_->SetMax(offer.maximum);
-    SetCaption(GameText(offer.caption.View()));
+    bankAmountSpin_->SetMaximum(offer.maximum);
+    SetCaption(*this, GameText(offer.caption.View()));
     // Checking the deposit choice when the withdrawal was chosen last time asks the game for a
     // deposit offer again, as a click on it would.
-    depositChoice_->SetChecked(true);
-    bankAmountSpin_->SetPosition(offer.position);
+    depositChoice_->setChecked(true);
+    bankAmountSpin_->setValue(offer.position);
     Run();
 }
 
 void ServiceWindow::Hospital(const game::TreatmentOffer& offer) {
-    ShowPanel(hospitalPanel_);
+    ShowPanel(hospitalPanel_, treatmentButton_);
     treatmentOffer_ = offer;
-    doctorText_->Clear();
-    doctorText_->AddLine(GameText(offer.text));
-    treatmentSpin_->SetMax(offer.maximum);
-    SetCaption(GameText(offer.caption.View()));
-    treatmentSpin_->SetPosition(offer.position);
+    ShowLines(*doctorText_, {GameText(offer.text)});
+    treatmentSpin_->SetMaximum(offer.maximum);
+    SetCaption(*this, GameText(offer.caption.View()));
+    treatmentSpin_->setValue(offer.position);
     treatmentButton_->setEnabled(offer.confirmEnabled);
     Run();
 }
 
 void ServiceWindow::InternetCafe(const game::RepaymentOffer& offer) {
-    ShowPanel(internetCafePanel_);
+    ShowPanel(internetCafePanel_, repayButton_);
     repaymentOffer_ = offer;
-    repaymentSpin_->SetMax(offer.maximum);
-    repaymentSpin_->SetPosition(offer.position);
-    SetCaption(GameText(offer.caption.View()));
+    repaymentSpin_->SetMaximum(offer.maximum);
+    repaymentSpin_->setValue(offer.position);
+    SetCaption(*this, GameText(offer.caption.View()));
     Run();
 }
 
 void ServiceWindow::Agency(const game::StorageOffer& offer) {
-    ShowPanel(agencyPanel_);
+    ShowPanel(agencyPanel_, buyStorageButton_);
     storageOffer_ = offer;
     buyStorageButton_->setEnabled(offer.confirmEnabled);
-    SetCaption(GameText(offer.caption.View()));
+    SetCaption(*this, GameText(offer.caption.View()));
     Run();
 }
 
 void ServiceWindow::Statement() {
     ShowPanel(statementPanel_);
-    SetCaption(tr("作者的声明"));
+    SetCaption(*this, tr("作者的声明"));
     Run();
 }
 
 void ServiceWindow::Help() {
     ShowPanel(helpPanel_);
-    SetCaption(tr("游戏帮助"));
+    SetCaption(*this, tr("游戏帮助"));
     Run();
 }
 
@@ -273,26 +282,30 @@ void ServiceWindow::ChooseWithdraw() {
 
 void ServiceWindow::ConfirmBank() {
     if (bankOffer_) {
-        game_.ConfirmBank(*bankOffer_, bankAmountSpin_->Position());
+        game_.ConfirmBank(*bankOffer_, bankAmountSpin_->Amount());
     }
+    accept();
 }
 
 void ServiceWindow::ConfirmTreatment() {
     if (treatmentOffer_) {
-        game_.ConfirmTreatment(*treatmentOffer_, treatmentSpin_->Position());
+        game_.ConfirmTreatment(*treatmentOffer_, treatmentSpin_->Amount());
     }
+    accept();
 }
 
 void ServiceWindow::ConfirmRepayment() {
     if (repaymentOffer_) {
-        game_.ConfirmRepayment(*repaymentOffer_, repaymentSpin_->Position());
+        game_.ConfirmRepayment(*repaymentOffer_, repaymentSpin_->Amount());
     }
+    accept();
 }
 
 void ServiceWindow::BuyStorage() {
     if (storageOffer_) {
         buyStorageButton_->setEnabled(game_.ConfirmStorage(*storageOffer_));
     }
+    accept();
 }
 
 } // namespace tp::ui

@@ -2,12 +2,16 @@
 #pragma once
 
 #include "game/Offers.h"
-#include "ui/toolkit/GameDialog.h"
+#include "ui/toolkit/Dialog.h"
 
 #include <array>
 #include <optional>
 
+class QAbstractButton;
 class QGroupBox;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
 
 namespace tp::game {
 class Game;
@@ -17,14 +21,11 @@ namespace tp::ui {
 
 class AmountSpin;
 class EndOfRun;
-class KindButton;
-class Memo;
-class RadioButton;
 
 // The service window: one panel each for the bank, the hospital, the internet café, the
 // agency, the statement and the help. Each opening shows one panel alone, modally, prepared
 // as the game's offer says; a confirmation hands the offer back to the game.
-class ServiceWindow : public GameDialog {
+class ServiceWindow : public Dialog {
     Q_OBJECT
 public:
     ServiceWindow(QWidget* owner, game::Game& game, EndOfRun& endOfRun);
@@ -49,7 +50,8 @@ private:
     void BuildInternetCafe();
     void BuildAgency();
     void BuildStatementAndHelp();
-    void ShowPanel(QGroupBox* panel);
+    // Shows `panel` alone; Enter presses its `confirm` button, if it has one.
+    void ShowPanel(QGroupBox* panel, QAbstractButton* confirm = nullptr);
     void ShowBankOffer(const game::BankOffer& offer);
     void Run();
 
@@ -63,13 +65,15 @@ private:
     QGroupBox* helpPanel_ = nullptr;
     std::array<QGroupBox*, 6> panels_{};
 
-    RadioButton* depositChoice_ = nullptr;
+    QRadioButton* depositChoice_ = nullptr;
     AmountSpin* bankAmountSpin_ = nullptr; // its edit box is "bankAmountEdit"
-    KindButton* treatmentButton_ = nullptr;
+    QPushButton* bankConfirmButton_ = nullptr;
+    QPushButton* treatmentButton_ = nullptr;
     AmountSpin* treatmentSpin_ = nullptr; // "treatmentEdit"
-    Memo* doctorText_ = nullptr;
+    QPlainTextEdit* doctorText_ = nullptr;
     AmountSpin* repaymentSpin_ = nullptr; // "repaymentEdit"
-    KindButton* buyStorageButton_ = nullptr;
+    QPushButton* repayButton_ = nullptr;
+    QPushButton* buyStorageButton_ = nullptr;
 
     // The offer of the panel on show; all are empty while the window is closed.
     std::optional<game::BankOffer> bankOffer_;

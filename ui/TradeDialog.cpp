@@ -2,40 +2,42 @@
 #include "ui/TradeDialog.h"
 
 #include "game/Game.h"
+#include "ui/GameFonts.h"
 #include "ui/WindowParts.h"
 #include "ui/toolkit/Accessibility.h"
 #include "ui/toolkit/AmountSpin.h"
-#include "ui/toolkit/Fonts.h"
-#include "ui/toolkit/KindButton.h"
-#include "ui/toolkit/ShowModal.h"
-#include "ui/toolkit/SystemColors.h"
+#include "ui/toolkit/EndOfRun.h"
+#include "ui/toolkit/WindowCaption.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace tp::ui {
 
 TradeDialog::TradeDialog(QWidget* owner, game::Game& game, EndOfRun& endOfRun)
-    : GameDialog(owner), game_(game), endOfRun_(endOfRun) {
+    : Dialog(owner), game_(game), endOfRun_(endOfRun) {
     setObjectName(QStringLiteral("tradeDialog"));
-    SetClientSize(187, 59);
+    setFixedSize(187, 59);
     move(335, 290);
-    SetCaption(tr("交易"));
-    setFont(GameFont(QStringLiteral("宋体"), -12));
+    SetCaption(*this, tr("交易"));
+    setFont(SongFont());
 
     quantityLabel_ =
         Place(new QLabel(tr("要购买的数量："), this), "quantityLabel", Box(8, 8, 84, 12));
     confirmButton_ = StockButton(this, "confirmButton", Box(112, 0, 73, 25), tr("确定(&O)"),
-                                 KindButton::Kind::Yes);
+                                 resources::StockGlyph::Yes);
     auto* cancelButton = StockButton(this, "cancelButton", Box(112, 32, 73, 25), tr("取消(&N)"),
-                                     KindButton::Kind::No);
+                                     resources::StockGlyph::No);
     amountSpin_ = new AmountSpin(this);
     amountSpin_->setObjectName(QStringLiteral("amountSpin"));
-    amountSpin_->SetEditObjectName(QStringLiteral("amountEdit"));
-    amountSpin_->PlaceOver(Box(32, 32, 33, 20), Box(65, 32, 15, 20));
-    amountSpin_->SetEditColor(ColorOf(SystemColor::BtnFace));
+    amountSpin_->Edit()->setObjectName(QStringLiteral("amountEdit"));
+    // The edit box and its up-down control side by side, as one widget.
+    amountSpin_->setGeometry(Box(32, 32, 33, 20).united(Box(65, 32, 15, 20)));
+    ShowEditColour(QPalette::Button);
     SetAccessibleText(*amountSpin_, tr("数量"));
     quantityLabel_->setBuddy(amountSpin_);
 
@@ -47,9 +49,13 @@ TradeDialog::TradeDialog(QWidget* owner, game::Game& game, EndOfRun& endOfRun)
         control->setFocusPolicy(Qt::ClickFocus);
     }
 
-    connect(confirmButton_, &KindButton::Click, this, &TradeDialog::Confirm);
-    connect(amountSpin_, &AmountSpin::EditEntered, this, &TradeDialog::EditEntered);
-    connect(amountSpin_, &AmountSpin::EditExited, this, &TradeDialog::EditExited);
+    SetConfirmButton(confirmButton_);
+    connect(confirmButton_, &QPushButton::clicked, this, &TradeDialog::Confirm);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(amountSpin_, &AmountSpin::editEntered, this,
+            [this] { ShowEditColour(QPalette::Base); });
+    connect(amountSpin_, &AmountSpin::editExited, this,
+            [this] { ShowEditColour(QPalette::Button); });
 }
 
 void TradeDialog::Trade(const game::BuyOffer& offer) {
@@ -64,33 +70,32 @@ void TradeDialog::Trade(const game::SellOffer& offer) {
 
 void TradeDialog::ShowOffer(const game::QuantityOffer& offer) {
     Prepare(offer);
-    ShowModal(*this, endOfRun_);
+    RunModal(*this, endOfRun_);
     offer_ = std::monostate{};
 }
 
 void TradeDialog::Prepare(const game::QuantityOffer& offer) {
     quantityLabel_->setText(GameText(offer.text));
-    SetCaption(GameText(offer.caption.View()));
-    amountSpin_->SetMax(offer.maximum);
-    amountSpin_->SetPosition(offer.position);
+    SetCaption(*this, GameText(offer.caption.View()));
+    amountSpin_->SetMaximum(offer.maximum);
+    amountSpin_->setValue(offer.position);
     confirmButton_->setEnabled(offer.confirmEnabled);
 }
 
 void TradeDialog::Confirm() {
-    const std::int32_t quantity = amountSpin_->Position();
+    const std::int32_t quantity = amountSpin_->Amount();
     if (const auto* buy = std::get_if<game::BuyOffer>(&offer_)) {
         game_.ConfirmBuy(*buy, quantity);
     } else if (const auto* sell = std::get_if<game::SellOffer>(&offer_)) {
         game_.ConfirmSell(*sell, quantity);
     }
+    accept();
 }
 
-void TradeDialog::EditEntered() {
-    amountSpin_->SetEditColor(ColorOf(SystemColor::Window));
-}
-
-void TradeDialog::EditExited() {
-    amountSpin_->SetEditColor(ColorOf(SystemColor::BtnFace));
+void TradeDialog::ShowEditColour(QPalette::ColorRole role) {
+    QPalette palette = amountSpin_->palette();
+    palette.setColor(QPalette::Base, QGuiApplication::palette().color(QPalette::Active, role));
+    amountSpin_->setPalette(palette);
 }
 
 void TradeDialog::keyPressEvent(QKeyEvent* event) {
@@ -108,7 +113,7 @@ void TradeDialog::keyPressEvent(QKeyEvent* event) {
         QCoreApplication::sendEvent(amountSpin_, &forwarded);
         return;
     }
-    GameDialog::keyPressEvent(event);
+    Dialog::keyPressEvent(event);
 }
 
 } // namespace tp::ui

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "game/Offers.h"
-#include "ui/toolkit/GameDialog.h"
+#include "ui/toolkit/Dialog.h"
 
 #include <variant>
 
@@ -11,15 +11,15 @@ class Game;
 } // namespace tp::game
 
 class QLabel;
+class QPushButton;
 
 namespace tp::ui {
 
 class AmountSpin;
 class EndOfRun;
-class KindButton;
 
 // The trade dialog: how many units to buy or sell.
-class TradeDialog : public GameDialog {
+class TradeDialog : public Dialog {
     Q_OBJECT
 public:
     TradeDialog(QWidget* owner, game::Game& game, EndOfRun& endOfRun);
@@ -34,8 +34,8 @@ protected:
 
 private:
     void Confirm();
-    void EditEntered();
-    void EditExited();
+    // The edit box shows the edit colour only while it has the focus.
+    void ShowEditColour(QPalette::ColorRole role);
     // Caption, label, range and confirm button as the game prepared them for this trade.
     void Prepare(const game::QuantityOffer& offer);
     void ShowOffer(const game::QuantityOffer& offer);
@@ -43,7 +43,7 @@ private:
     game::Game& game_;
     EndOfRun& endOfRun_;
     QLabel* quantityLabel_ = nullptr;
-    KindButton* confirmButton_ = nullptr;
+    QPushButton* confirmButton_ = nullptr;
     AmountSpin* amountSpin_ = nullptr; // its edit box is "amountEdit"
     // The offer on show; none while the dialog is closed.
     std::variant<std::monostate, game::BuyOffer, game::SellOffer> offer_;

@@ -3,6 +3,11 @@
 
 #include "ui/pictures/Glyphs.h"
 #include "ui/pictures/PictureBox.h"
+#include "ui/toolkit/Accessibility.h"
+#include "ui/toolkit/Button.h"
+
+#include <QPlainTextEdit>
+#include <QScrollBar>
 
 #include <cstdio>
 
@@ -21,11 +26,53 @@ QWidget* MakePicture(QWidget* parent, const char* name, const QRect& box,
     return image;
 }
 
-KindButton* StockButton(QWidget* parent, const char* name, const QRect& box, const QString& caption,
-                        KindButton::Kind kind) {
-    auto* button = Place(new KindButton(caption, kind, parent), name, box);
-    button->SetGlyph(KindGlyphIcon(TraitsOf(kind).glyph));
+QPushButton* GlyphButton(QWidget* parent, const char* name, const QRect& box,
+                         const QString& caption, const QIcon& glyph) {
+    auto* button = Place(new Button(caption, parent), name, box);
+    button->setIcon(glyph);
+    const QList<QSize> sizes = glyph.availableSizes();
+    if (!sizes.isEmpty()) {
+        button->setIconSize(sizes.first());
+    }
     return button;
+}
+
+QPushButton* StockButton(QWidget* parent, const char* name, const QRect& box,
+                         const QString& caption, resources::StockGlyph glyph) {
+    return GlyphButton(parent, name, box, caption, KindGlyphIcon(glyph));
+}
+
+QPlainTextEdit* MakeText(QWidget* parent, const char* name, const QRect& box,
+                         const QString& purpose) {
+    auto* text = Place(new QPlainTextEdit(parent), name, box);
+    text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->setTabChangesFocus(true);
+    // The game's fixed lines are measured to fill their boxes' width; the editor's default
+    // four-pixel margin would wrap the last character of each.
+    text->document()->setDocumentMargin(1);
+    MakeFlat(*text);
+    QPalette palette = text->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Active, QPalette::Button));
+    text->setPalette(palette);
+    // Tab reaches the text, so a screen reader needs to know what it is.
+    SetAccessibleText(*text, purpose);
+    return text;
+}
+
+void ShowLines(QPlainTextEdit& text, const QStringList& lines) {
+    text.setPlainText(lines.join(QLatin1Char('\n')));
+    // Keep the start of the text in view: without scroll bars it is what a reader needs.
+    text.moveCursor(QTextCursor::Start);
+    text.verticalScrollBar()->setValue(0);
+}
+
+void MakeFlat(QFrame& frame) {
+    frame.setFrameShape(QFrame::Box);
+    frame.setFrameShadow(QFrame::Plain);
+    frame.setLineWidth(1);
 }
 
 } // namespace tp::ui

@@ -2,13 +2,16 @@
 #pragma once
 
 #include "resources/Resources.h"
-#include "ui/toolkit/KindButton.h"
 
 #include <QRect>
 #include <QString>
 
 #include <string_view>
 
+class QFrame;
+class QIcon;
+class QPlainTextEdit;
+class QPushButton;
 class QWidget;
 
 namespace tp::ui {
@@ -37,8 +40,23 @@ inline QString GameText(std::string_view text) {
 QWidget* MakePicture(QWidget* parent, const char* name, const QRect& box,
                      resources::PictureId picture, bool autoSize = false);
 
-// A dialog button of the given kind with the stock glyph of its kind.
-KindButton* StockButton(QWidget* parent, const char* name, const QRect& box, const QString& caption,
-                        KindButton::Kind kind);
+// A button with a glyph beside its caption (the icon's Disabled mode shows while the button is
+// disabled); Enter presses it while it has the focus.
+QPushButton* GlyphButton(QWidget* parent, const char* name, const QRect& box,
+                         const QString& caption, const QIcon& glyph);
+// The same with the stock glyph of what the button does (OK, Cancel, Yes, No).
+QPushButton* StockButton(QWidget* parent, const char* name, const QRect& box,
+                         const QString& caption, resources::StockGlyph glyph);
+
+// A text box of the windows: lines wrap at its width (also inside words, for Chinese has no
+// spaces), never a scroll bar, Tab moves the focus on, a one-pixel flat frame on the buttons'
+// colour. Screen readers announce it as `purpose`.
+QPlainTextEdit* MakeText(QWidget* parent, const char* name, const QRect& box,
+                         const QString& purpose);
+// Shows `lines`, one per piece, from the top.
+void ShowLines(QPlainTextEdit& text, const QStringList& lines);
+
+// A one-pixel flat frame instead of the sunken one.
+void MakeFlat(QFrame& frame);
 
 } // namespace tp::ui

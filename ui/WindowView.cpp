@@ -3,10 +3,11 @@
 
 #include "ui/MainWindow.h"
 #include "ui/WindowParts.h"
-#include "ui/toolkit/DateText.h"
 #include "ui/toolkit/EndOfRun.h"
 
 #include <QCoreApplication>
+#include <QDate>
+#include <QLocale>
 
 namespace tp::ui {
 
@@ -16,21 +17,20 @@ CarriedRow WindowView::CarriedRowOf(const game::CarriedGoods& row) {
 
 void WindowView::SetMainWindow(MainWindow& main) {
     main_ = &main;
-    boxes_ = MessageBoxes(endOfRun_, &main);
+    boxes_ = Messages(endOfRun_, &main);
 }
 
 void WindowView::ShowMessage(std::string_view text) {
-    boxes_.ShowMessage(GameText(text));
+    boxes_.Tell(GameText(text));
 }
 
 void WindowView::MessageBox(std::string_view text, std::string_view caption) {
-    boxes_.MessageBox(GameText(text), GameText(caption));
+    boxes_.Inform(GameText(text), GameText(caption));
 }
 
 std::string WindowView::InputBox(std::string_view caption, std::string_view prompt,
                                  std::string_view defaultText) {
-    return boxes_.InputBox(GameText(caption), GameText(prompt), GameText(defaultText))
-        .toStdString();
+    return boxes_.AskText(GameText(caption), GameText(prompt), GameText(defaultText)).toStdString();
 }
 
 void WindowView::ShowDiary(std::span<const std::string> lines) {
@@ -47,7 +47,7 @@ void WindowView::CloseMainWindow() {
 }
 
 std::string WindowView::CurrentDateText() {
-    return ui::CurrentDateText().toStdString();
+    return ShortDateText(QDate::currentDate(), QLocale()).toStdString();
 }
 
 std::string_view WindowView::Translated(std::string_view context, std::string_view text) {

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "game/GameView.h"
-#include "ui/toolkit/MessageBoxes.h"
+#include "ui/Messages.h"
 
 #include <map>
 #include <string>
@@ -15,7 +15,7 @@ class MainWindow;
 struct CarriedRow;
 
 // Shows what the game asks for in the main window, which it is given before the game starts,
-// and in the toolkit's message boxes. It only turns the game's texts and figures into the
+// and in the game's message boxes. It only turns the game's texts and figures into the
 // window's own; what each control shows is the window's business.
 class WindowView final : public game::GameView {
 public:
@@ -44,7 +44,7 @@ private:
 
     EndOfRun& endOfRun_;
     MainWindow* main_ = nullptr;
-    MessageBoxes boxes_{endOfRun_, nullptr};
+    Messages boxes_{endOfRun_, nullptr};
     // The texts the catalogue gave in another language than the game's own, by context and text.
     std::map<std::pair<std::string, std::string>, std::string> translations_;
 };

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/pictures/Glyphs.h"
 
-#include "imaging/GlyphCells.h"
+#include "ui/pictures/GlyphCells.h"
 #include "ui/pictures/PictureImage.h"
 
 #include <QPixmap>
@@ -12,7 +12,7 @@ QIcon GlyphIcon(const imaging::ArgbImage& glyph) {
     if (glyph.width <= 0 || glyph.height <= 0) {
         return {};
     }
-    const imaging::GlyphLooks looks = imaging::SplitGlyph(glyph);
+    const GlyphLooks looks = SplitGlyph(glyph);
     QIcon icon;
     icon.addPixmap(QPixmap::fromImage(ToQImage(looks.normal)), QIcon::Normal);
     icon.addPixmap(QPixmap::fromImage(ToQImage(looks.disabled)), QIcon::Disabled);

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "ui/toolkit/AmountSpin.h"
-#include "ui/toolkit/SystemColors.h"
 
 #include <QLineEdit>
 
@@ -66,44 +65,18 @@ QString GroupedText(int value, const QString& groupSeparator) {
 
 AmountSpin::AmountSpin(QWidget* parent) : QSpinBox(parent) {
     setRange(0, 100);
-    setValue(0);
-    setSingleStep(1);
-    setWrapping(false);
-    setAccelerated(false);
-    // The position follows typed text only when the text is taken in (Enter, focus loss, a
-    // step or a read of Position()), never keystroke by keystroke.
     setKeyboardTracking(false);
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     setGroupSeparatorShown(true);
 }
 
-void AmountSpin::SetMax(int max) {
-    setMaximum(std::max(max, 0));
+void AmountSpin::SetMaximum(int maximum) {
+    setMaximum(std::max(maximum, 0));
 }
 
-void AmountSpin::SetPosition(int position) {
-    setValue(position);
-}
-
-int AmountSpin::Position() {
+int AmountSpin::Amount() {
     interpretText();
     return value();
-}
-
-void AmountSpin::SetEditObjectName(const QString& name) {
-    lineEdit()->setObjectName(name);
-}
-
-void AmountSpin::PlaceOver(const QRect& editBox, const QRect& upDownBox) {
-    setGeometry(editBox.united(upDownBox));
-}
-
-void AmountSpin::SetEditColor(const QColor& color) {
-    SetPaletteColor(*this, QPalette::Base, color);
-}
-
-QColor AmountSpin::EditColor() const {
-    return palette().color(QPalette::Base);
 }
 
 QString AmountSpin::GroupSeparator() const {
@@ -142,12 +115,12 @@ void AmountSpin::stepBy(int steps) {
 
 void AmountSpin::focusInEvent(QFocusEvent* event) {
     QSpinBox::focusInEvent(event);
-    emit EditEntered();
+    emit editEntered();
 }
 
 void AmountSpin::focusOutEvent(QFocusEvent* event) {
     QSpinBox::focusOutEvent(event);
-    emit EditExited();
+    emit editExited();
 }
 
 } // namespace tp::ui

@@ -15,48 +15,32 @@ std::optional<int> ParseGroupedCount(const QString& text, const QString& groupSe
 // `value` in decimal with `groupSeparator` between groups of three digits.
 QString GroupedText(int value, const QString& groupSeparator);
 
-// An edit box with its up-down control, as one widget. The spin box itself carries the
-// spin control's name (e.g. "amountSpin"), its inner line edit the edit box's name (e.g.
-// "amountEdit"), so either can be found by the name the window gives it.
-//
-// The range is Min..Max with Min always 0 and Max any non-negative 32-bit amount; it starts
-// at 0..100 with position 0. The edit box groups digits with the locale's separator.
-// Arrow buttons, Up/Down keys and the wheel step by 1 and stop at the ends.
-// Typed text changes the position only when ParseGroupedCount accepts it within Min..Max.
-// Anything else - letters, signs, full-width digits, numbers beyond the range or beyond
-// 32 bits, a pasted page of text - leaves the position as it was (the edit box shows it
-// again once the text is taken in). Typing itself is never refused.
+// A spin box for an amount: 0 up to any non-negative 32-bit maximum, digits grouped with the
+// locale's separator. Arrow buttons, Up/Down keys and the wheel step by 1 and stop at the ends.
+// Typed text changes the value only when ParseGroupedCount accepts it within the range, and
+// only once it is taken in (Enter, focus loss, a step or a read of Amount()). Anything else -
+// letters, signs, full-width digits, numbers beyond the range or beyond 32 bits, a pasted page
+// of text - leaves the value as it was (the edit box shows it again once the text is taken in).
+// Typing itself is never refused.
 class AmountSpin : public QSpinBox {
     Q_OBJECT
 public:
     explicit AmountSpin(QWidget* parent = nullptr);
 
-    // A negative Max is taken as 0: Min stays 0, so no position can become negative.
-    void SetMax(int max);
-    int Max() const { return maximum(); }
-    int Min() const { return minimum(); }
+    // A negative maximum is taken as 0, so the value can never become negative.
+    void SetMaximum(int maximum);
+    // Takes in whatever was typed first, then returns the value.
+    int Amount();
 
-    // Clamped into Min..Max. The edit box shows the value even if the user typed since.
-    void SetPosition(int position);
-    // Takes in whatever was typed first (per the rule above), then returns the position.
-    int Position();
-
-    void SetEditObjectName(const QString& name);
+    // The edit box inside, which the window names and colours and tests type into.
     QLineEdit* Edit() const { return lineEdit(); }
-
-    // Places the combined control over the edit box's and the up-down control's boxes.
-    void PlaceOver(const QRect& editBox, const QRect& upDownBox);
 
     // Steps in 64 bits and stops at the ends (the stock step wraps past the 32-bit end).
     void stepBy(int steps) override;
 
-    // Background of the edit box (the window switches it on focus).
-    void SetEditColor(const QColor& color);
-    QColor EditColor() const;
-
 signals:
-    void EditEntered(); // the edit box gained the focus
-    void EditExited();  // the edit box lost the focus
+    void editEntered(); // the edit box gained the focus
+    void editExited();  // the edit box lost the focus
 
 protected:
     QValidator::State validate(QString& input, int& pos) const override;

@@ -3,22 +3,23 @@
 
 #include <QObject>
 
+class QDialog;
+
 namespace tp::ui {
 
 // Closing the main window inside a handler must not cut the handler short, yet every window
 // it opens afterwards has to vanish at once and the program has to end when control is back
 // in the main loop. A plain close() cannot promise that (any window shown later keeps the
-// program alive), so a run has one end-of-run state that every modal helper reads. The window
-// set owns it and hands it to whatever shows a window modally.
+// program alive), so a run has one end-of-run state that every modal window is run with. The
+// window set owns it.
 class EndOfRun : public QObject {
     Q_OBJECT
 public:
-    // Marks the run as ending, tells every open modal helper to close with cancel and asks the
+    // Marks the run as ending, closes every open modal window (as rejected) and asks the
     // application to quit. The caller runs on to its end; the main loop ends once control is
     // back there.
     void Request();
 
-    // True once Request has been called.
     bool Requested() const { return requested_; }
 
 signals:
@@ -29,5 +30,10 @@ signals:
 private:
     bool requested_ = false;
 };
+
+// Runs `dialog` modally and returns what it closed with: QDialog::Accepted, Rejected or a
+// code of its own. When the run is ending, or the dialog is already open, it shows nothing and
+// gives Rejected; a dialog open when the end comes closes with Rejected.
+int RunModal(QDialog& dialog, EndOfRun& endOfRun);
 
 } // namespace tp::ui

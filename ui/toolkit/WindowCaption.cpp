@@ -100,25 +100,4 @@ void SetCaption(QWidget& window, const QString& caption) {
     }
 }
 
-std::optional<NativeTitle> ReadNativeTitle(const QWidget& window) {
-    xcb_connection_t* connection = X11Connection();
-    if (connection == nullptr || !HasNativeWindow(window)) {
-        return std::nullopt;
-    }
-    const auto id = static_cast<xcb_window_t>(window.winId());
-    const auto read = [connection, id](xcb_atom_t atom) {
-        QByteArray value;
-        xcb_get_property_reply_t* reply = xcb_get_property_reply(
-            connection,
-            xcb_get_property(connection, 0, id, atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 4096), nullptr);
-        if (reply != nullptr) {
-            value = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)),
-                               xcb_get_property_value_length(reply));
-            std::free(reply);
-        }
-        return value;
-    };
-    return NativeTitle{read(Atom(connection, "_NET_WM_NAME")), read(XCB_ATOM_WM_NAME)};
-}
-
 } // namespace tp::ui

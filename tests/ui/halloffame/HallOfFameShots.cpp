@@ -4,9 +4,10 @@
 // writes DIR/after-run.png (this run ranked 3rd, a hostile name at the top, the chart),
 // DIR/below-ten.png (this run 37th, under the table) and DIR/scores.png (the table alone).
 
+#include "app/GameFaces.h"
 #include "tests/ui/halloffame/WindowTestData.h"
-#include "ui/HallOfFameWindow.h"
-#include "ui/toolkit/Fonts.h"
+#include "ui/GameFonts.h"
+#include "ui/halloffame/HallOfFameWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,8 +34,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const QStringList args = QApplication::arguments();
     const QDir out(args.size() > 1 ? args.at(1) : QStringLiteral("."));
-    tp::ui::InstallGameFaces();
-    tp::ui::InstallFontSubstitutes();
+    tp::app::InstallGameFaces();
     tp::ui::SetDefaultGameFont();
     using namespace tp::ui::fametest;
 

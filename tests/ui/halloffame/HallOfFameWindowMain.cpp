@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Widgets on the offscreen platform (no display needed), drawn from the game's own faces.
 
-#include "ui/toolkit/Fonts.h"
+#include "app/GameFaces.h"
+#include "ui/GameFonts.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -15,8 +16,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QLocale::setDefault(QLocale::c());
-    tp::ui::InstallGameFaces();
-    tp::ui::InstallFontSubstitutes();
+    tp::app::InstallGameFaces();
     tp::ui::SetDefaultGameFont();
     return RUN_ALL_TESTS();
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "ui/HallOfFameWindow.h"
+#include "ui/halloffame/HallOfFameWindow.h"
 
 #include "halloffame/Names.h"
 #include "tests/ui/halloffame/WindowTestData.h"
-#include "ui/WorthChart.h"
+#include "ui/halloffame/WorthChart.h"
 
 #include <QAccessible>
 #include <QApplication>

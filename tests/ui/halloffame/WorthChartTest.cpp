@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/WorthChart.h"
+#include "ui/halloffame/WorthChart.h"
 
 #include "tests/ui/halloffame/WindowTestData.h"
 

@@ -9,10 +9,10 @@
 #include "runtime/Random.h"
 #include "tests/game/FakeView.h"
 #include "tests/ui/halloffame/WindowTestData.h"
-#include "ui/HallOfFameWindow.h"
+#include "ui/GameFonts.h"
 #include "ui/JourneyQuestion.h"
 #include "ui/MainWindow.h"
-#include "ui/toolkit/Fonts.h"
+#include "ui/halloffame/HallOfFameWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -154,7 +154,6 @@ int main(int argc, char** argv) {
     QApplication::setCursorFlashTime(0);
     const QStringList args = QApplication::arguments();
     const QDir out(args.size() > 1 ? args.at(1) : QStringLiteral("."));
-    tp::ui::InstallFontSubstitutes();
     tp::ui::SetDefaultGameFont();
 
     QTemporaryDir data;

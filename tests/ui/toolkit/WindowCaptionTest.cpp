@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "ui/toolkit/WindowCaption.h"
-#include "ui/toolkit/GameDialog.h"
 
 #include <QProcess>
 #include <QTest>
@@ -11,28 +10,6 @@ using namespace Qt::StringLiterals;
 
 namespace tp::ui {
 namespace {
-
-TEST(WindowCaption, SetsTheTitleAndKeepsAnEmptyOneEmpty) {
-    GameDialog dialog;
-    dialog.SetCaption(u"交易"_s);
-    EXPECT_EQ(dialog.Caption(), u"交易"_s);
-    dialog.SetCaption(QString());
-    dialog.show();
-    EXPECT_TRUE(dialog.windowTitle().isEmpty());
-    EXPECT_FALSE(ReadNativeTitle(dialog).has_value()) << "offscreen windows have no X11 title";
-}
-
-TEST(WindowCaption, FormDialogIsFixedWithACloseBoxOnly) {
-    GameDialog dialog;
-    dialog.SetClientSize(187, 59);
-    EXPECT_EQ(dialog.minimumSize(), QSize(187, 59));
-    EXPECT_EQ(dialog.maximumSize(), QSize(187, 59));
-    const Qt::WindowFlags flags = dialog.windowFlags();
-    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
-    EXPECT_FALSE(flags.testFlag(Qt::WindowContextHelpButtonHint));
-    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
-    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
-}
 
 // The X11 side needs a real server: the probe runs there and reports what a window manager
 // would read from the windows' title properties.

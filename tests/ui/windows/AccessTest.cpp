@@ -2,8 +2,8 @@
 #include "WindowsFixture.h"
 
 #include "ui/toolkit/AmountSpin.h"
-#include "ui/toolkit/Memo.h"
-#include "ui/toolkit/ReportList.h"
+#include "ui/toolkit/RowList.h"
+#include <QPlainTextEdit>
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -144,7 +144,7 @@ TEST_F(Access, EveryFocusableControlOfEveryWindowHasAName) {
     // Each panel in turn, with the control that must be among those walked.
     using Control = std::function<const QWidget*(QWidget&)>;
     const auto text = [](const char* name) -> Control {
-        return [name](QWidget& window) { return Named<Memo>(window, name); };
+        return [name](QWidget& window) { return Named<QPlainTextEdit>(window, name); };
     };
     const std::vector<std::pair<const char*, Control>> panels{
         {"银行", [](QWidget& window) { return AmountEdit(window, "金额"); }},

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "WindowsFixture.h"
 
-#include "ui/toolkit/ReportList.h"
+#include "ui/toolkit/RowList.h"
 
 namespace tp::ui::testing {
 namespace {

@@ -7,9 +7,9 @@
 #include "WindowsFixture.h"
 
 #include "app/Language.h"
-#include "ui/toolkit/Fonts.h"
-#include "ui/toolkit/Memo.h"
-#include "ui/toolkit/ReportList.h"
+#include "ui/GameFonts.h"
+#include "ui/toolkit/RowList.h"
+#include <QPlainTextEdit>
 
 #include <QAbstractButton>
 #include <QHeaderView>
@@ -78,7 +78,7 @@ public:
                         header->sectionSize(section));
             }
         }
-        for (const Memo* memo : window.findChildren<Memo*>()) {
+        for (const QPlainTextEdit* memo : window.findChildren<QPlainTextEdit*>()) {
             if (!memo->isVisibleTo(&window)) {
                 continue;
             }
@@ -147,13 +147,13 @@ TEST_P(Fit, EveryTextFitsItsControlInEveryWindow) {
     overflows.Check(Main());
 
     // The trade dialog, buying and selling.
-    Market()->SelectRow(0);
+    Market()->setCurrentItem(Market()->topLevelItem(0));
     Edit([](game::GameState& s) { s.cash = 1000000; });
     CheckNextWindow();
     Click(ByName(Main(), "buyButton"));
     script.Then([](QWidget& window) { Key(window, Qt::Key_Return); });
     Click(ByName(Main(), "buyButton"));
-    Carried()->SelectRow(0);
+    Carried()->setCurrentItem(Carried()->topLevelItem(0));
     CheckNextWindow();
     Click(ByName(Main(), "sellButton"));
 
@@ -192,14 +192,13 @@ TEST_P(Fit, EveryTextFitsItsControlInEveryWindow) {
 // its label, and a heading too wide for its column are each found; the same that fit are not.
 TEST(Overflows, FindsATextWiderThanItsControl) {
     QWidget window;
-    window.setFont(GameFont(QStringLiteral("宋体"), -12));
+    window.setFont(SongFont());
     auto* label = new QLabel(QStringLiteral("现金："), &window);
     label->setGeometry(0, 0, 36, 12);
     auto* button = new QPushButton(QStringLiteral("火车站"), &window);
     button->setGeometry(0, 20, 49, 17);
-    auto* list = new ReportList(&window);
+    auto* list = new RowList({{QStringLiteral("价格"), 61}}, &window);
     list->setGeometry(0, 40, 186, 121);
-    list->AddColumn(QStringLiteral("价格"), 61);
     window.show();
     Overflows fitting;
     fitting.Check(window);
@@ -207,7 +206,9 @@ TEST(Overflows, FindsATextWiderThanItsControl) {
 
     label->setText(QStringLiteral("现金：\n现金现金"));
     button->setText(QStringLiteral("火车站站站"));
-    list->AddColumn(QStringLiteral("一个很长很长的标题"), 40);
+    list->setColumnCount(2);
+    list->headerItem()->setText(1, QStringLiteral("一个很长很长的标题"));
+    list->setColumnWidth(1, 40);
     Overflows overflowing;
     overflowing.Check(window);
     EXPECT_EQ(overflowing.Found().size(), 3) << overflowing.Found().join('\n').toStdString();

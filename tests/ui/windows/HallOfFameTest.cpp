@@ -3,8 +3,8 @@
 #include "WindowsFixture.h"
 
 #include "halloffame/HallOfFameStore.h"
-#include "ui/HallOfFameWindow.h"
-#include "ui/WorthChart.h"
+#include "ui/halloffame/HallOfFameWindow.h"
+#include "ui/halloffame/WorthChart.h"
 
 #include <QFile>
 #include <QTableWidget>

@@ -11,9 +11,13 @@
 #include <QAbstractButton>
 #include <QAnyStringView>
 #include <QApplication>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QString>
 #include <QStringList>
+#include <QTreeWidget>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -77,6 +81,26 @@ inline QString LabelOf(QWidget& window, QAnyStringView name) {
             return l.buddy() != nullptr && l.buddy()->accessibleName() == wanted;
         });
     return label == nullptr ? QStringLiteral("<no label for %1>").arg(wanted) : label->text();
+}
+
+// The text a list shows in a cell; empty for a row that is not there.
+inline QString Cell(const QTreeWidget* list, int row, int column) {
+    const QTreeWidgetItem* item = list == nullptr ? nullptr : list->topLevelItem(row);
+    return item == nullptr ? QString() : item->text(column);
+}
+
+// An icon as it is drawn, and a list row's icon so.
+inline QImage Drawn(const QIcon& icon) {
+    return icon.pixmap(16, 16).toImage();
+}
+inline QImage IconOf(const QTreeWidget* list, int row) {
+    const QTreeWidgetItem* item = list == nullptr ? nullptr : list->topLevelItem(row);
+    return item == nullptr ? QImage() : Drawn(item->icon(0));
+}
+
+// The lines a text box shows, one per line break.
+inline QStringList Lines(const QPlainTextEdit& text) {
+    return text.toPlainText().split(QLatin1Char('\n'));
 }
 
 // The titles of the windows on the screen besides `main`, in no particular order.

@@ -6,7 +6,7 @@
 #include "journey/JourneyStore.h"
 #include "tests/journey/JourneySamples.h"
 #include "ui/JourneyQuestion.h"
-#include "ui/toolkit/ReportList.h"
+#include "ui/toolkit/RowList.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,15 +44,15 @@ protected:
         EXPECT_EQ(Shown("健康"), QString::number(s.health));
         EXPECT_EQ(Shown("存款"), QString::number(s.deposit));
         EXPECT_EQ(Shown("姓名"), QString::fromStdString(journey.nameLabel));
-        ASSERT_EQ(Market()->Count(), 5);
+        ASSERT_EQ(Market()->topLevelItemCount(), 5);
         for (int row = 0; row < 5; ++row) {
             const game::GoodsRecord& slot = s.market[static_cast<std::size_t>(row + 1)];
-            EXPECT_EQ(Market()->Caption(row),
+            EXPECT_EQ(Cell(Market(), row, 0),
                       QString::fromUtf8(slot.name.View().data(),
                                         static_cast<qsizetype>(slot.name.View().size())));
-            EXPECT_EQ(Market()->SubItem(row, 0), QString::number(slot.price));
+            EXPECT_EQ(Cell(Market(), row, 1), QString::number(slot.price));
         }
-        EXPECT_EQ(Carried()->Count(), static_cast<int>(s.carried.size()));
+        EXPECT_EQ(Carried()->topLevelItemCount(), static_cast<int>(s.carried.size()));
     }
 
     const game::SavedJourney saved = PlayedJourney(5, 40);
@@ -212,7 +212,7 @@ TEST_F(SavedJourney, CtrlNAsksAndStartsANewJourneyInTheSameWindows) {
     EXPECT_EQ(State().day, 1);
     EXPECT_NE(State().seed, 3u) << "seeded from the clock";
     EXPECT_TRUE(Title().endsWith(QStringLiteral("(1/60)")));
-    EXPECT_EQ(Carried()->Count(), 0);
+    EXPECT_EQ(Carried()->topLevelItemCount(), 0);
     EXPECT_FALSE(QFile::exists(JourneyPath())) << "the abandoned journey is given up";
     EXPECT_TRUE(halloffame::HallOfFameStore(HallOfFamePath()).Read().ranked.isEmpty());
     NextJourney(-1);

@@ -2,9 +2,7 @@
 #include "WindowsFixture.h"
 
 #include "ui/toolkit/AmountSpin.h"
-#include "ui/toolkit/KindButton.h"
-#include "ui/toolkit/Memo.h"
-#include "ui/toolkit/RadioButton.h"
+#include <QPlainTextEdit>
 
 #include <QAbstractTextDocumentLayout>
 #include <QGroupBox>
@@ -47,13 +45,13 @@ QString BankAmountShown(QWidget& window) {
     return amount == nullptr ? QStringLiteral("<no amount>") : amount->Edit()->displayText();
 }
 
-Memo* Text(QWidget& window, QAnyStringView name) {
-    return Named<Memo>(window, name);
+QPlainTextEdit* Text(QWidget& window, QAnyStringView name) {
+    return Named<QPlainTextEdit>(window, name);
 }
 
 QStringList LinesOf(QWidget& window, QAnyStringView name) {
-    const Memo* memo = Text(window, name);
-    return memo == nullptr ? QStringList{QStringLiteral("<no text>")} : memo->Lines();
+    const QPlainTextEdit* memo = Text(window, name);
+    return memo == nullptr ? QStringList{QStringLiteral("<no text>")} : Lines(*memo);
 }
 
 class ServiceWindow : public WindowsTest {
@@ -70,7 +68,7 @@ TEST_F(ServiceWindow, TheBankDepositsAndSwitchesToWithdrawing) {
         ASSERT_NE(amount, nullptr);
         ExpectOnlyPanelOf(window, amount);
         EXPECT_EQ(window.windowTitle(), QStringLiteral("银行存款"));
-        EXPECT_EQ(amount->Position(), 2000);
+        EXPECT_EQ(amount->Amount(), 2000);
         // From the cancel button, Shift+Tab goes round to the amount and selects it.
         ASSERT_EQ(Focus(), ButtonOf(window, "取消(C)"));
         Key(window, Qt::Key_Backtab, Qt::ShiftModifier);
@@ -97,8 +95,8 @@ TEST_F(ServiceWindow, TheBankDepositsAndSwitchesToWithdrawing) {
         EXPECT_EQ(Focus(), withdraw);
         EXPECT_TRUE(withdraw->isChecked());
         EXPECT_EQ(window.windowTitle(), QStringLiteral("银行取款"));
-        EXPECT_EQ(amount->Max(), 1500);
-        EXPECT_EQ(amount->Position(), 1500);
+        EXPECT_EQ(amount->maximum(), 1500);
+        EXPECT_EQ(amount->Amount(), 1500);
         Key(window, Qt::Key_Tab);
         ASSERT_EQ(Focus(), amount);
         Type(window, QStringLiteral("400"));
@@ -115,7 +113,7 @@ TEST_F(ServiceWindow, TheBankDepositsAndSwitchesToWithdrawing) {
         ASSERT_NE(BankAmount(window), nullptr);
         EXPECT_TRUE(deposit->isChecked());
         EXPECT_EQ(window.windowTitle(), QStringLiteral("银行存款"));
-        EXPECT_EQ(BankAmount(window)->Position(), 900);
+        EXPECT_EQ(BankAmount(window)->Amount(), 900);
         Key(window, Qt::Key_C, Qt::AltModifier);
     });
     Click(Button("银行"));
@@ -138,7 +136,7 @@ TEST_F(ServiceWindow, ClicksOnTheBanksChoicesSwitchItsOffer) {
         ASSERT_NE(deposit, nullptr);
         Click(withdraw);
         EXPECT_EQ(window.windowTitle(), QStringLiteral("银行取款"));
-        EXPECT_EQ(amount->Max(), 700);
+        EXPECT_EQ(amount->maximum(), 700);
         EXPECT_EQ(BankAmountShown(window), QStringLiteral("700"));
         Click(deposit);
         EXPECT_TRUE(deposit->isChecked());
@@ -167,7 +165,7 @@ TEST_F(ServiceWindow, LargeCashIsOfferedWholeByTheBank) {
     script.Then([](QWidget& window) {
         AmountSpin* amount = BankAmount(window);
         ASSERT_NE(amount, nullptr);
-        EXPECT_EQ(amount->Position(), 2100000000);
+        EXPECT_EQ(amount->Amount(), 2100000000);
         EXPECT_EQ(amount->Edit()->text(), QStringLiteral("2,100,000,000"));
         Key(window, Qt::Key_O, Qt::AltModifier);
     });
@@ -186,7 +184,7 @@ TEST_F(ServiceWindow, TheHospitalTreatsOrTurnsAwayTheHealthy) {
         ExpectOnlyPanelOf(window, treat);
         EXPECT_EQ(window.windowTitle(), QStringLiteral("定期检查"));
         EXPECT_FALSE(treat->isEnabled());
-        EXPECT_EQ(points->Position(), 0);
+        EXPECT_EQ(points->Amount(), 0);
         const QStringList doctor = LinesOf(window, "医生的话");
         ASSERT_EQ(doctor.size(), 1);
         EXPECT_TRUE(doctor[0].endsWith(QStringLiteral("精神科在隔壁挂号！\"")));
@@ -205,7 +203,7 @@ TEST_F(ServiceWindow, TheHospitalTreatsOrTurnsAwayTheHealthy) {
         ASSERT_NE(treat, nullptr);
         ASSERT_NE(points, nullptr);
         EXPECT_TRUE(treat->isEnabled());
-        EXPECT_EQ(points->Position(), 10);
+        EXPECT_EQ(points->Amount(), 10);
         const QStringList doctor = LinesOf(window, "医生的话");
         ASSERT_EQ(doctor.size(), 1);
         EXPECT_TRUE(doctor[0].startsWith(QStringLiteral("几位医师会诊")));
@@ -227,7 +225,7 @@ TEST_F(ServiceWindow, TheInternetCafeRepaysTheDebt) {
         ASSERT_NE(repayment, nullptr);
         ExpectOnlyPanelOf(window, repayment);
         EXPECT_EQ(window.windowTitle(), QStringLiteral("网吧"));
-        EXPECT_EQ(repayment->Position(), 3000);
+        EXPECT_EQ(repayment->Amount(), 3000);
         EXPECT_EQ(LinesOf(window, "网吧的提示").size(), 3);
         ASSERT_EQ(QApplication::focusWidget(), ButtonOf(window, "算了"));
         Key(window, Qt::Key_Tab);
@@ -330,7 +328,7 @@ TEST_F(ServiceWindow, StatementAndHelpShowTheirTextsAndCloseWithEscape) {
 // have no scroll bars, so a line that wrapped would push the last one out of sight.
 TEST_F(ServiceWindow, FixedTextsFitTheirMemosLineForLine) {
     Start(5);
-    const auto fits = [](Memo* memo) {
+    const auto fits = [](QPlainTextEdit* memo) {
         ASSERT_NE(memo, nullptr);
         memo->grab(); // lays the text out as a paint would
         int displayLines = 0;

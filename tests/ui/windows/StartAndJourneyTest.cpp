@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "WindowsFixture.h"
 
-#include "ui/toolkit/Memo.h"
-#include "ui/toolkit/ReportList.h"
+#include "ui/toolkit/RowList.h"
+#include <QPlainTextEdit>
 
 #include <QAbstractButton>
 #include <QFontInfo>
@@ -28,8 +28,8 @@ TEST_F(StartAndJourney, TheMainWindowOpensOnDayOneWithTheStartValues) {
     EXPECT_EQ(Shown("欠款"), QStringLiteral("3000"));
     EXPECT_EQ(Shown("健康"), QStringLiteral("100"));
     EXPECT_EQ(Shown("存款"), QStringLiteral("0"));
-    EXPECT_EQ(Market()->Count(), 5);
-    EXPECT_EQ(Carried()->Count(), 0);
+    EXPECT_EQ(Market()->topLevelItemCount(), 5);
+    EXPECT_EQ(Carried()->topLevelItemCount(), 0);
     EXPECT_EQ(Main().size(), QSize(514, 327));
     EXPECT_FALSE(Main().windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(Main().windowFlags() & Qt::WindowStaysOnTopHint);
@@ -38,8 +38,8 @@ TEST_F(StartAndJourney, TheMainWindowOpensOnDayOneWithTheStartValues) {
     // The market rows show the game's market, slot by slot.
     for (int row = 0; row < 5; ++row) {
         const auto& slot = State().market[static_cast<std::size_t>(row + 1)];
-        EXPECT_EQ(Market()->Caption(row).toStdString(), slot.name.View());
-        EXPECT_EQ(Market()->SubItem(row, 0), QString::number(slot.price));
+        EXPECT_EQ(Cell(Market(), row, 0).toStdString(), slot.name.View());
+        EXPECT_EQ(Cell(Market(), row, 1), QString::number(slot.price));
     }
 }
 
@@ -162,8 +162,8 @@ TEST_F(StartAndJourney, AJourneyWithAnEventShowsTheDiaryOverUpdatedLabelsAndAltC
     script.Then([&](QWidget& window) {
         EXPECT_EQ(window.windowTitle(), QStringLiteral("我的日记本"));
         moneyBehindDiary = Shown("现金");
-        if (const Memo* entry = Named<Memo>(window, "日记")) {
-            diary = entry->Lines();
+        if (const QPlainTextEdit* entry = Named<QPlainTextEdit>(window, "日记")) {
+            diary = Lines(*entry);
         }
         Key(window, Qt::Key_C, Qt::AltModifier);
     });

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "WindowsFixture.h"
 
+#include "ui/pictures/Icons.h"
 #include "ui/toolkit/AmountSpin.h"
-#include "ui/toolkit/KindButton.h"
-#include "ui/toolkit/ReportList.h"
+#include "ui/toolkit/RowList.h"
 
 #include <QClipboard>
 #include <QPushButton>
@@ -46,8 +46,8 @@ protected:
             ASSERT_NE(amount, nullptr) << "not the trade dialog";
             ASSERT_NE(confirm, nullptr);
             EXPECT_EQ(Question(window), QStringLiteral("要购买的数量："));
-            EXPECT_EQ(amount->Max(), expectedMaximum);
-            EXPECT_EQ(amount->Position(), expectedMaximum);
+            EXPECT_EQ(amount->maximum(), expectedMaximum);
+            EXPECT_EQ(amount->Amount(), expectedMaximum);
             Type(window, QString::number(quantity));
             EXPECT_EQ(AmountShown(window), QString::number(quantity));
             Key(window, Qt::Key_O, Qt::AltModifier);
@@ -81,11 +81,11 @@ TEST_F(TradeWindow, BuyingOpensAtTheLargestAffordableQuantity) {
     ASSERT_EQ(script.Seen().size(), 1u);
     EXPECT_EQ(script.Seen()[0].toStdString(), State().market[2].name.View());
     EXPECT_EQ(Shown("现金"), QStringLiteral("700"));
-    ASSERT_EQ(Carried()->Count(), 1);
-    EXPECT_EQ(Carried()->SubItem(0, 0), QStringLiteral("13"));
-    EXPECT_EQ(Carried()->SubItem(0, 1), QStringLiteral("100"));
-    EXPECT_EQ(Carried()->ImageIndex(0), 1);
-    EXPECT_EQ(Market()->ImageIndex(0), 0);
+    ASSERT_EQ(Carried()->topLevelItemCount(), 1);
+    EXPECT_EQ(Cell(Carried(), 0, 1), QStringLiteral("13"));
+    EXPECT_EQ(Cell(Carried(), 0, 2), QStringLiteral("100"));
+    EXPECT_EQ(IconOf(Carried(), 0), Drawn(ListIcon(1)));
+    EXPECT_EQ(IconOf(Market(), 0), Drawn(ListIcon(0)));
 }
 
 TEST_F(TradeWindow, RefusesToBuyOrSellWithNothingSelected) {
@@ -117,7 +117,7 @@ TEST_F(TradeWindow, RefusesASaleTheMarketDoesNotDealIn) {
         row.quantity = 10;
         s.carried.push_back(row);
     });
-    ASSERT_EQ(Carried()->Count(), 1);
+    ASSERT_EQ(Carried()->topLevelItemCount(), 1);
     ClickRow(*Carried(), 0);
     script.Then([this](QWidget& window) {
         EXPECT_EQ(window.windowTitle(), QString());
@@ -127,8 +127,8 @@ TEST_F(TradeWindow, RefusesASaleTheMarketDoesNotDealIn) {
     });
     Click(Button("卖出"));
     EXPECT_EQ(script.Seen(), std::vector<QString>{QString()}) << "no trade dialog after that";
-    ASSERT_EQ(Carried()->Count(), 1);
-    EXPECT_EQ(Carried()->SubItem(0, 1), QStringLiteral("10"));
+    ASSERT_EQ(Carried()->topLevelItemCount(), 1);
+    EXPECT_EQ(Cell(Carried(), 0, 2), QStringLiteral("10"));
     EXPECT_EQ(Shown("现金"), QStringLiteral("2000"));
 }
 
@@ -141,26 +141,26 @@ TEST_F(TradeWindow, SellingPartThenAllOfARow) {
     script.Then([this](QWidget& window) {
         EXPECT_EQ(Question(window), QStringLiteral("要卖出的数量："));
         ASSERT_NE(Amount(window), nullptr);
-        EXPECT_EQ(Amount(window)->Position(), 50);
+        EXPECT_EQ(Amount(window)->Amount(), 50);
         Type(window, QStringLiteral("20"));
         EXPECT_EQ(AmountShown(window), QStringLiteral("20"));
         Key(window, Qt::Key_Return);
     });
     Click(Button("卖出"));
     EXPECT_EQ(Shown("现金"), QStringLiteral("2100"));
-    ASSERT_EQ(Carried()->Count(), 1);
-    EXPECT_EQ(Carried()->SubItem(0, 1), QStringLiteral("30"));
-    EXPECT_EQ(Carried()->SubItem(0, 0), QStringLiteral("10"));
+    ASSERT_EQ(Carried()->topLevelItemCount(), 1);
+    EXPECT_EQ(Cell(Carried(), 0, 2), QStringLiteral("30"));
+    EXPECT_EQ(Cell(Carried(), 0, 1), QStringLiteral("10"));
 
     // A double click selects the row and sells, as the button does.
     script.Then([this](QWidget& window) {
         ASSERT_NE(Amount(window), nullptr);
-        EXPECT_EQ(Amount(window)->Position(), 30);
+        EXPECT_EQ(Amount(window)->Amount(), 30);
         Key(window, Qt::Key_O, Qt::AltModifier);
     });
     DoubleClickRow(*Carried(), 0);
-    EXPECT_EQ(Carried()->Count(), 0);
-    EXPECT_EQ(Carried()->SelectedIndex(), -1);
+    EXPECT_EQ(Carried()->topLevelItemCount(), 0);
+    EXPECT_EQ(Carried()->SelectedRow(), -1);
     EXPECT_EQ(Shown("现金"), QStringLiteral("3000"));
 }
 
@@ -173,34 +173,34 @@ TEST_F(TradeWindow, EnterOnAMarketRowBuysAndEnterOnACarriedRowSells) {
     Key(Main(), Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), Market());
     Key(Main(), Qt::Key_Down);
-    EXPECT_EQ(Market()->SelectedIndex(), 0);
+    EXPECT_EQ(Market()->SelectedRow(), 0);
     script.Then([this](QWidget& window) {
         EXPECT_EQ(window.windowTitle().toStdString(), State().market[1].name.View());
         EXPECT_EQ(Question(window), QStringLiteral("要购买的数量："));
         ASSERT_NE(Amount(window), nullptr);
-        EXPECT_EQ(Amount(window)->Position(), 100);
+        EXPECT_EQ(Amount(window)->Amount(), 100);
         Type(window, QStringLiteral("30"));
         Key(window, Qt::Key_Enter);
     });
     Key(Main(), Qt::Key_Return);
     EXPECT_EQ(script.Pending(), 0u) << "Enter on the market row opened no trade dialog";
     EXPECT_EQ(Shown("现金"), QStringLiteral("1400"));
-    ASSERT_EQ(Carried()->Count(), 1);
-    EXPECT_EQ(Carried()->SubItem(0, 1), QStringLiteral("30"));
+    ASSERT_EQ(Carried()->topLevelItemCount(), 1);
+    EXPECT_EQ(Cell(Carried(), 0, 2), QStringLiteral("30"));
 
     Key(Main(), Qt::Key_Backtab, Qt::ShiftModifier);
     ASSERT_EQ(QApplication::focusWidget(), Carried());
     Key(Main(), Qt::Key_Down);
-    EXPECT_EQ(Carried()->SelectedIndex(), 0);
+    EXPECT_EQ(Carried()->SelectedRow(), 0);
     script.Then([this](QWidget& window) {
         EXPECT_EQ(Question(window), QStringLiteral("要卖出的数量："));
         ASSERT_NE(Amount(window), nullptr);
-        EXPECT_EQ(Amount(window)->Position(), 30);
+        EXPECT_EQ(Amount(window)->Amount(), 30);
         Key(window, Qt::Key_Return);
     });
     Key(Main(), Qt::Key_Return);
     EXPECT_EQ(script.Pending(), 0u) << "Enter on the carried row opened no trade dialog";
-    EXPECT_EQ(Carried()->Count(), 0);
+    EXPECT_EQ(Carried()->topLevelItemCount(), 0);
     EXPECT_EQ(Shown("现金"), QStringLiteral("2000"));
 }
 
@@ -236,8 +236,8 @@ TEST_F(TradeWindow, ArrowPageAndDigitKeysSetTheAmount) {
     });
     Click(Button("买入"));
     EXPECT_EQ(Shown("现金"), QStringLiteral("1510"));
-    ASSERT_EQ(Carried()->Count(), 1);
-    EXPECT_EQ(Carried()->SubItem(0, 1), QStringLiteral("49"));
+    ASSERT_EQ(Carried()->topLevelItemCount(), 1);
+    EXPECT_EQ(Cell(Carried(), 0, 2), QStringLiteral("49"));
 }
 
 TEST_F(TradeWindow, CancellingChangesNothing) {
@@ -256,7 +256,7 @@ TEST_F(TradeWindow, CancellingChangesNothing) {
     Click(Button("买入"));
     EXPECT_EQ(script.Seen().size(), 4u);
     EXPECT_EQ(Shown("现金"), QStringLiteral("2000"));
-    EXPECT_EQ(Carried()->Count(), 0);
+    EXPECT_EQ(Carried()->topLevelItemCount(), 0);
 }
 
 TEST_F(TradeWindow, EnterConfirmsAndADisabledConfirmIgnoresIt) {
@@ -272,7 +272,7 @@ TEST_F(TradeWindow, EnterConfirmsAndADisabledConfirmIgnoresIt) {
         ASSERT_NE(confirm, nullptr);
         ASSERT_NE(Amount(window), nullptr);
         EXPECT_FALSE(confirm->isEnabled());
-        EXPECT_EQ(Amount(window)->Position(), 0);
+        EXPECT_EQ(Amount(window)->Amount(), 0);
         Key(window, Qt::Key_Return);
         EXPECT_TRUE(window.isVisible()) << "Enter does nothing while the confirm is disabled";
         // A mnemonic presses its button at once and clicks it a moment later.
@@ -281,7 +281,7 @@ TEST_F(TradeWindow, EnterConfirmsAndADisabledConfirmIgnoresIt) {
         Press(window, "取消(N)");
     });
     Click(Button("买入"));
-    EXPECT_EQ(Carried()->Count(), 1);
+    EXPECT_EQ(Carried()->topLevelItemCount(), 1);
 }
 
 TEST_F(TradeWindow, HostileTypingNeverEscapesTheRange) {
@@ -294,7 +294,7 @@ TEST_F(TradeWindow, HostileTypingNeverEscapesTheRange) {
         Click(amount->Edit());
         ASSERT_TRUE(amount->hasFocus());
         const auto range = [amount](const QString& what) {
-            const int position = amount->Position();
+            const int position = amount->Amount();
             EXPECT_GE(position, 0) << what.left(20).toStdString();
             EXPECT_LE(position, 200) << what.left(20).toStdString();
         };
@@ -327,17 +327,17 @@ TEST_F(TradeWindow, TheEditBoxChangesColourWithTheFocus) {
         QAbstractButton* cancel = CancelButton(window);
         ASSERT_NE(amount, nullptr);
         ASSERT_NE(cancel, nullptr);
-        const QColor resting = amount->EditColor();
+        const QColor resting = amount->palette().color(QPalette::Base);
         Click(amount->Edit());
-        EXPECT_EQ(amount->EditColor(), window.palette().color(QPalette::Base));
+        EXPECT_EQ(amount->palette().color(QPalette::Base), window.palette().color(QPalette::Base));
         // The press on the cancel button takes the focus; its release cancels.
         QTest::mousePress(cancel, Qt::LeftButton);
-        EXPECT_EQ(amount->EditColor(), resting);
+        EXPECT_EQ(amount->palette().color(QPalette::Base), resting);
         QTest::mouseRelease(cancel, Qt::LeftButton);
         EXPECT_FALSE(window.isVisible());
     });
     Click(Button("买入"));
-    EXPECT_EQ(Carried()->Count(), 0);
+    EXPECT_EQ(Carried()->topLevelItemCount(), 0);
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 // Input as a player gives it: keys go to whatever has the focus in the window, clicks land on
 // a control or on a list row, text a keyboard has no keys for comes from an input method.
 
-#include "ui/toolkit/ReportList.h"
+#include "ui/toolkit/RowList.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -74,22 +74,22 @@ inline void Click(QWidget* control) {
 }
 
 // The middle of a row, in the coordinates of the list's viewport (where the pointer lands).
-inline QPoint RowPoint(const ReportList& list, int row) {
+inline QPoint RowPoint(const RowList& list, int row) {
     return list.visualItemRect(list.topLevelItem(row)).center();
 }
 
 // A left click on a row of a list.
-inline void ClickRow(ReportList& list, int row) {
+inline void ClickRow(RowList& list, int row) {
     ASSERT_GE(row, 0);
-    ASSERT_LT(row, list.Count());
+    ASSERT_LT(row, list.topLevelItemCount());
     QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, RowPoint(list, row));
 }
 
 // A double click on a row, as the pointer delivers it: a click, then the second press that
 // the toolkit reports as a double click, and its release.
-inline void DoubleClickRow(ReportList& list, int row) {
+inline void DoubleClickRow(RowList& list, int row) {
     ASSERT_GE(row, 0);
-    ASSERT_LT(row, list.Count());
+    ASSERT_LT(row, list.topLevelItemCount());
     const QPoint at = RowPoint(list, row);
     QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, at);
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, at);

@@ -7,7 +7,7 @@
 #include "tests/game/FakeView.h"
 #include "ui/MainWindow.h"
 #include "ui/toolkit/EndOfRun.h"
-#include "ui/toolkit/ReportList.h"
+#include "ui/toolkit/RowList.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -179,13 +179,13 @@ protected:
     // The main window's controls, as its player reads them.
     QString Shown(QAnyStringView name) { return ValueShown(Main(), name); }
     // Read in the language of the catalogue installed, if any.
-    ReportList* Market() {
-        return Named<ReportList>(Main(),
-                                 QCoreApplication::translate("tp::ui::MainWindow", "今日市场"));
+    RowList* Market() {
+        return Named<RowList>(Main(),
+                              QCoreApplication::translate("tp::ui::MainWindow", "今日市场"));
     }
-    ReportList* Carried() {
-        return Named<ReportList>(Main(),
-                                 QCoreApplication::translate("tp::ui::MainWindow", "随身货物"));
+    RowList* Carried() {
+        return Named<RowList>(Main(),
+                              QCoreApplication::translate("tp::ui::MainWindow", "随身货物"));
     }
     QAbstractButton* Button(QAnyStringView caption) { return ButtonOf(Main(), caption); }
     QWidget* NameBox() { return Named<QLabel>(Main(), "姓名"); }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "ui/toolkit/Fonts.h"
+#include "app/GameFaces.h"
+#include "ui/GameFonts.h"
 
 #include <QApplication>
 
@@ -8,9 +9,8 @@
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    tp::ui::InstallFontSubstitutes();
     tp::ui::SetDefaultGameFont();
-    tp::ui::InstallGameFaces();
+    tp::app::InstallGameFaces();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

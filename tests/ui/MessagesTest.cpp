@@ -1,18 +1,17 @@
 // SPDX-License-Identifier: MIT
-#include "ui/toolkit/MessageBoxes.h"
-#include "ui/toolkit/ApplicationTitle.h"
-#include "ui/toolkit/DialogOwner.h"
+#include "ui/Messages.h"
 #include "ui/toolkit/EndOfRun.h"
-#include "ui/toolkit/ModalResult.h"
 
 #include "tests/ui/toolkit/QtTestSupport.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QDate>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTest>
@@ -35,7 +34,7 @@ struct SeenBox {
     QWidget* parent = nullptr;
 };
 
-class MessageBoxesTest : public ::testing::Test {
+class MessagesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         main.resize(514, 327);
@@ -64,14 +63,14 @@ protected:
 
     EndOfRun endOfRun;
     QWidget main;
-    MessageBoxes boxes{endOfRun, &main};
+    Messages boxes{endOfRun, &main};
 };
 
-TEST_F(MessageBoxesTest, ShowMessageIsPlainTitledWithTheProgramAndCentred) {
+TEST_F(MessagesTest, ShowMessageIsPlainTitledWithTheProgramAndCentred) {
     SeenBox seen;
     ExpectBox(seen, Qt::Key_Return);
-    boxes.ShowMessage(u"你壮志未筹身先死，永远的从地球消失了！"_s);
-    EXPECT_EQ(seen.title, ApplicationTitle());
+    boxes.Tell(u"你壮志未筹身先死，永远的从地球消失了！"_s);
+    EXPECT_EQ(seen.title, QGuiApplication::applicationDisplayName());
     EXPECT_EQ(seen.text, u"你壮志未筹身先死，永远的从地球消失了！"_s);
     EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
     EXPECT_EQ(seen.buttons, QStringList{u"OK"_s});
@@ -80,40 +79,39 @@ TEST_F(MessageBoxesTest, ShowMessageIsPlainTitledWithTheProgramAndCentred) {
     EXPECT_EQ(seen.parent, &main);
 }
 
-TEST_F(MessageBoxesTest, ShowMessageClosesWithEscapeToo) {
+TEST_F(MessagesTest, ShowMessageClosesWithEscapeToo) {
     SeenBox seen;
     ExpectBox(seen, Qt::Key_Escape);
-    boxes.ShowMessage(u"x"_s);
+    boxes.Tell(u"x"_s);
     EXPECT_EQ(seen.buttons.size(), 1);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-TEST_F(MessageBoxesTest, MessageBoxHasTheInformationIconAndTheGivenCaption) {
+TEST_F(MessagesTest, MessageBoxHasTheInformationIconAndTheGivenCaption) {
     SeenBox seen;
     ExpectBox(seen, Qt::Key_Return);
-    EXPECT_EQ(boxes.MessageBox(u"钱不够"_s, u"提示"_s), mrOk);
+    boxes.Inform(u"钱不够"_s, u"提示"_s);
     EXPECT_EQ(seen.title, u"提示"_s);
     EXPECT_EQ(seen.text, u"钱不够"_s);
     EXPECT_EQ(seen.icon, QMessageBox::Information);
     EXPECT_EQ(seen.buttons, QStringList{u"OK"_s});
 }
 
-TEST_F(MessageBoxesTest, MessageBoxWithEmptyCaptionHasAnEmptyTitle) {
+TEST_F(MessagesTest, MessageBoxWithEmptyCaptionHasAnEmptyTitle) {
     SeenBox seen;
     seen.title = u"not read"_s;
     ExpectBox(seen, Qt::Key_Escape);
-    boxes.MessageBox(u"钱不够"_s, QString());
+    boxes.Inform(u"钱不够"_s, QString());
     EXPECT_TRUE(seen.title.isEmpty()) << seen.title.toStdString();
 }
 
-TEST_F(MessageBoxesTest, BoxesBelongToTheOpenModalWindow) {
+TEST_F(MessagesTest, BoxesBelongToTheOpenModalWindow) {
     QDialog dialog(&main);
     QWidget* owner = nullptr;
     tp::test::OnNextModal([&](QWidget&) {
-        EXPECT_EQ(DialogOwner(&main), &dialog);
         SeenBox seen;
         ExpectBox(seen, Qt::Key_Return);
-        boxes.MessageBox(u"x"_s, u"y"_s);
+        boxes.Inform(u"x"_s, u"y"_s);
         owner = seen.parent;
         dialog.reject();
     });
@@ -121,7 +119,7 @@ TEST_F(MessageBoxesTest, BoxesBelongToTheOpenModalWindow) {
     EXPECT_EQ(owner, &dialog);
 }
 
-TEST_F(MessageBoxesTest, AllReturnAtOnceOnceTheRunIsEnding) {
+TEST_F(MessagesTest, AllReturnAtOnceOnceTheRunIsEnding) {
     endOfRun.Request();
     // Should a box open after all, this closes it, so the test fails instead of hanging.
     int opened = 0;
@@ -133,9 +131,10 @@ TEST_F(MessageBoxesTest, AllReturnAtOnceOnceTheRunIsEnding) {
         }
     });
     guard.start(50);
-    boxes.ShowMessage(u"你在青岛共赚到了:￥6200"_s);
-    EXPECT_EQ(boxes.MessageBox(u"x"_s, u"y"_s), mrCancel);
-    EXPECT_EQ(boxes.InputBox(u"改名"_s, u"请输入您的姓名:"_s, u"小二黑"_s), u"小二黑"_s);
+    boxes.Tell(u"你在青岛共赚到了:￥6200"_s);
+    boxes.Inform(u"x"_s, u"y"_s);
+    EXPECT_FALSE(boxes.Confirm(u"x"_s, u"y"_s));
+    EXPECT_EQ(boxes.AskText(u"改名"_s, u"请输入您的姓名:"_s, u"小二黑"_s), u"小二黑"_s);
     EXPECT_EQ(opened, 0);
 }
 
@@ -174,13 +173,13 @@ void OnInputBox(SeenInput& seen, std::function<void(QLineEdit&, QWidget&)> act) 
     });
 }
 
-TEST_F(MessageBoxesTest, InputBoxShowsTheDefaultFullySelectedAndReturnsTheTypedText) {
+TEST_F(MessagesTest, InputBoxShowsTheDefaultFullySelectedAndReturnsTheTypedText) {
     SeenInput seen;
     OnInputBox(seen, [](QLineEdit& edit, QWidget&) {
         Commit(edit, u"路人甲"_s);
         QTest::keyClick(&edit, Qt::Key_Return);
     });
-    EXPECT_EQ(boxes.InputBox(u"改名"_s, u"请输入您的姓名:"_s, u"小二黑"_s), u"路人甲"_s);
+    EXPECT_EQ(boxes.AskText(u"改名"_s, u"请输入您的姓名:"_s, u"小二黑"_s), u"路人甲"_s);
     EXPECT_EQ(seen.title, u"改名"_s);
     EXPECT_EQ(seen.prompt, u"请输入您的姓名:"_s);
     EXPECT_EQ(seen.text, u"小二黑"_s);
@@ -189,19 +188,19 @@ TEST_F(MessageBoxesTest, InputBoxShowsTheDefaultFullySelectedAndReturnsTheTypedT
     EXPECT_EQ(seen.buttons, (QStringList{u"OK"_s, u"Cancel"_s}));
 }
 
-TEST_F(MessageBoxesTest, InputBoxCancelEscAndCloseReturnTheDefault) {
+TEST_F(MessagesTest, InputBoxCancelEscAndCloseReturnTheDefault) {
     SeenInput seen;
     OnInputBox(seen, [](QLineEdit& edit, QWidget&) {
         QTest::keyClicks(&edit, u"abc"_s);
         QTest::keyClick(&edit, Qt::Key_Escape);
     });
-    EXPECT_EQ(boxes.InputBox(u"改名"_s, u"p"_s, u"小二黑"_s), u"小二黑"_s);
+    EXPECT_EQ(boxes.AskText(u"改名"_s, u"p"_s, u"小二黑"_s), u"小二黑"_s);
 
     OnInputBox(seen, [](QLineEdit& edit, QWidget& box) {
         edit.setText(u"zzz"_s);
         box.close();
     });
-    EXPECT_EQ(boxes.InputBox(u"改名"_s, u"p"_s, u"小二黑"_s), u"小二黑"_s);
+    EXPECT_EQ(boxes.AskText(u"改名"_s, u"p"_s, u"小二黑"_s), u"小二黑"_s);
 
     OnInputBox(seen, [](QLineEdit&, QWidget& box) {
         for (QAbstractButton* button : box.findChildren<QAbstractButton*>()) {
@@ -210,27 +209,27 @@ TEST_F(MessageBoxesTest, InputBoxCancelEscAndCloseReturnTheDefault) {
             }
         }
     });
-    EXPECT_EQ(boxes.InputBox(u"改名"_s, u"p"_s, u"小二黑"_s), u"小二黑"_s);
+    EXPECT_EQ(boxes.AskText(u"改名"_s, u"p"_s, u"小二黑"_s), u"小二黑"_s);
 }
 
-TEST_F(MessageBoxesTest, InputBoxConfirmingAnEmptiedBoxReturnsEmptyText) {
+TEST_F(MessagesTest, InputBoxConfirmingAnEmptiedBoxReturnsEmptyText) {
     SeenInput seen;
     OnInputBox(seen, [](QLineEdit& edit, QWidget&) {
         QTest::keyClick(&edit, Qt::Key_Delete); // the default is selected: this empties it
         QTest::keyClick(&edit, Qt::Key_Return);
     });
-    const QString result = boxes.InputBox(u"改名"_s, u"p"_s, u"小二黑"_s);
+    const QString result = boxes.AskText(u"改名"_s, u"p"_s, u"小二黑"_s);
     EXPECT_TRUE(result.isEmpty());
 }
 
-TEST_F(MessageBoxesTest, InputBoxKeepsAtMost255CharactersAndNoBrokenPair) {
+TEST_F(MessagesTest, InputBoxKeepsAtMost255CharactersAndNoBrokenPair) {
     SeenInput seen;
     OnInputBox(seen, [](QLineEdit& edit, QWidget&) {
         QApplication::clipboard()->setText(QString(300, u'名'));
         edit.paste();
         QTest::keyClick(&edit, Qt::Key_Return);
     });
-    EXPECT_EQ(boxes.InputBox(u"改名"_s, u"p"_s, u"小二黑"_s), QString(255, u'名'));
+    EXPECT_EQ(boxes.AskText(u"改名"_s, u"p"_s, u"小二黑"_s), QString(255, u'名'));
 
     // 254 letters and an emoji: the limit would keep half of the emoji's surrogate pair.
     OnInputBox(seen, [](QLineEdit& edit, QWidget&) {
@@ -238,22 +237,28 @@ TEST_F(MessageBoxesTest, InputBoxKeepsAtMost255CharactersAndNoBrokenPair) {
         edit.paste();
         QTest::keyClick(&edit, Qt::Key_Return);
     });
-    const QString cut = boxes.InputBox(u"改名"_s, u"p"_s, u"小二黑"_s);
+    const QString cut = boxes.AskText(u"改名"_s, u"p"_s, u"小二黑"_s);
     EXPECT_EQ(cut, QString(254, u'a'));
 
     OnInputBox(seen, [](QLineEdit& edit, QWidget&) {
         Commit(edit, u"😀名"_s);
         QTest::keyClick(&edit, Qt::Key_Return);
     });
-    EXPECT_EQ(boxes.InputBox(u"改名"_s, u"p"_s, u"小二黑"_s), u"😀名"_s);
+    EXPECT_EQ(boxes.AskText(u"改名"_s, u"p"_s, u"小二黑"_s), u"😀名"_s);
 }
 
-TEST_F(MessageBoxesTest, InputBoxWithEmptyCaptionHasAnEmptyTitle) {
+TEST_F(MessagesTest, InputBoxWithEmptyCaptionHasAnEmptyTitle) {
     SeenInput seen;
     seen.title = u"not read"_s;
     OnInputBox(seen, [](QLineEdit& edit, QWidget&) { QTest::keyClick(&edit, Qt::Key_Return); });
-    EXPECT_EQ(boxes.InputBox(QString(), u"p"_s, u"d"_s), u"d"_s);
+    EXPECT_EQ(boxes.AskText(QString(), u"p"_s, u"d"_s), u"d"_s);
     EXPECT_TRUE(seen.title.isEmpty());
+}
+
+// The C locale has no date pattern of its own; the others' are Qt's.
+TEST(ShortDateText, CLocaleGetsMonthDayTwoDigitYear) {
+    EXPECT_EQ(ShortDateText(QDate(2026, 12, 8), QLocale::c()), u"12/8/26"_s);
+    EXPECT_EQ(ShortDateText(QDate(2009, 1, 5), QLocale(u"C"_s)), u"1/5/09"_s);
 }
 
 } // namespace

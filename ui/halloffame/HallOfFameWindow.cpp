@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "ui/HallOfFameWindow.h"
+#include "ui/halloffame/HallOfFameWindow.h"
 
 #include "halloffame/Names.h"
-#include "ui/WorthChart.h"
+#include "ui/GameFonts.h"
+#include "ui/halloffame/WorthChart.h"
 #include "ui/toolkit/Accessibility.h"
-#include "ui/toolkit/Fonts.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -65,7 +65,7 @@ HallOfFameWindow::HallOfFameWindow(const QList<halloffame::Entry>& ranked,
     setObjectName(QStringLiteral("hallOfFame"));
     setWindowTitle(tr("富豪榜"));
     setModal(true);
-    setFont(GameFont(QStringLiteral("宋体"), -12));
+    setFont(SongFont());
 
     const int rows = static_cast<int>(std::min<qsizetype>(ranked.size(), ShownRuns));
     const bool inTable = thisRun && thisRun->rank >= 1 && thisRun->rank <= rows;

@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: MIT
-#include "imaging/GlyphCells.h"
+#include "ui/pictures/GlyphCells.h"
 
 #include <algorithm>
 
-namespace tp::imaging {
+namespace tp::ui {
 namespace {
 
 constexpr std::uint32_t kClear = 0x00000000u;
 constexpr std::uint32_t kHighlight = 0xFFFFFFFFu;
 constexpr std::uint32_t kShadow = 0xFF808080u;
 
-ArgbImage Cell(const ArgbImage& glyph, int index, int cellWidth, std::uint32_t transparent) {
-    ArgbImage cell;
+imaging::ArgbImage Cell(const imaging::ArgbImage& glyph, int index, int cellWidth,
+                        std::uint32_t transparent) {
+    imaging::ArgbImage cell;
     cell.width = cellWidth;
     cell.height = glyph.height;
     cell.pixels.resize(static_cast<std::size_t>(cellWidth) *
@@ -44,8 +45,8 @@ int GlyphCellCount(int width, int height) {
     return 1;
 }
 
-ArgbImage DisabledLook(const ArgbImage& normal) {
-    ArgbImage out = normal;
+imaging::ArgbImage DisabledLook(const imaging::ArgbImage& normal) {
+    imaging::ArgbImage out = normal;
     std::fill(out.pixels.begin(), out.pixels.end(), kClear);
     for (int y = 0; y < normal.height; ++y) {
         for (int x = 0; x < normal.width; ++x) {
@@ -64,7 +65,7 @@ ArgbImage DisabledLook(const ArgbImage& normal) {
     return out;
 }
 
-GlyphLooks SplitGlyph(const ArgbImage& glyph) {
+GlyphLooks SplitGlyph(const imaging::ArgbImage& glyph) {
     GlyphLooks looks;
     if (glyph.width <= 0 || glyph.height <= 0) {
         return looks;
@@ -78,4 +79,4 @@ GlyphLooks SplitGlyph(const ArgbImage& glyph) {
     return looks;
 }
 
-} // namespace tp::imaging
+} // namespace tp::ui

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "imaging/GlyphCells.h"
+#include "ui/pictures/GlyphCells.h"
 
 #include <gtest/gtest.h>
 
-namespace tp::imaging {
+namespace tp::ui {
+using imaging::ArgbImage;
 namespace {
 
 constexpr std::uint32_t kOlive = 0xFF808000u;
@@ -81,4 +82,4 @@ TEST(GlyphCells, EmptyGlyphGivesEmptyLooks) {
 }
 
 } // namespace
-} // namespace tp::imaging
+} // namespace tp::ui

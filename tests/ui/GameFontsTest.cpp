@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "ui/toolkit/Fonts.h"
+#include "ui/GameFonts.h"
+
+#include "app/GameFaces.h"
 
 #include "game/Catalogue.h"
 #include "game/DailyEvents.h"
 #include "resources/DataFolders.h"
 #include "tests/translations/CatalogueMessages.h"
+#include "tests/ui/MissingGlyphs.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -23,6 +26,8 @@ using namespace Qt::StringLiterals;
 
 namespace tp::ui {
 namespace {
+
+using testing::MissingGlyphs;
 
 // Every fixed text the windows and messages show, besides the goods and the diary stories
 // that come from the rules.
@@ -94,35 +99,14 @@ bool SystemStandInsInstalled() {
 
 class Fonts : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        InstallGameFaces();
-        InstallFontSubstitutes();
-    }
+    static void SetUpTestSuite() { app::InstallGameFaces(); }
 };
 
-TEST_F(Fonts, TheGameFacesMapToTheirOwnFacesThenSystemStandIns) {
-    EXPECT_EQ(StandInFamilies(u"宋体"_s).mid(0, 2),
-              (QStringList{u"Tide Peddler Song"_s, u"AR PL UMing CN"_s}));
-    EXPECT_EQ(StandInFamilies(u"Pal宋体"_s).first(), u"Tide Peddler Song"_s);
-    EXPECT_EQ(StandInFamilies(u"黑体"_s).mid(0, 2),
-              (QStringList{u"Tide Peddler Hei"_s, u"WenQuanYi Zen Hei"_s}));
-    EXPECT_EQ(StandInFamilies(u"DejaVu Sans"_s), QStringList{u"DejaVu Sans"_s});
-    // The table keeps family names folded to lower case.
-    EXPECT_EQ(QFont::substitute(u"宋体"_s), u"tide peddler song"_s);
-    EXPECT_EQ(QFont::substitute(u"Pal宋体"_s), u"tide peddler song"_s);
-    EXPECT_EQ(QFont::substitute(u"黑体"_s), u"tide peddler hei"_s);
-}
-
 TEST_F(Fonts, ResolveToTheGamesOwnFaces) {
-    EXPECT_EQ(QFontInfo(GameFont(u"宋体"_s, -12)).family(), u"Tide Peddler Song"_s);
-    EXPECT_EQ(QFontInfo(GameFont(u"Pal宋体"_s, -12)).family(), u"Tide Peddler Song"_s);
-    EXPECT_EQ(QFontInfo(GameFont(u"黑体"_s, 12)).family(), u"Tide Peddler Hei"_s);
-    // A QFont naming the face itself finds it through the substitution table.
-    QFont byName(u"宋体"_s);
-    byName.setPixelSize(12);
-    EXPECT_EQ(QFontInfo(byName).family(), u"Tide Peddler Song"_s);
+    EXPECT_EQ(QFontInfo(SongFont()).family(), u"Tide Peddler Song"_s);
+    EXPECT_EQ(QFontInfo(HeiFont()).family(), u"Tide Peddler Hei"_s);
     // Installing twice registers nothing twice.
-    InstallGameFaces();
+    app::InstallGameFaces();
     EXPECT_EQ(QFontDatabase::families().count(u"Tide Peddler Song"_s), 1);
 }
 
@@ -148,7 +132,7 @@ TEST_F(Fonts, MissingOrBrokenFacesAreLeftOutWithOneLine) {
     QTemporaryDir empty;
     ASSERT_TRUE(empty.isValid());
     ::testing::internal::CaptureStderr();
-    const QStringList missing = InstallGameFacesFrom({empty.path().toStdString()});
+    const QStringList missing = app::InstallGameFacesFrom({empty.path().toStdString()});
     const std::string missingLine = ::testing::internal::GetCapturedStderr();
     ASSERT_EQ(missing.size(), 2);
     EXPECT_TRUE(missing[0].startsWith(u"song.ttf is not in "_s)) << missing[0].toStdString();
@@ -168,7 +152,7 @@ TEST_F(Fonts, MissingOrBrokenFacesAreLeftOutWithOneLine) {
     hei.close();
     ::testing::internal::CaptureStderr();
     const QStringList unusable =
-        InstallGameFacesFrom({empty.path().toStdString(), broken.path().toStdString()});
+        app::InstallGameFacesFrom({empty.path().toStdString(), broken.path().toStdString()});
     const std::string unusableLine = ::testing::internal::GetCapturedStderr();
     ASSERT_EQ(unusable.size(), 2);
     EXPECT_EQ(unusable[0], song.fileName() + u" is no usable font"_s);
@@ -176,21 +160,13 @@ TEST_F(Fonts, MissingOrBrokenFacesAreLeftOutWithOneLine) {
     EXPECT_EQ(std::count(unusableLine.begin(), unusableLine.end(), '\n'), 1) << unusableLine;
 
     EXPECT_EQ(QFontDatabase::families().count(u"Tide Peddler Song"_s), 1);
-    EXPECT_EQ(QFontInfo(GameFont(u"宋体"_s, -12)).family(), u"Tide Peddler Song"_s);
+    EXPECT_EQ(QFontInfo(SongFont()).family(), u"Tide Peddler Song"_s);
 }
 
-TEST_F(Fonts, HeightConventionNegativeIsCharacterPositiveIsCell) {
-    EXPECT_EQ(GameFont(u"宋体"_s, -12).pixelSize(), 12);
-    for (const QString& face : {u"黑体"_s, u"宋体"_s}) {
-        for (const int height : {12, 16, 24}) {
-            const QFont cell = GameFont(face, height);
-            const QFontMetricsF metrics(cell);
-            EXPECT_NEAR(metrics.ascent() + metrics.descent(), height, 1.0)
-                << face.toStdString() << " " << height;
-            EXPECT_LE(cell.pixelSize(), height);
-        }
-    }
-    EXPECT_GT(GameFont(u"黑体"_s, 0).pointSizeF(), 0.0) << "0 keeps the default size";
+// The status block's boxes were drawn for figures whose cell, ascent plus descent, is 12 pixels.
+TEST_F(Fonts, TheFiguresFaceHasATwelvePixelCell) {
+    const QFontMetricsF metrics(HeiFont());
+    EXPECT_NEAR(metrics.ascent() + metrics.descent(), 12, 1.0);
 }
 
 // The game's faces hold only the characters its sources and catalogues use: a new text needs
@@ -199,15 +175,12 @@ TEST_F(Fonts, HeightConventionNegativeIsCharacterPositiveIsCell) {
 TEST_F(Fonts, EveryGameTextHasGlyphsInTheGamesOwnFaces) {
     const QStringList texts = GameTexts();
     ASSERT_GT(texts.size(), 600) << "the catalogues were not read";
-    for (const QString& face : {u"宋体"_s, u"Pal宋体"_s}) {
-        const QFont font = GameFont(face, -12);
-        ASSERT_TRUE(QFontInfo(font).family().startsWith(u"Tide Peddler"_s));
-        for (const QString& text : texts) {
-            EXPECT_EQ(MissingGlyphs(font, text), QString())
-                << face.toStdString() << ": " << text.toStdString();
-        }
+    const QFont font = SongFont();
+    ASSERT_TRUE(QFontInfo(font).family().startsWith(u"Tide Peddler"_s));
+    for (const QString& text : texts) {
+        EXPECT_EQ(MissingGlyphs(font, text), QString()) << text.toStdString();
     }
-    const QFont figures = GameFont(u"黑体"_s, 12);
+    const QFont figures = HeiFont();
     ASSERT_EQ(QFontInfo(figures).family(), u"Tide Peddler Hei"_s);
     EXPECT_EQ(MissingGlyphs(figures, u"-2147483648 0123456789"_s), QString());
 }
@@ -216,8 +189,8 @@ TEST_F(Fonts, MissingGlyphsFindsWhatAFaceLacks) {
     // Private-use code points have no glyph in any face; 龘 is in the installed fonts but in no
     // text of the game.
     const QString text = u"现金\uE000\uE000x龘"_s;
-    EXPECT_EQ(MissingGlyphs(GameFont(u"宋体"_s, -12), text), u"\uE000龘"_s);
-    EXPECT_EQ(MissingGlyphs(GameFont(u"黑体"_s, -12), text), u"现金\uE000龘"_s);
+    EXPECT_EQ(MissingGlyphs(SongFont(), text), u"\uE000龘"_s);
+    EXPECT_EQ(MissingGlyphs(HeiFont(), text), u"现金\uE000龘"_s);
 }
 
 // A name the player types is not limited to the game's characters: those the game's faces lack
@@ -226,10 +199,10 @@ TEST_F(Fonts, TypedCharactersOutsideTheGamesFacesComeFromTheSystemStandIns) {
     if (!SystemStandInsInstalled()) {
         GTEST_SKIP() << "fonts-arphic-uming or fonts-wqy-zenhei is not installed";
     }
-    for (const QString& face : {u"宋体"_s, u"黑体"_s}) {
-        const QFontMetrics metrics(GameFont(face, -12));
-        EXPECT_TRUE(metrics.inFont(QChar(u'龘'))) << face.toStdString();
-        EXPECT_GT(metrics.horizontalAdvance(u"龘"_s), 6) << face.toStdString();
+    for (const QFont& font : {SongFont(), HeiFont()}) {
+        const QFontMetrics metrics(font);
+        EXPECT_TRUE(metrics.inFont(QChar(u'龘'))) << font.family().toStdString();
+        EXPECT_GT(metrics.horizontalAdvance(u"龘"_s), 6) << font.family().toStdString();
     }
 }
 

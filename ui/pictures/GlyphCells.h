@@ -5,24 +5,24 @@
 
 #include "imaging/BitmapDecoder.h"
 
-namespace tp::imaging {
+namespace tp::ui {
 
 // A glyph whose width is a whole multiple of its height, and less than five times it, holds
 // that many square cells side by side; any other glyph is one cell.
 int GlyphCellCount(int width, int height);
 
 struct GlyphLooks {
-    ArgbImage normal;
-    ArgbImage disabled;
+    imaging::ArgbImage normal;
+    imaging::ArgbImage disabled;
 };
 
 // The colour of the glyph's bottom left pixel turns transparent in every cell. The normal look
 // is the first cell; the disabled look is the second cell, or, for a one-cell glyph, derived
 // from the first by DisabledLook.
-GlyphLooks SplitGlyph(const ArgbImage& glyph);
+GlyphLooks SplitGlyph(const imaging::ArgbImage& glyph);
 
 // The disabled look of one cell: its dark pixels in grey over a white copy one pixel down and
 // to the right; light pixels drop out. Transparent pixels stay transparent.
-ArgbImage DisabledLook(const ArgbImage& normal);
+imaging::ArgbImage DisabledLook(const imaging::ArgbImage& normal);
 
-} // namespace tp::imaging
+} // namespace tp::ui

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QPointer>
+
+namespace tp::ui {
+
+// A fixed-size modal dialog with a close box only. Esc and the close box reject it, as Qt's
+// own do. Enter presses the focused button (Button does that itself) or, while the focus is on
+// something that leaves Enter alone, the confirm button when it is on show and enabled. Qt would
+// press only a default button and draw it as one; the game's buttons all look alike. A text
+// box's Enter never confirms: a reader pressing it in the text means no choice.
+class Dialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit Dialog(QWidget* owner = nullptr);
+
+    void SetConfirmButton(QAbstractButton* button) { confirm_ = button; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QPointer<QAbstractButton> confirm_;
+};
+
+} // namespace tp::ui
