@@ -2,9 +2,9 @@
 #include "ui/JourneyQuestion.h"
 
 #include "game/GameState.h"
+#include "ui/Accessibility.h"
 #include "ui/GameFonts.h"
 #include "ui/WindowParts.h"
-#include "ui/toolkit/Accessibility.h"
 #include "ui/toolkit/Button.h"
 #include "ui/toolkit/EndOfRun.h"
 #include "ui/toolkit/WindowCaption.h"

@@ -3,6 +3,7 @@
 
 #include "game/Game.h"
 #include "halloffame/HallOfFameStore.h"
+#include "ui/Accessibility.h"
 #include "ui/DiaryWindow.h"
 #include "ui/GameFonts.h"
 #include "ui/Messages.h"
@@ -12,7 +13,6 @@
 #include "ui/halloffame/HallOfFameWindow.h"
 #include "ui/pictures/Glyphs.h"
 #include "ui/pictures/Icons.h"
-#include "ui/toolkit/Accessibility.h"
 #include "ui/toolkit/Button.h"
 #include "ui/toolkit/ClickableLabel.h"
 #include "ui/toolkit/EndOfRun.h"

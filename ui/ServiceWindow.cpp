@@ -2,10 +2,10 @@
 #include "ui/ServiceWindow.h"
 
 #include "game/Game.h"
+#include "ui/Accessibility.h"
 #include "ui/GameFonts.h"
 #include "ui/ServiceTexts.h"
 #include "ui/WindowParts.h"
-#include "ui/toolkit/Accessibility.h"
 #include "ui/toolkit/AmountSpin.h"
 #include "ui/toolkit/EndOfRun.h"
 #include "ui/toolkit/WindowCaption.h"
@@ -45,7 +45,7 @@ AmountSpin* Amount(QWidget* parent, const char* spinName, const char* edit, cons
     spin->Edit()->setObjectName(QString::fromLatin1(edit));
     // The edit box and its up-down control side by side, as one widget.
     spin->setGeometry(editBox.united(upDownBox));
-    SetAccessibleText(*spin, purpose);
+    spin->SetPurpose(purpose);
     return spin;
 }
 

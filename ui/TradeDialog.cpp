@@ -2,9 +2,9 @@
 #include "ui/TradeDialog.h"
 
 #include "game/Game.h"
+#include "ui/Accessibility.h"
 #include "ui/GameFonts.h"
 #include "ui/WindowParts.h"
-#include "ui/toolkit/Accessibility.h"
 #include "ui/toolkit/AmountSpin.h"
 #include "ui/toolkit/EndOfRun.h"
 #include "ui/toolkit/WindowCaption.h"
@@ -38,7 +38,7 @@ TradeDialog::TradeDialog(QWidget* owner, game::Game& game, EndOfRun& endOfRun)
     // The edit box and its up-down control side by side, as one widget.
     amountSpin_->setGeometry(Box(32, 32, 33, 20).united(Box(65, 32, 15, 20)));
     ShowEditColour(QPalette::Button);
-    SetAccessibleText(*amountSpin_, tr("数量"));
+    amountSpin_->SetPurpose(tr("数量"));
     quantityLabel_->setBuddy(amountSpin_);
 
     // Nothing here is reached by Tab: Enter confirms, Esc cancels, and the quantity keys go

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "ui/WindowParts.h"
 
+#include "ui/Accessibility.h"
 #include "ui/pictures/Glyphs.h"
 #include "ui/pictures/PictureBox.h"
-#include "ui/toolkit/Accessibility.h"
 #include "ui/toolkit/Button.h"
 
 #include <QPlainTextEdit>

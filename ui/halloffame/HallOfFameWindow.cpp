@@ -2,9 +2,9 @@
 #include "ui/halloffame/HallOfFameWindow.h"
 
 #include "halloffame/Names.h"
+#include "ui/Accessibility.h"
 #include "ui/GameFonts.h"
 #include "ui/halloffame/WorthChart.h"
-#include "ui/toolkit/Accessibility.h"
 
 #include <QClipboard>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/halloffame/WorthChart.h"
 
-#include "ui/toolkit/Accessibility.h"
+#include "ui/Accessibility.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -2,6 +2,7 @@
 #include "ui/toolkit/AmountSpin.h"
 
 #include <QLineEdit>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -9,58 +10,34 @@ namespace tp::ui {
 
 std::optional<int> ParseGroupedCount(const QString& text, const QString& groupSeparator, int max) {
     const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty() || max < 0) {
+    // ASCII digits only: \d would take full-width and other scripts' digits too.
+    const QString grouped = groupSeparator.isEmpty()
+                                ? QString()
+                                : QStringLiteral("|[0-9]{1,3}(%1[0-9]{3})+")
+                                      .arg(QRegularExpression::escape(groupSeparator));
+    if (max < 0 || !QRegularExpression(QStringLiteral("^([0-9]+%1)$").arg(grouped))
+                        .match(trimmed)
+                        .hasMatch()) {
         return std::nullopt;
     }
-    const bool grouped = !groupSeparator.isEmpty() && trimmed.contains(groupSeparator);
     qint64 value = 0;
-    int digitsInGroup = 0;
-    int groups = 0;
-    const qsizetype step = grouped ? groupSeparator.size() : 1;
-    for (qsizetype i = 0; i < trimmed.size();) {
-        if (grouped && QStringView(trimmed).sliced(i).startsWith(groupSeparator)) {
-            // The first group holds 1 to 3 digits, every later one exactly 3.
-            if (digitsInGroup == 0 || digitsInGroup > 3 || (groups > 0 && digitsInGroup != 3)) {
+    for (const QChar c : trimmed) {
+        if (c.isDigit()) {
+            value = value * 10 + (c.unicode() - u'0');
+            if (value > max) {
                 return std::nullopt;
             }
-            ++groups;
-            digitsInGroup = 0;
-            i += step;
-            continue;
         }
-        const char16_t c = trimmed.at(i).unicode();
-        if (c < u'0' || c > u'9') {
-            return std::nullopt;
-        }
-        value = value * 10 + (c - u'0');
-        if (value > max) {
-            return std::nullopt;
-        }
-        ++digitsInGroup;
-        ++i;
-    }
-    if (grouped && digitsInGroup != 3) {
-        return std::nullopt;
     }
     return static_cast<int>(value);
 }
 
 QString GroupedText(int value, const QString& groupSeparator) {
-    const QString digits = QString::number(value);
-    const bool negative = value < 0;
-    const QStringView magnitude = QStringView(digits).sliced(negative ? 1 : 0);
-    QString out;
-    out.reserve(digits.size() + digits.size() / 3 * groupSeparator.size());
-    if (negative) {
-        out += u'-';
+    QString text = QString::number(value);
+    for (qsizetype at = text.size() - 3; at > (value < 0 ? 1 : 0); at -= 3) {
+        text.insert(at, groupSeparator);
     }
-    for (qsizetype i = 0; i < magnitude.size(); ++i) {
-        if (i > 0 && (magnitude.size() - i) % 3 == 0) {
-            out += groupSeparator;
-        }
-        out += magnitude.at(i);
-    }
-    return out;
+    return text;
 }
 
 AmountSpin::AmountSpin(QWidget* parent) : QSpinBox(parent) {
@@ -72,6 +49,11 @@ AmountSpin::AmountSpin(QWidget* parent) : QSpinBox(parent) {
 
 void AmountSpin::SetMaximum(int maximum) {
     setMaximum(std::max(maximum, 0));
+}
+
+void AmountSpin::SetPurpose(const QString& purpose) {
+    setAccessibleName(purpose);
+    lineEdit()->setAccessibleName(purpose);
 }
 
 int AmountSpin::Amount() {

@@ -32,6 +32,10 @@ public:
     // Takes in whatever was typed first, then returns the value.
     int Amount();
 
+    // What a screen reader announces the spin box as, and its edit box too: the edit box is
+    // what has the focus.
+    void SetPurpose(const QString& purpose);
+
     // The edit box inside, which the window names and colours and tests type into.
     QLineEdit* Edit() const { return lineEdit(); }
 

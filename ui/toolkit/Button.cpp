@@ -11,9 +11,7 @@ Button::Button(const QString& caption, QWidget* parent) : QPushButton(caption, p
 
 void Button::keyPressEvent(QKeyEvent* event) {
     if (IsPlainEnter(*event) && !event->isAutoRepeat()) {
-        if (isEnabled() && isVisible()) {
-            click();
-        }
+        click();
         event->accept();
         return;
     }

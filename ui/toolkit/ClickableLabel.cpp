@@ -8,8 +8,8 @@ namespace tp::ui {
 ClickableLabel::ClickableLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {}
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
+    // Taken, so that the release comes here too.
     if (event->button() == Qt::LeftButton) {
-        pressed_ = true;
         event->accept();
         return;
     }
@@ -17,8 +17,7 @@ void ClickableLabel::mousePressEvent(QMouseEvent* event) {
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && pressed_) {
-        pressed_ = false;
+    if (event->button() == Qt::LeftButton) {
         event->accept();
         if (rect().contains(event->position().toPoint())) {
             emit Clicked();

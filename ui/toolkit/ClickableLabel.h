@@ -19,9 +19,6 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    bool pressed_ = false;
 };
 
 } // namespace tp::ui

@@ -7,11 +7,10 @@
 
 namespace tp::ui {
 
-// A fixed-size modal dialog with a close box only. Esc and the close box reject it, as Qt's
-// own do. Enter presses the focused button (Button does that itself) or, while the focus is on
-// something that leaves Enter alone, the confirm button when it is on show and enabled. Qt would
-// press only a default button and draw it as one; the game's buttons all look alike. A text
-// box's Enter never confirms: a reader pressing it in the text means no choice.
+// A modal dialog with a close box only. Esc and the close box reject it, as Qt's do. Enter
+// presses the focused button (Button does that itself) or else the confirm button when it is on
+// show and enabled: Qt would press only a default button and draw it as one, and the game's
+// buttons all look alike. Enter in a text box confirms nothing.
 class Dialog : public QDialog {
     Q_OBJECT
 public:

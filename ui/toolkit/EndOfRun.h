@@ -7,11 +7,9 @@ class QDialog;
 
 namespace tp::ui {
 
-// Closing the main window inside a handler must not cut the handler short, yet every window
-// it opens afterwards has to vanish at once and the program has to end when control is back
-// in the main loop. A plain close() cannot promise that (any window shown later keeps the
-// program alive), so a run has one end-of-run state that every modal window is run with. The
-// window set owns it.
+// Closing the main window inside a handler must not cut the handler short, yet every window it
+// opens afterwards has to vanish at once and the program has to end back in the main loop. A
+// plain close() cannot promise that, so a run has one end that every modal window is run with.
 class EndOfRun : public QObject {
     Q_OBJECT
 public:
@@ -23,8 +21,7 @@ public:
     bool Requested() const { return requested_; }
 
 signals:
-    // Emitted by the first Request, so that a modal loop already running can close its window
-    // even where no application event loop runs (as in tests).
+    // Emitted by the first Request: a modal loop already running closes its window.
     void requested();
 
 private:

@@ -11,17 +11,16 @@ namespace tp::ui {
 
 namespace {
 
-// Rows and the header have fixed heights: a 16-pixel icon with a pixel above and below, and a
+// Rows and the header have a fixed height: a 16-pixel icon with a pixel above and below, and a
 // 12-pixel caption. Asking the font instead would load it before the window's first frame,
 // which then waits for it.
 constexpr int kRowHeight = 18;
-constexpr int kHeaderHeight = 18;
 constexpr int kMinimumColumnWidth = 16;
 
 class FixedHeightHeader : public QHeaderView {
 public:
     explicit FixedHeightHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
-    QSize sizeHint() const override { return {length(), kHeaderHeight}; }
+    QSize sizeHint() const override { return {length(), kRowHeight}; }
 };
 
 // Draws a selected row like any other while the list lacks the focus, icon included (the
@@ -74,12 +73,8 @@ RowList::RowList(const QList<Column>& columns, QWidget* parent) : QTreeWidget(pa
 }
 
 int RowList::SelectedRow() const {
-    for (int i = 0; i < topLevelItemCount(); ++i) {
-        if (topLevelItem(i)->isSelected()) {
-            return i;
-        }
-    }
-    return -1;
+    const QList<QTreeWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? -1 : indexOfTopLevelItem(selected.first());
 }
 
 void RowList::RemoveRow(int row) {

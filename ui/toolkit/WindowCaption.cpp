@@ -11,45 +11,33 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <memory>
 
 namespace tp::ui {
 
 namespace {
 
-xcb_connection_t* X11Connection() {
-    auto* app = qGuiApp;
-    if (app == nullptr) {
-        return nullptr;
-    }
-    auto* x11 = app->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 != nullptr ? x11->connection() : nullptr;
-}
-
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-    const auto length = static_cast<uint16_t>(qstrlen(name));
-    xcb_intern_atom_reply_t* reply =
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, length, name), nullptr);
-    if (reply == nullptr) {
-        return XCB_ATOM_NONE;
-    }
-    const xcb_atom_t atom = reply->atom;
-    std::free(reply);
-    return atom;
-}
-
-bool HasNativeWindow(const QWidget& window) {
-    const QWindow* handle = window.windowHandle();
-    return handle != nullptr && handle->handle() != nullptr;
-}
-
 void ClearNativeTitle(QWidget& window) {
-    xcb_connection_t* connection = X11Connection();
-    if (connection == nullptr || !HasNativeWindow(window)) {
+    auto* x11 = qGuiApp == nullptr ? nullptr
+                                   : qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    // The offscreen platform answers for X11 too, without a connection.
+    xcb_connection_t* connection = x11 == nullptr ? nullptr : x11->connection();
+    if (connection == nullptr || window.windowHandle() == nullptr ||
+        window.windowHandle()->handle() == nullptr) {
         return;
     }
+    const auto atom = [connection](const char* name) {
+        const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+            xcb_intern_atom_reply(
+                connection,
+                xcb_intern_atom(connection, 0, static_cast<uint16_t>(qstrlen(name)), name),
+                nullptr),
+            &std::free);
+        return reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    };
     const auto id = static_cast<xcb_window_t>(window.winId());
-    const xcb_atom_t netWmName = Atom(connection, "_NET_WM_NAME");
-    const xcb_atom_t utf8 = Atom(connection, "UTF8_STRING");
+    const xcb_atom_t netWmName = atom("_NET_WM_NAME");
+    const xcb_atom_t utf8 = atom("UTF8_STRING");
     if (netWmName != XCB_ATOM_NONE && utf8 != XCB_ATOM_NONE) {
         xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, netWmName, utf8, 8, 0, nullptr);
     }
@@ -69,16 +57,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &window_ && window_.windowTitle().isEmpty()) {
-            switch (event->type()) {
-            case QEvent::Show:
-            case QEvent::WinIdChange:
-            case QEvent::WindowTitleChange:
-                ClearNativeTitle(window_);
-                break;
-            default:
-                break;
-            }
+        const QEvent::Type type = event->type();
+        if (watched == &window_ && window_.windowTitle().isEmpty() &&
+            (type == QEvent::Show || type == QEvent::WinIdChange ||
+             type == QEvent::WindowTitleChange)) {
+            ClearNativeTitle(window_);
         }
         return false;
     }

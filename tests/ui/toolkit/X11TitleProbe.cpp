@@ -27,11 +27,11 @@ struct NativeTitle {
 // The title properties as the window manager reads them; nullopt before the window exists.
 std::optional<NativeTitle> ReadNativeTitle(const QWidget& window) {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || window.windowHandle() == nullptr ||
+    xcb_connection_t* connection = x11 == nullptr ? nullptr : x11->connection();
+    if (connection == nullptr || window.windowHandle() == nullptr ||
         window.windowHandle()->handle() == nullptr) {
         return std::nullopt;
     }
-    xcb_connection_t* connection = x11->connection();
     const auto id = static_cast<xcb_window_t>(window.winId());
     const auto atom = [connection](const char* name) {
         xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
