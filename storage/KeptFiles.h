@@ -7,6 +7,10 @@
 #include <optional>
 #include <type_traits>
 
+// Every file the game keeps goes the same way, whatever it holds: a store takes the file's
+// KeptLock, loads it with LoadKeptFile and a parser that reads its ParseVersionedObject through
+// Fields (ending with NothingElse), moves an Unusable file away with SetAside and tells the player
+// in its own words, and writes the new contents with ReplaceKeptFile.
 namespace tp::storage {
 
 // The folder the game keeps its files in: $XDG_DATA_HOME/tidepeddler, by default
