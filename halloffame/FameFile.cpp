@@ -29,16 +29,9 @@ const QString SeedKey = QStringLiteral("seed");
 const QString DaysKey = QStringLiteral("days");
 const QString JourneyKey = QStringLiteral("journey");
 
-// A JSON number as a 32-bit amount: out-of-range values stop at the edge, fractions are cut
+// A row's number as a 32-bit amount: out-of-range values stop at the edge, fractions are cut
 // toward zero. Sets `changed` when the stored value is not what was written.
-std::optional<std::int32_t> Amount(const QJsonValue& value, bool& changed) {
-    if (!value.isDouble()) {
-        return std::nullopt;
-    }
-    const double number = value.toDouble();
-    if (!std::isfinite(number)) {
-        return std::nullopt;
-    }
+std::int32_t Amount(double number, bool& changed) {
     constexpr double lo = std::numeric_limits<std::int32_t>::min();
     constexpr double hi = std::numeric_limits<std::int32_t>::max();
     const double clamped = std::trunc(std::clamp(number, lo, hi));
@@ -46,62 +39,38 @@ std::optional<std::int32_t> Amount(const QJsonValue& value, bool& changed) {
     return static_cast<std::int32_t>(clamped);
 }
 
-// A seed has to be exact: any other number would replay a different run.
-std::optional<std::uint32_t> Seed(const QJsonValue& value) {
-    if (!value.isDouble()) {
-        return std::nullopt;
-    }
-    const double number = value.toDouble();
-    if (!(number >= 0 && number <= std::numeric_limits<std::uint32_t>::max()) ||
-        std::trunc(number) != number) {
-        return std::nullopt;
-    }
-    return static_cast<std::uint32_t>(number);
-}
-
-std::optional<QString> Date(const QJsonValue& value) {
-    if (!value.isString()) {
-        return std::nullopt;
-    }
-    const QString text = value.toString();
+bool IsDate(const QString& text) {
     const QDate date = QDate::fromString(text, Qt::ISODate);
-    if (!date.isValid() || date.toString(Qt::ISODate) != text) {
-        return std::nullopt;
-    }
-    return text;
+    return date.isValid() && date.toString(Qt::ISODate) == text;
 }
 
-// Reads one row; nothing when a required field is missing or unusable.
+// Reads one row; nothing when a required field is missing or unusable. A seed has to be exact:
+// any other number would replay a different run. The fields the game added later, days and
+// journey, may be missing and are repaired rather than refused.
 std::optional<Entry> Row(const QJsonValue& value, bool& changed) {
     if (!value.isObject()) {
         return std::nullopt;
     }
-    const QJsonObject row = value.toObject();
-    const QJsonValue name = row.value(NameKey);
-    const auto amount = Amount(row.value(AmountKey), changed);
-    const auto debt = Amount(row.value(DebtKey), changed);
-    const auto date = Date(row.value(DateKey));
-    const auto seed = Seed(row.value(SeedKey));
-    if (!name.isString() || !amount || !debt || !date || !seed) {
+    QString failure;
+    storage::Fields row(value.toObject(), failure);
+    const QString name = row.Text(NameKey);
+    Entry entry;
+    entry.amount = Amount(row.Number(AmountKey), changed);
+    entry.debt = Amount(row.Number(DebtKey), changed);
+    entry.date = row.Text(DateKey);
+    entry.seed = row.Whole<std::uint32_t>(SeedKey);
+    if (row.Failed() || !IsDate(entry.date)) {
         return std::nullopt;
     }
-    Entry entry;
-    entry.name = StorableName(name.toString());
-    changed = changed || entry.name != name.toString();
-    entry.amount = *amount;
-    entry.debt = *debt;
-    entry.date = *date;
-    entry.seed = *seed;
-    const QJsonValue days = row.value(DaysKey);
-    if (!days.isUndefined()) {
-        bool daysChanged = false;
-        const auto read = Amount(days, daysChanged);
-        if (read && *read >= 0) {
-            entry.days = *read;
-        }
-        changed = changed || daysChanged || !read || *read < 0;
+    entry.name = StorableName(name);
+    changed = changed || entry.name != name;
+    if (const QJsonValue days = row.Value(DaysKey); !days.isUndefined()) {
+        const bool number = days.isDouble() && std::isfinite(days.toDouble());
+        const std::int32_t read = number ? Amount(days.toDouble(), changed) : -1;
+        entry.days = std::max(read, 0);
+        changed = changed || read < 0;
     }
-    const QJsonValue journey = row.value(JourneyKey);
+    const QJsonValue journey = row.Value(JourneyKey);
     if (journey.isString() && storage::IsJourneyId(journey.toString())) {
         entry.journey = journey.toString();
     } else {

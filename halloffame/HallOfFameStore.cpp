@@ -5,57 +5,29 @@
 #include "halloffame/Names.h"
 #include "halloffame/Ranking.h"
 #include "storage/KeptFiles.h"
+#include "storage/KeptLock.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QStringList>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
-#include <optional>
 
 namespace tp::halloffame {
 
 namespace {
 
 // How long Record waits for another game to finish writing.
-constexpr int LockTimeoutMs = 10000;
+constexpr std::chrono::seconds LockWait{10};
 
-enum class FileState { Missing, Usable, Damaged };
-
-struct Loaded {
-    FileState state = FileState::Missing;
-    FameFileContents contents;
-    QString reason; // why the file is damaged, for standard error
-};
-
-Loaded Damaged(const QString& reason) {
-    Loaded loaded;
-    loaded.state = FileState::Damaged;
-    loaded.reason = reason;
-    return loaded;
-}
+using Loaded = storage::Loaded<FameFileContents>;
+using storage::KeptFile;
 
 Loaded Load(const QString& path) {
-    const storage::KeptFile file = storage::ReadKeptFile(path, MaxFameFileBytes);
-    if (file.state == storage::KeptFile::State::Missing) {
-        return {};
-    }
-    if (file.state == storage::KeptFile::State::Unusable) {
-        return Damaged(file.reason);
-    }
-    QString reason;
-    auto contents = ParseFameFile(file.bytes, &reason);
-    if (!contents) {
-        return Damaged(reason);
-    }
-    Loaded loaded;
-    loaded.state = FileState::Usable;
-    loaded.contents = std::move(*contents);
-    return loaded;
+    return storage::LoadKeptFile(path, MaxFameFileBytes, ParseFameFile);
 }
 
 QString FileName(const QString& path) {
@@ -70,12 +42,12 @@ QString SkippedText(int skipped) {
         .arg(skipped);
 }
 
-QString LockProblem(QLockFile::LockError error) {
-    switch (error) {
-    case QLockFile::LockFailedError:
+QString LockProblem(storage::KeptLock::Taken taken) {
+    switch (taken) {
+    case storage::KeptLock::Taken::HeldByAnother:
         return QCoreApplication::translate("tp::halloffame::HallOfFameStore",
                                            "另一局游戏正在写排行榜，等待超时。");
-    case QLockFile::PermissionError:
+    case storage::KeptLock::Taken::NotWritable:
         return QCoreApplication::translate("tp::halloffame::HallOfFameStore",
                                            "保存排行榜的文件夹不可写。");
     default:
@@ -124,7 +96,7 @@ Table HallOfFameStore::Read() const {
         return table;
     }
     Loaded loaded = Load(path_);
-    if (loaded.state == FileState::Damaged) {
+    if (loaded.state == KeptFile::State::Unusable) {
         table.problem = QCoreApplication::translate(
             "tp::halloffame::HallOfFameStore",
             "排行榜文件已损坏，读不出以前的记录；下次回乡时会把它改名保留，"
@@ -154,7 +126,7 @@ Recorded HallOfFameStore::Record(const Entry& run) {
                  .arg(path_, what));
     };
 
-    std::optional<QLockFile> lock;
+    storage::KeptLock lock(path_);
     if (path_.isEmpty()) {
         problems << NotSaved(QCoreApplication::translate("tp::halloffame::HallOfFameStore",
                                                          "找不到保存排行榜的文件夹。"));
@@ -166,23 +138,22 @@ Recorded HallOfFameStore::Record(const Entry& run) {
         log(QCoreApplication::translate("tp::halloffame::HallOfFameStore",
                                         "not saved: cannot create the folder"));
         canWrite = false;
-    } else {
-        lock.emplace(path_ + QStringLiteral(".lock"));
-        if (!lock->tryLock(LockTimeoutMs)) {
-            problems << NotSaved(LockProblem(lock->error()));
-            log(QCoreApplication::translate("tp::halloffame::HallOfFameStore",
-                                            "not saved: cannot lock %1.lock")
-                    .arg(path_));
-            canWrite = false;
-        }
+    } else if (const auto taken = lock.Take(LockWait); taken != storage::KeptLock::Taken::Ours) {
+        problems << NotSaved(LockProblem(taken));
+        log(QCoreApplication::translate("tp::halloffame::HallOfFameStore",
+                                        "not saved: cannot lock %1.lock")
+                .arg(path_));
+        canWrite = false;
     }
 
     if (!path_.isEmpty()) {
         Loaded loaded = Load(path_);
         const FameFileContents& contents = loaded.contents;
-        if (loaded.state == FileState::Damaged) {
-            const QString aside = storage::AsideName(path_);
-            if (canWrite && QFile::rename(path_, aside)) {
+        const QString aside = canWrite && loaded.state == KeptFile::State::Unusable
+                                  ? storage::SetAside(path_)
+                                  : QString();
+        if (loaded.state == KeptFile::State::Unusable) {
+            if (!aside.isEmpty()) {
                 //: A sentence of its own, which the next may follow: where sentences are spaced,
                 //: end it with a space.
                 problems << QCoreApplication::translate(
@@ -205,14 +176,14 @@ Recorded HallOfFameStore::Record(const Entry& run) {
                 problems << QCoreApplication::translate("tp::halloffame::HallOfFameStore",
                                                         "原排行榜文件已损坏，读不出以前的记录。");
             }
-        } else if (loaded.state == FileState::Usable) {
+        } else if (loaded.state == KeptFile::State::Read) {
             // Rows left out or changed, or more runs than are kept, mean a hand-edited file:
             // what was written by hand is kept beside before the table is written back.
             const bool edited = contents.skipped > 0 || contents.altered > 0 ||
                                 contents.runs.size() > MaxStoredRuns;
             if (edited && canWrite) {
-                const QString aside = storage::AsideName(path_);
-                if (QFile::copy(path_, aside)) {
+                const QString copy = storage::SetAside(path_, storage::Aside::Copy);
+                if (!copy.isEmpty()) {
                     log(QCoreApplication::translate(
                             "tp::halloffame::HallOfFameStore",
                             "%1 rows left out, %2 changed, %3 kept of %4; the file as "
@@ -221,14 +192,14 @@ Recorded HallOfFameStore::Record(const Entry& run) {
                             .arg(contents.altered)
                             .arg(std::min(contents.runs.size(), MaxStoredRuns))
                             .arg(contents.runs.size())
-                            .arg(aside));
+                            .arg(copy));
                     if (contents.skipped > 0) {
                         problems << SkippedText(contents.skipped) +
                                         //: A sentence of its own, which the next may follow: where
                                         //: sentences are spaced, end it with a space.
                                         QCoreApplication::translate(
                                             "tp::halloffame::HallOfFameStore", "原文件另存为 %1。")
-                                            .arg(FileName(aside));
+                                            .arg(FileName(copy));
                     }
                 } else {
                     problems << NotSaved(QCoreApplication::translate(

@@ -25,8 +25,8 @@ using game::FinishedRun;
 using game::GameState;
 using game::GoodsRecord;
 using game::SavedJourney;
+using storage::Fields;
 
-template <typename Int> constexpr qint64 Lowest = std::numeric_limits<Int>::min();
 template <typename Int> constexpr qint64 Highest = std::numeric_limits<Int>::max();
 
 // A worth is cash plus deposit minus debt, so it lies between these.
@@ -57,94 +57,6 @@ QJsonArray Worths(const std::vector<std::int64_t>& worths) {
     return array;
 }
 
-// Reads the fields of one object, remembering the first that is missing or unusable; every read
-// after that returns a harmless value, and the caller asks at the end whether all went well.
-class Fields {
-public:
-    Fields(const QJsonObject& object, QString& failure) : object_(object), failure_(failure) {}
-
-    qint64 Integer(const QString& key, qint64 lowest, qint64 highest) {
-        const QJsonValue value = object_.value(key);
-        const double number = value.toDouble();
-        // Every integer the file holds is well within a double's exact range.
-        if (!value.isDouble() || !std::isfinite(number) || std::trunc(number) != number ||
-            number < static_cast<double>(lowest) || number > static_cast<double>(highest)) {
-            Fail(key, QCoreApplication::translate("tp::journey::JourneyFile",
-                                                  "is not a whole number from %1 to %2")
-                          .arg(lowest)
-                          .arg(highest));
-            return lowest < 0 && highest > 0 ? 0 : lowest;
-        }
-        return static_cast<qint64>(number);
-    }
-
-    template <typename Int> Int Whole(const QString& key) {
-        return static_cast<Int>(Integer(key, Lowest<Int>, Highest<Int>));
-    }
-
-    bool Boolean(const QString& key) {
-        const QJsonValue value = object_.value(key);
-        if (!value.isBool()) {
-            Fail(key,
-                 QCoreApplication::translate("tp::journey::JourneyFile", "is not true or false"));
-        }
-        return value.toBool();
-    }
-
-    QString Text(const QString& key) {
-        const QJsonValue value = object_.value(key);
-        if (!value.isString()) {
-            Fail(key, QCoreApplication::translate("tp::journey::JourneyFile", "is not a text"));
-        }
-        return value.toString();
-    }
-
-    QJsonArray Array(const QString& key) {
-        const QJsonValue value = object_.value(key);
-        if (!value.isArray()) {
-            Fail(key, QCoreApplication::translate("tp::journey::JourneyFile", "is not a list"));
-        }
-        return value.toArray();
-    }
-
-    QJsonObject Object(const QString& key) {
-        const QJsonValue value = object_.value(key);
-        if (!value.isObject()) {
-            Fail(key, QCoreApplication::translate("tp::journey::JourneyFile", "is not an object"));
-        }
-        return value.toObject();
-    }
-
-    void Fail(const QString& key, const QString& what) {
-        if (failure_.isEmpty()) {
-            failure_ =
-                QCoreApplication::translate("tp::journey::JourneyFile", "\"%1\" %2").arg(key, what);
-        }
-    }
-
-private:
-    QJsonObject object_;
-    QString& failure_;
-};
-
-// Reads the objects of a list, each through its own Fields.
-template <typename Read>
-void EachObject(const QJsonArray& array, const QString& key, QString& failure, Read read) {
-    for (const QJsonValue& value : array) {
-        if (!failure.isEmpty()) {
-            return;
-        }
-        if (!value.isObject()) {
-            failure = QCoreApplication::translate("tp::journey::JourneyFile",
-                                                  "\"%1\" holds something that is not an object")
-                          .arg(key);
-            return;
-        }
-        Fields fields(value.toObject(), failure);
-        read(fields);
-    }
-}
-
 std::vector<std::int64_t> ReadWorths(const QJsonArray& array, QString& failure) {
     std::vector<std::int64_t> worths;
     for (const QJsonValue& value : array) {
@@ -173,8 +85,7 @@ const game::CatalogueEntry* Good(Fields& fields) {
     return &game::Catalogue[static_cast<std::size_t>(number - 1)];
 }
 
-std::optional<SavedJourney> ReadJourney(const QJsonObject& top, QString& failure) {
-    Fields fields(top, failure);
+std::optional<SavedJourney> ReadJourney(Fields& fields, QString& failure) {
     SavedJourney journey;
     GameState& s = journey.state;
     s.seed = fields.Whole<std::uint32_t>(QStringLiteral("seed"));
@@ -212,20 +123,20 @@ std::optional<SavedJourney> ReadJourney(const QJsonObject& top, QString& failure
         fields.Fail(QStringLiteral("market"), QStringLiteral("does not hold five goods"));
     }
     std::size_t slot = 1;
-    EachObject(market, QStringLiteral("market"), failure, [&](Fields& row) {
+    fields.EachObject(market, QStringLiteral("market"), [&](Fields& row) {
         const game::CatalogueEntry* good = Good(row);
         const auto price = row.Whole<std::int32_t>(QStringLiteral("price"));
         if (slot <= game::MarketSlots) {
             s.market[slot++] = GoodsRecord{good->name, price};
         }
     });
-    EachObject(fields.Array(QStringLiteral("carried")), QStringLiteral("carried"), failure,
-               [&](Fields& row) {
-                   const game::CatalogueEntry* good = Good(row);
-                   const auto price = row.Whole<std::int32_t>(QStringLiteral("price"));
-                   const auto quantity = row.Whole<std::int32_t>(QStringLiteral("quantity"));
-                   s.carried.push_back(CarriedGoods{good->name, price, quantity});
-               });
+    fields.EachObject(fields.Array(QStringLiteral("carried")), QStringLiteral("carried"),
+                      [&](Fields& row) {
+                          const game::CatalogueEntry* good = Good(row);
+                          const auto price = row.Whole<std::int32_t>(QStringLiteral("price"));
+                          const auto quantity = row.Whole<std::int32_t>(QStringLiteral("quantity"));
+                          s.carried.push_back(CarriedGoods{good->name, price, quantity});
+                      });
     s.dailyWorth = ReadWorths(fields.Array(QStringLiteral("dailyWorth")), failure);
     for (const QJsonValue& line : fields.Array(QStringLiteral("diary"))) {
         if (!line.isString() || journey.diary.size() >= 3) {
@@ -235,6 +146,7 @@ std::optional<SavedJourney> ReadJourney(const QJsonObject& top, QString& failure
         }
         journey.diary.push_back(line.toString().toStdString());
     }
+    fields.NothingElse();
     if (!failure.isEmpty()) {
         return std::nullopt;
     }
@@ -269,6 +181,7 @@ std::optional<FinishedRun> ReadEnded(const QJsonObject& object, QString& failure
         failure = QCoreApplication::translate("tp::journey::JourneyFile",
                                               "\"dailyWorth\" does not hold every day of a run");
     }
+    fields.NothingElse();
     if (!failure.isEmpty()) {
         return std::nullopt;
     }
@@ -343,15 +256,16 @@ std::optional<JourneyFile> ParseJourneyFile(const QByteArray& bytes, QString* re
     if (!parsed) {
         return std::nullopt;
     }
-    const QJsonObject& top = *parsed;
+    Fields top(*parsed, failure);
     JourneyFile file;
-    file.id = Fields(top, failure).Text(QStringLiteral("journey"));
+    file.id = top.Text(QStringLiteral("journey"));
     if (failure.isEmpty() && !storage::IsJourneyId(file.id)) {
         failure = QCoreApplication::translate("tp::journey::JourneyFile",
                                               "\"journey\" is not a journey's name");
     }
-    if (failure.isEmpty() && top.contains(QStringLiteral("ended"))) {
-        file.ended = ReadEnded(Fields(top, failure).Object(QStringLiteral("ended")), failure);
+    if (failure.isEmpty() && parsed->contains(QStringLiteral("ended"))) {
+        file.ended = ReadEnded(top.Object(QStringLiteral("ended")), failure);
+        top.NothingElse();
     } else if (failure.isEmpty()) {
         file.journey = ReadJourney(top, failure);
     }

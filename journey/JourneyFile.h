@@ -22,7 +22,8 @@ namespace tp::journey {
 //    "dailyWorth": [-1000, …], "diary": []}
 //   {"version": 1, "journey": "…", "ended": {"name": "路人甲", "amount": 12345, "debt": 0,
 //    "seed": 42, "days": 61, "dailyWorth": […]}}
-// Goods are named by their number in the catalogue. Every field is required.
+// Goods are named by their number in the catalogue. Every field is required, and a field the game
+// does not write makes the file one it did not write.
 inline constexpr int JourneyFileVersion = 1;
 
 // A file larger than this was not written by the game: a journey is a few kilobytes.
@@ -39,8 +40,8 @@ QByteArray SerializeJourney(const game::SavedJourney& journey, const QString& id
 QByteArray SerializeEndedJourney(const game::FinishedRun& run, const QString& id);
 
 // Reads a journey file's bytes. Returns nothing, and the reason in `reason`, when the file is
-// not one the game could have written: not JSON, truncated, an unknown version, a field missing
-// or of the wrong kind, or values no game reaches. Nothing is ever taken from such a file.
+// not one the game could have written: not JSON, truncated, an unknown version, a field missing,
+// unknown or of the wrong kind, or values no game reaches. Nothing is ever taken from such a file.
 std::optional<JourneyFile> ParseJourneyFile(const QByteArray& bytes, QString* reason);
 
 } // namespace tp::journey

@@ -2,17 +2,14 @@
 #include "journey/JourneyStore.h"
 
 #include "storage/KeptFiles.h"
+#include "storage/KeptLock.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace tp::journey {
 
@@ -25,12 +22,7 @@ void WriteToStandardError(const QString& line) {
 } // namespace
 
 JourneyStore::JourneyStore(QString path, Log log)
-    : path_(std::move(path)), log_(log ? std::move(log) : Log(WriteToStandardError)) {}
-
-JourneyStore::~JourneyStore() {
-    if (lock_ >= 0) {
-        ::close(lock_);
-    }
+    : path_(std::move(path)), log_(log ? std::move(log) : Log(WriteToStandardError)), lock_(path_) {
 }
 
 QString JourneyStore::DefaultPath() {
@@ -39,26 +31,17 @@ QString JourneyStore::DefaultPath() {
 }
 
 JourneyStore::Claim JourneyStore::Take() {
-    if (lock_ >= 0) {
-        return Claim::Ours;
-    }
     if (path_.isEmpty() || !QDir().mkpath(QFileInfo(path_).absolutePath())) {
         return Claim::Unavailable;
     }
-    // A lock the system holds for the open file: it goes with the process, so a game that was
-    // killed never leaves a stale one behind.
-    const QByteArray lockPath = QFile::encodeName(path_ + QStringLiteral(".lock"));
-    const int fd = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0) {
+    switch (lock_.Take()) {
+    case storage::KeptLock::Taken::Ours:
+        return Claim::Ours;
+    case storage::KeptLock::Taken::HeldByAnother:
+        return Claim::HeldByAnother;
+    default:
         return Claim::Unavailable;
     }
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        const int error = errno;
-        ::close(fd);
-        return error == EWOULDBLOCK ? Claim::HeldByAnother : Claim::Unavailable;
-    }
-    lock_ = fd;
-    return Claim::Ours;
 }
 
 JourneyStore::Found JourneyStore::Load() {
@@ -66,29 +49,24 @@ JourneyStore::Found JourneyStore::Load() {
     if (path_.isEmpty()) {
         return found;
     }
-    const storage::KeptFile kept = storage::ReadKeptFile(path_, MaxJourneyFileBytes);
-    if (kept.state == storage::KeptFile::State::Missing) {
+    auto loaded = storage::LoadKeptFile(path_, MaxJourneyFileBytes, ParseJourneyFile);
+    if (loaded.state == storage::KeptFile::State::Read) {
+        found.file = std::move(loaded.contents);
+    }
+    if (loaded.state != storage::KeptFile::State::Unusable) {
         return found;
     }
-    QString reason = kept.reason;
-    if (kept.state == storage::KeptFile::State::Read) {
-        found.file = ParseJourneyFile(kept.bytes, &reason);
-        if (found.file) {
-            return found;
-        }
-    }
     found.damaged = true;
-    const QString aside = storage::AsideName(path_);
-    if (QFile::rename(path_, aside)) {
-        found.setAside = aside;
+    found.setAside = storage::SetAside(path_);
+    if (!found.setAside.isEmpty()) {
         log_(QCoreApplication::translate(
                  "tp::journey::JourneyStore",
                  "tidepeddler: journey %1: %2; moved it to %3 and started a new one")
-                 .arg(path_, reason, aside));
+                 .arg(path_, loaded.reason, found.setAside));
     } else {
         log_(QCoreApplication::translate("tp::journey::JourneyStore",
                                          "tidepeddler: journey %1: %2; cannot move it aside")
-                 .arg(path_, reason));
+                 .arg(path_, loaded.reason));
     }
     return found;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "journey/JourneyFile.h"
+#include "storage/KeptLock.h"
 
 #include <QString>
 
@@ -24,7 +25,6 @@ public:
 
     // `log` defaults to writing the line to standard error. Nothing is touched yet.
     explicit JourneyStore(QString path, Log log = {});
-    ~JourneyStore();
     JourneyStore(const JourneyStore&) = delete;
     JourneyStore& operator=(const JourneyStore&) = delete;
 
@@ -64,7 +64,7 @@ private:
 
     QString path_;
     Log log_;
-    int lock_ = -1; // the claim, held open for the program's life
+    storage::KeptLock lock_; // the claim, held for the store's life
     bool failing_ = false;
 };
 

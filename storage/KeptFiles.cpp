@@ -40,6 +40,12 @@ QString AsideName(const QString& path) {
     return candidate;
 }
 
+QString SetAside(const QString& path, Aside how) {
+    const QString aside = AsideName(path);
+    const bool done = how == Aside::Move ? QFile::rename(path, aside) : QFile::copy(path, aside);
+    return done ? aside : QString();
+}
+
 KeptFile ReadKeptFile(const QString& path, qint64 limit) {
     const QFileInfo info(path);
     if (!info.exists()) {

@@ -571,34 +571,6 @@
 <context>
     <name>tp::journey::JourneyFile</name>
     <message>
-        <source>is not a whole number from %1 to %2</source>
-        <translation>is not a whole number from %1 to %2</translation>
-    </message>
-    <message>
-        <source>is not true or false</source>
-        <translation>is not true or false</translation>
-    </message>
-    <message>
-        <source>is not a text</source>
-        <translation>is not a text</translation>
-    </message>
-    <message>
-        <source>is not a list</source>
-        <translation>is not a list</translation>
-    </message>
-    <message>
-        <source>is not an object</source>
-        <translation>is not an object</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; %2</source>
-        <translation>&quot;%1&quot; %2</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; holds something that is not an object</source>
-        <translation>&quot;%1&quot; holds something that is not an object</translation>
-    </message>
-    <message>
         <source>&quot;dailyWorth&quot; holds a worth no amounts add up to</source>
         <translation>&quot;dailyWorth&quot; holds a worth no amounts add up to</translation>
     </message>
@@ -682,6 +654,42 @@
     <message>
         <source>unknown format version %1</source>
         <translation>unknown format version %1</translation>
+    </message>
+    <message>
+        <source>is not a whole number from %1 to %2</source>
+        <translation>is not a whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>is not true or false</source>
+        <translation>is not true or false</translation>
+    </message>
+    <message>
+        <source>is not a text</source>
+        <translation>is not a text</translation>
+    </message>
+    <message>
+        <source>is not a list</source>
+        <translation>is not a list</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>is not an object</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; %2</source>
+        <translation>&quot;%1&quot; %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds something that is not an object</source>
+        <translation>&quot;%1&quot; holds something that is not an object</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>is not a number</translation>
+    </message>
+    <message>
+        <source>is not a field of this file</source>
+        <translation>is not a field of this file</translation>
     </message>
 </context>
 <context>

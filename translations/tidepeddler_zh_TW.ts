@@ -571,34 +571,6 @@
 <context>
     <name>tp::journey::JourneyFile</name>
     <message>
-        <source>is not a whole number from %1 to %2</source>
-        <translation>不是 %1 到 %2 之間的整數</translation>
-    </message>
-    <message>
-        <source>is not true or false</source>
-        <translation>不是 true 或 false</translation>
-    </message>
-    <message>
-        <source>is not a text</source>
-        <translation>不是文字</translation>
-    </message>
-    <message>
-        <source>is not a list</source>
-        <translation>不是清單</translation>
-    </message>
-    <message>
-        <source>is not an object</source>
-        <translation>不是物件</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; %2</source>
-        <translation>「%1」%2</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; holds something that is not an object</source>
-        <translation>「%1」裡有不是物件的東西</translation>
-    </message>
-    <message>
         <source>&quot;dailyWorth&quot; holds a worth no amounts add up to</source>
         <translation>「dailyWorth」裡有任何金額都湊不出來的身家</translation>
     </message>
@@ -682,6 +654,42 @@
     <message>
         <source>unknown format version %1</source>
         <translation>不明的格式版本 %1</translation>
+    </message>
+    <message>
+        <source>is not a whole number from %1 to %2</source>
+        <translation>不是 %1 到 %2 之間的整數</translation>
+    </message>
+    <message>
+        <source>is not true or false</source>
+        <translation>不是 true 或 false</translation>
+    </message>
+    <message>
+        <source>is not a text</source>
+        <translation>不是文字</translation>
+    </message>
+    <message>
+        <source>is not a list</source>
+        <translation>不是清單</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>不是物件</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; %2</source>
+        <translation>「%1」%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds something that is not an object</source>
+        <translation>「%1」裡有不是物件的東西</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>不是數字</translation>
+    </message>
+    <message>
+        <source>is not a field of this file</source>
+        <translation>不是這個檔案的欄位</translation>
     </message>
 </context>
 <context>

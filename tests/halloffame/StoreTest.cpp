@@ -132,36 +132,10 @@ QByteArray FiftyMegabytes() {
 INSTANTIATE_TEST_SUITE_P(
     Faults, DamagedFile,
     ::testing::Values(DamagedCase{"Truncated", RowsFile(20).left(333)},
-                      DamagedCase{"Empty", QByteArray()},
-                      DamagedCase{"NotJson", QByteArray("潮汐货郎 hall of fame\n")},
-                      DamagedCase{"Binary", QByteArray("\x00\xff\xfe\x01", 4)},
                       DamagedCase{"UnknownVersion",
                                   RowsFile(2).replace("\"version\": 1", "\"version\": 7")},
-                      DamagedCase{"NotAnObject", QByteArray("[{\"name\": \"x\"}]")},
                       DamagedCase{"FiftyMegabytes", FiftyMegabytes()}),
     [](const ::testing::TestParamInfo<DamagedCase>& param) { return param.param.what; });
-
-TEST_F(Store, EachDamagedFileIsKeptUnderItsOwnName) {
-    HallOfFameStore store = MakeStore();
-    ASSERT_TRUE(WriteContents(path, "first garbage"));
-    EXPECT_TRUE(store.Record(MakeRun("a", 1)).saved);
-    ASSERT_TRUE(WriteContents(path, "second garbage"));
-    EXPECT_TRUE(store.Record(MakeRun("b", 2)).saved);
-    const QStringList aside = FilesEndingWith(folder, ".bad");
-    ASSERT_EQ(aside.size(), 2);
-    QList<QByteArray> kept{Contents(dir.filePath(aside[0])), Contents(dir.filePath(aside[1]))};
-    EXPECT_TRUE(kept.contains("first garbage"));
-    EXPECT_TRUE(kept.contains("second garbage"));
-}
-
-TEST_F(Store, AFolderInPlaceOfTheFileIsMovedAside) {
-    ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("hall-of-fame.json")));
-    HallOfFameStore store = MakeStore();
-    const Recorded recorded = store.Record(MakeRun("a", 1));
-    EXPECT_TRUE(recorded.saved);
-    EXPECT_EQ(Stored().size(), 1);
-    EXPECT_EQ(FilesEndingWith(folder, ".bad").size(), 1);
-}
 
 TEST_F(Store, AbsurdValuesNeverRankWronglyAndTheEditedFileIsKept) {
     const QByteArray edited = R"({"version": 1, "runs": [

@@ -50,18 +50,6 @@ TEST(JourneyFile, NamesAndDiariesOfAnyTextRoundTrip) {
     EXPECT_EQ(*file->journey, journey);
 }
 
-TEST(JourneyFile, WholeFilesThatAreNotAJourneyAreRejected) {
-    for (const QByteArray& bytes :
-         {QByteArray(), QByteArray("garbage"), QByteArray("[]"), QByteArray("{}"),
-          QByteArray(R"({"version": 2, "journey": "ab"})"),
-          QByteArray(R"({"version": "1", "journey": "ab"})"),
-          QByteArray(R"({"version": 1.5, "journey": "ab"})"), QByteArray("\xFF\xFE{")}) {
-        QString reason;
-        EXPECT_FALSE(Parse(bytes, &reason).has_value()) << bytes.toStdString();
-        EXPECT_FALSE(reason.isEmpty());
-    }
-}
-
 TEST(JourneyFile, EveryTruncationIsRejected) {
     const QByteArray whole = SerializeJourney(PlayedJourney(3, 30), SampleId).trimmed();
     for (qsizetype size = 0; size < whole.size(); ++size) {
@@ -143,16 +131,12 @@ INSTANTIATE_TEST_SUITE_P(
         Edit{"day 1000", [](QJsonObject& o) { o.insert("day", 1000); }},
         Edit{"a negative cash", [](QJsonObject& o) { o.insert("cash", -1); }},
         Edit{"cash past 32 bits", [](QJsonObject& o) { o.insert("cash", 4294967296.0); }},
-        Edit{"a fractional debt", [](QJsonObject& o) { o.insert("debt", 10.5); }},
-        Edit{"a deposit in words", [](QJsonObject& o) { o.insert("deposit", "lots"); }},
         Edit{"a seed below 0", [](QJsonObject& o) { o.insert("seed", -1); }},
         Edit{"a generator past 32 bits",
              [](QJsonObject& o) { o.insert("generator", 4294967296.0); }},
-        Edit{"storage bought as a number", [](QJsonObject& o) { o.insert("storageBought", 1); }},
         Edit{"a good that does not exist",
              [](QJsonObject& o) { SetIn(o, "market", 0, "good", 16); }},
         Edit{"good 0", [](QJsonObject& o) { SetIn(o, "market", 2, "good", 0); }},
-        Edit{"a good by name", [](QJsonObject& o) { SetIn(o, "market", 2, "good", "汽车"); }},
         Edit{"a market of 20 rows",
              [](QJsonObject& o) {
                  QJsonArray rows = o.value("market").toArray();
@@ -175,8 +159,6 @@ INSTANTIATE_TEST_SUITE_P(
                  }
                  o.insert("carried", rows);
              }},
-        Edit{"a carried row that is not an object",
-             [](QJsonObject& o) { o.insert("carried", QJsonArray{1}); }},
         Edit{"a name of 10 000 characters",
              [](QJsonObject& o) { o.insert("nameLabel", Repeated("名", 10000)); }},
         Edit{"a stored name past 11 bytes",
@@ -211,7 +193,14 @@ INSTANTIATE_TEST_SUITE_P(
                  run.insert("dailyWorth", QJsonArray{1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
                  o.insert("ended", run);
              }},
-        Edit{"an ended run that is not an object", [](QJsonObject& o) { o.insert("ended", 1); }}));
+        Edit{"an ended run that is not an object", [](QJsonObject& o) { o.insert("ended", 1); }},
+        Edit{"a field the game does not write", [](QJsonObject& o) { o.insert("cheat", 1); }},
+        Edit{"a market row with a field the game does not write",
+             [](QJsonObject& o) { SetIn(o, "market", 1, "cheat", 1); }},
+        Edit{"an ended run beside the journey's fields", [](QJsonObject& o) {
+                 o.insert("ended",
+                          Object(SerializeEndedJourney(HomeRun(), SampleId)).value("ended"));
+             }}));
 
 } // namespace
 } // namespace tp::journey

@@ -4,9 +4,8 @@
 // Journeys as play leaves them, for the journey file's and store's tests.
 
 #include "tests/game/RandomPlayer.h"
+#include "tests/storage/KeptTestFiles.h"
 
-#include <QByteArray>
-#include <QFile>
 #include <QString>
 
 namespace tp::journey::testing {
@@ -43,15 +42,7 @@ inline game::FinishedRun HomeRun() {
 
 inline const QString SampleId = QStringLiteral("6f1c2e0a-93d4-4b7e-8d21-5a0c9e7f3b64");
 
-inline QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool WriteContents(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(bytes) == bytes.size();
-}
+using storagetest::Contents;
+using storagetest::WriteContents;
 
 } // namespace tp::journey::testing
