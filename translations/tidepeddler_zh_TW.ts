@@ -689,7 +689,7 @@
     </message>
     <message>
         <source>is not a field of this file</source>
-        <translation>不是這個檔案的欄位</translation>
+        <translation>不是這個檔案會有的</translation>
     </message>
 </context>
 <context>
