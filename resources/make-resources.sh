@@ -3,8 +3,8 @@
 # Repaints every picture, glyph and icon under resources/, cuts the game's two faces, and
 # rewrites the committed files.
 # Usage: resources/make-resources.sh
-# Needs the build dependencies (scripts/install-deps.sh), including the brush-style font used
-# for the titles. Commit the rewritten files afterwards; the game's build only embeds them.
+# Needs the build dependencies and the faces it paints with (scripts/install-deps.sh --for
+# resources), including the brush-style font used for the titles. Commit the rewritten files afterwards; the game's build only embeds them.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 build="${here}/../build/resource-generator"

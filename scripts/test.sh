@@ -14,7 +14,7 @@ case "${1:-}" in
   *) echo "usage: $0 [--bench]" >&2; exit 2 ;;
 esac
 
-scripts/install-deps.sh
+scripts/install-deps.sh --for test
 scripts/check-format.sh
 scripts/check-spdx.sh
 

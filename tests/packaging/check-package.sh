@@ -8,13 +8,15 @@
 #   - lintian finds nothing to warn of, let alone an error;
 #   - with no display, --help and --version answer with status 0 and a start fails with one line
 #     and status 1;
-#   - its dependencies are installed runtime packages, none of them for development;
+#   - its dependencies are installed runtime packages, none of them for development; it
+#     recommends Qt's Wayland platform plugin, and its description names the three languages;
 #   - every library and font the running program maps comes from a declared dependency or from
 #     theirs, and every declared dependency provides at least one of them (no more, no less);
-#   - the desktop entry's command, looked up in a PATH with /usr/games, starts the packaged
-#     program; the main window maps with "(1/60)" in its title, the faces are mapped from the
-#     package's /usr/share/tidepeddler, a name typed with characters beyond them is drawn from
-#     the declared CJK font, and closing the window ends the program with 0.
+#   - the desktop entry's TryExec and Exec name the packaged program by its full path, so a
+#     session whose PATH lacks /usr/games starts it too; started so, with such a PATH, the main
+#     window maps with "(1/60)" in its title, the faces are mapped from the package's
+#     /usr/share/tidepeddler, a name typed with characters beyond them is drawn from the
+#     declared CJK font, and closing the window ends the program with 0.
 #
 # usage: check-package.sh BUILD-DIR TP-XWATCH
 set -euo pipefail
@@ -75,6 +77,15 @@ if [ "$phase" = prepare ]; then
     dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep -q 'install ok installed' ||
       fail "declares $name, which is not an installed package here"
     declared+=("$name")
+  done
+
+  # Without the plugin a Wayland desktop shows the game through its X server; with it, natively.
+  recommends=$(dpkg-deb -f "$deb" Recommends)
+  echo "check-package: Recommends: $recommends"
+  grep -qE '(^|, *)qt6-wayland( |,|$)' <<<"$recommends" || fail "the package does not recommend qt6-wayland"
+  description=$(dpkg-deb -f "$deb" Description)
+  for language in 'Simplified Chinese' 'Traditional Chinese' English; do
+    grep -q "$language" <<<"$description" || fail "the package's description does not name $language"
   done
 
   contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
@@ -177,13 +188,16 @@ work=$4
 shift 4
 declared=("$@")
 
-# The menu starts what the desktop entry's Exec names, found in the session's PATH; Debian's
-# has /usr/games in it.
-command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$root/usr/share/applications/$app_id.desktop")
-program=$(PATH="$root/usr/local/games:$root/usr/games:$root/usr/bin" command -v "$command") ||
-  fail "the desktop entry runs '$command', which the package does not install in a PATH folder"
-[ "$program" = "$root/usr/games/tidepeddler" ] ||
-  fail "the desktop entry runs $program, not the packaged /usr/games/tidepeddler"
+# The menu starts what the desktop entry's Exec names, and shows the entry only while TryExec's
+# file is there. Both are full paths: not every session's PATH has /usr/games in it.
+entry="$root/usr/share/applications/$app_id.desktop"
+for key in TryExec Exec; do
+  command=$(sed -n "s/^$key=\([^ ]*\).*/\1/p" "$entry")
+  [ "$command" = /usr/games/tidepeddler ] ||
+    fail "the desktop entry's $key is '$command', not /usr/games/tidepeddler"
+done
+program="$root$command"
+[ -x "$program" ] || fail "the desktop entry runs $command, which the package does not install"
 
 env -i PATH=/usr/bin:/bin HOME="$work" LANG=C.UTF-8 DISPLAY="$DISPLAY" \
   XAUTHORITY="${XAUTHORITY:-}" "$program" >"$work/run.log" 2>&1 &
