@@ -16,4 +16,12 @@ struct CatalogueEntry {
 // order is fixed.
 extern const std::array<CatalogueEntry, 15> Catalogue;
 
+// The name of good `good` (1..15) in the game's own language, which is also how the catalogues
+// know it; empty for any other number.
+inline std::string_view GoodName(int good) {
+    return good >= 1 && good <= static_cast<int>(Catalogue.size())
+               ? Catalogue[static_cast<std::size_t>(good - 1)].name
+               : std::string_view();
+}
+
 } // namespace tp::game

@@ -9,8 +9,10 @@
 
 namespace tp::game {
 
+// A good at a price. Goods are known by their number in the catalogue, 1..15 (0: none), and
+// named only where a window shows them.
 struct GoodsRecord {
-    ShortString<20> name;
+    int good = 0;
     std::int32_t price = 0;
 
     friend bool operator==(const GoodsRecord&, const GoodsRecord&) = default;
@@ -19,7 +21,7 @@ struct GoodsRecord {
 // One purchase still carried: a row of the carried-goods list. Rows are never merged, so the
 // same good may be carried at several prices.
 struct CarriedGoods {
-    ShortString<20> name;
+    int good = 0;
     std::int32_t price = 0;
     std::int32_t quantity = 0;
 

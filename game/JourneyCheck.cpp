@@ -42,14 +42,9 @@ std::size_t Characters(std::string_view utf8) {
     return count;
 }
 
-// The catalogue index of a good by name, 0 when there is none.
-int GoodNamed(const ShortString<20>& name) {
-    for (std::size_t i = 0; i < Catalogue.size(); ++i) {
-        if (name.View() == Catalogue[i].name) {
-            return static_cast<int>(i) + 1;
-        }
-    }
-    return 0;
+// The catalogue number of a good, 0 when there is no such good.
+int KnownGood(int good) {
+    return good >= 1 && good <= GoodsCount ? good : 0;
 }
 
 // A price the market draws for good `g`: at most half the base price below it, less than twice
@@ -67,7 +62,7 @@ std::string_view CheckMarket(const GameState& s) {
         return "a market slot 0";
     }
     for (std::size_t slot = 1; slot <= MarketSlots; ++slot) {
-        const int g = GoodNamed(s.market[slot].name);
+        const int g = KnownGood(s.market[slot].good);
         if (g == 0) {
             return "a good in the market that does not exist";
         }
@@ -90,7 +85,7 @@ std::string_view CheckCarried(const GameState& s) {
         return "negative storage";
     }
     for (const CarriedGoods& row : s.carried) {
-        const int g = GoodNamed(row.name);
+        const int g = KnownGood(row.good);
         if (g == 0) {
             return "a carried good that does not exist";
         }
@@ -144,7 +139,7 @@ std::string_view Unreachable(const SavedJourney& journey) {
         return "a catalogue entry 0";
     }
     for (std::size_t i = 1; i <= GoodsCount; ++i) {
-        if (s.goods[i].name.View() != Catalogue[i - 1].name ||
+        if (s.goods[i].good != static_cast<int>(i) ||
             s.goods[i].price != Catalogue[i - 1].basePrice) {
             return "a catalogue other than the game's";
         }

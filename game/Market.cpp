@@ -31,7 +31,7 @@ void Game::DrawMarket(std::int8_t forced) {
         } else {
             price = startPrice + base - random_.RandomBelow(base / 2);
         }
-        state_.market[slot] = GoodsRecord{good.name, price};
+        state_.market[slot] = GoodsRecord{n, price};
     }
     view_.ShowMarket(std::span<const GoodsRecord>(state_.market).subspan(1));
 }

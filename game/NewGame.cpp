@@ -51,7 +51,7 @@ void Game::SetUpNewGame(std::uint32_t seed) {
     RefreshStatus();
     for (int i = 1; i <= GoodsCount; ++i) {
         const CatalogueEntry& entry = Catalogue[static_cast<std::size_t>(i - 1)];
-        state_.goods[static_cast<std::size_t>(i)] = GoodsRecord{entry.name, entry.basePrice};
+        state_.goods[static_cast<std::size_t>(i)] = GoodsRecord{i, entry.basePrice};
     }
     DrawMarket(0);
     keeper_.JourneyBegan(*this);

@@ -9,11 +9,12 @@
 namespace tp::game {
 
 // What a quantity dialog (the trade dialog or a service panel) shows when it opens: the window
-// caption, its one text (the trade label or the doctor's words), the spin control's range
-// 0..maximum with its starting position, and whether the confirm button is enabled.
+// caption (a trade's is the good's name, which the dialog gives), its one text (the trade label or
+// the doctor's words), the spin control's range 0..maximum with its starting position, and whether
+// the confirm button is enabled.
 //
-// Offers hold no heap memory: a caption is at most a good's name, and a text is one of the
-// game's fixed texts, both in the player's language.
+// Offers hold no heap memory: a caption and a text are fixed texts of the game, in the player's
+// language.
 struct QuantityOffer {
     ShortString<20> caption;
     std::string_view text;
@@ -26,12 +27,12 @@ struct QuantityOffer {
 // hands it back to the matching confirm, which cannot be given another dialog's offer.
 
 struct BuyOffer : QuantityOffer {
-    ShortString<20> good; // as the rules name it, whatever the caption says
-    int marketSlot = 0;   // 1..5
+    int good = 0;       // its catalogue number: the dialog is captioned with its name
+    int marketSlot = 0; // 1..5
 };
 
 struct SellOffer : QuantityOffer {
-    ShortString<20> good;
+    int good = 0;
     int carriedRow = -1;
     int marketSlot = 0; // the first slot of today's market that deals in the good, 1..5
 };

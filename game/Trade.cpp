@@ -31,8 +31,7 @@ std::optional<BuyOffer> Game::OpenBuy(int marketRow) {
     offer.marketSlot = marketRow + 1;
     const GoodsRecord& slot = state_.market[static_cast<std::size_t>(offer.marketSlot)];
     const std::int32_t maximum = Affordable(state_, slot.price);
-    offer.good = slot.name;
-    offer.caption.Assign(view_.Translated("Goods", slot.name.View()));
+    offer.good = slot.good;
     offer.text = Say(TP_TEXT("Game", "要购买的数量："));
     offer.maximum = maximum;
     offer.position = maximum;
@@ -49,7 +48,7 @@ std::optional<SellOffer> Game::OpenSell(int carriedRow) {
     SellOffer offer;
     offer.carriedRow = carriedRow;
     for (int s = 1; s <= MarketSlots; ++s) {
-        if (state_.market[static_cast<std::size_t>(s)].name == row.name) {
+        if (state_.market[static_cast<std::size_t>(s)].good == row.good) {
             offer.marketSlot = s;
             break;
         }
@@ -59,8 +58,7 @@ std::optional<SellOffer> Game::OpenSell(int carriedRow) {
         return std::nullopt;
     }
     const std::int32_t maximum = std::max(0, row.quantity);
-    offer.good = row.name;
-    offer.caption.Assign(view_.Translated("Goods", row.name.View()));
+    offer.good = row.good;
     offer.text = Say(TP_TEXT("Game", "要卖出的数量："));
     offer.maximum = maximum;
     offer.position = maximum;
@@ -75,7 +73,7 @@ void Game::ConfirmBuy(const BuyOffer& offer, std::int32_t quantity) {
     }
     const GoodsRecord& slot = state_.market[static_cast<std::size_t>(offer.marketSlot)];
     // An offer that no longer matches the market (the good has gone) buys nothing.
-    if (!(slot.name == offer.good)) {
+    if (slot.good != offer.good) {
         return;
     }
     // The dialog's range already holds the quantity to the offer; holding it again, and to
@@ -84,7 +82,7 @@ void Game::ConfirmBuy(const BuyOffer& offer, std::int32_t quantity) {
     const std::int32_t q = std::clamp(
         quantity, 0, std::max(0, std::min(offer.maximum, Affordable(state_, slot.price))));
     state_.cash = SaturatingAdd(state_.cash, -Product(q, slot.price));
-    state_.carried.push_back(CarriedGoods{slot.name, slot.price, q});
+    state_.carried.push_back(CarriedGoods{slot.good, slot.price, q});
     view_.AddCarriedRow(state_.carried.back());
     state_.storage = SaturatingAdd(state_.storage, -std::int64_t{q});
     RefreshStatus();
@@ -98,9 +96,8 @@ void Game::ConfirmSell(const SellOffer& offer, std::int32_t quantity) {
     }
     const auto row = static_cast<std::size_t>(offer.carriedRow);
     // The row and the market must still hold the good offered: rows move up when one is sold.
-    if (!(state_.carried[row].name == offer.good) ||
-        state_.market[static_cast<std::size_t>(offer.marketSlot)].name !=
-            state_.carried[row].name) {
+    if (state_.carried[row].good != offer.good ||
+        state_.market[static_cast<std::size_t>(offer.marketSlot)].good != offer.good) {
         return;
     }
     const std::int32_t carried = state_.carried[row].quantity;

@@ -40,15 +40,6 @@ QString Utf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-int CatalogueNumber(const game::ShortString<20>& name) {
-    for (std::size_t i = 0; i < game::Catalogue.size(); ++i) {
-        if (name.View() == game::Catalogue[i].name) {
-            return static_cast<int>(i) + 1;
-        }
-    }
-    return 0;
-}
-
 QJsonArray Worths(const std::vector<std::int64_t>& worths) {
     QJsonArray array;
     for (const std::int64_t worth : worths) {
@@ -79,10 +70,9 @@ std::vector<std::int64_t> ReadWorths(const QJsonArray& array, QString& failure) 
     return worths;
 }
 
-// The good of a catalogue number read from `fields`, or nothing after a failure.
-const game::CatalogueEntry* Good(Fields& fields) {
-    const auto number = fields.Integer(QStringLiteral("good"), 1, game::GoodsCount);
-    return &game::Catalogue[static_cast<std::size_t>(number - 1)];
+// The catalogue number of a good read from `fields`.
+int Good(Fields& fields) {
+    return static_cast<int>(fields.Integer(QStringLiteral("good"), 1, game::GoodsCount));
 }
 
 std::optional<SavedJourney> ReadJourney(Fields& fields, QString& failure) {
@@ -116,7 +106,7 @@ std::optional<SavedJourney> ReadJourney(Fields& fields, QString& failure) {
     journey.nameLabel = label.toStdString();
 
     for (std::size_t i = 1; i <= game::GoodsCount; ++i) {
-        s.goods[i] = GoodsRecord{game::Catalogue[i - 1].name, game::Catalogue[i - 1].basePrice};
+        s.goods[i] = GoodsRecord{static_cast<int>(i), game::Catalogue[i - 1].basePrice};
     }
     const QJsonArray market = fields.Array(QStringLiteral("market"));
     if (failure.isEmpty() && market.size() != game::MarketSlots) {
@@ -124,18 +114,18 @@ std::optional<SavedJourney> ReadJourney(Fields& fields, QString& failure) {
     }
     std::size_t slot = 1;
     fields.EachObject(market, QStringLiteral("market"), [&](Fields& row) {
-        const game::CatalogueEntry* good = Good(row);
+        const int good = Good(row);
         const auto price = row.Whole<std::int32_t>(QStringLiteral("price"));
         if (slot <= game::MarketSlots) {
-            s.market[slot++] = GoodsRecord{good->name, price};
+            s.market[slot++] = GoodsRecord{good, price};
         }
     });
     fields.EachObject(fields.Array(QStringLiteral("carried")), QStringLiteral("carried"),
                       [&](Fields& row) {
-                          const game::CatalogueEntry* good = Good(row);
+                          const int good = Good(row);
                           const auto price = row.Whole<std::int32_t>(QStringLiteral("price"));
                           const auto quantity = row.Whole<std::int32_t>(QStringLiteral("quantity"));
-                          s.carried.push_back(CarriedGoods{good->name, price, quantity});
+                          s.carried.push_back(CarriedGoods{good, price, quantity});
                       });
     s.dailyWorth = ReadWorths(fields.Array(QStringLiteral("dailyWorth")), failure);
     for (const QJsonValue& line : fields.Array(QStringLiteral("diary"))) {
@@ -199,12 +189,12 @@ QByteArray SerializeJourney(const SavedJourney& journey, const QString& id) {
     const GameState& s = journey.state;
     QJsonArray market;
     for (std::size_t slot = 1; slot <= game::MarketSlots; ++slot) {
-        market.append(QJsonObject{{QStringLiteral("good"), CatalogueNumber(s.market[slot].name)},
+        market.append(QJsonObject{{QStringLiteral("good"), s.market[slot].good},
                                   {QStringLiteral("price"), s.market[slot].price}});
     }
     QJsonArray carried;
     for (const CarriedGoods& row : s.carried) {
-        carried.append(QJsonObject{{QStringLiteral("good"), CatalogueNumber(row.name)},
+        carried.append(QJsonObject{{QStringLiteral("good"), row.good},
                                    {QStringLiteral("price"), row.price},
                                    {QStringLiteral("quantity"), row.quantity}});
     }

@@ -69,8 +69,8 @@ void ShowValue(QLabel& label, const QString& value) {
     label.setAccessibleDescription(value);
 }
 
-QStringList CarriedTexts(const CarriedRow& row) {
-    return {row.name, QString::number(row.price), QString::number(row.quantity)};
+QStringList CarriedTexts(const game::CarriedGoods& row) {
+    return {GoodText(row.good), QString::number(row.price), QString::number(row.quantity)};
 }
 
 // The lists' small icons: the market's rows show the first, the goods carried the second.
@@ -302,29 +302,29 @@ void MainWindow::ShowStatus(const StatusValues& status) {
     ShowValue(*depositBox_, QString::number(status.deposit));
 }
 
-void MainWindow::ShowMarket(const QList<MarketRow>& market) {
+void MainWindow::ShowMarket(std::span<const game::GoodsRecord> market) {
     Furnish();
     marketList_->clear();
-    for (const MarketRow& row : market) {
+    for (const game::GoodsRecord& row : market) {
         marketList_->addTopLevelItem(
-            Row({row.name, QString::number(row.price)}, listIcons_.value(kMarketImage)));
+            Row({GoodText(row.good), QString::number(row.price)}, listIcons_.value(kMarketImage)));
     }
 }
 
-void MainWindow::ShowCarriedGoods(const QList<CarriedRow>& rows) {
+void MainWindow::ShowCarriedGoods(std::span<const game::CarriedGoods> rows) {
     Furnish();
     carriedList_->clear();
-    for (const CarriedRow& row : rows) {
+    for (const game::CarriedGoods& row : rows) {
         AddCarriedRow(row);
     }
 }
 
-void MainWindow::AddCarriedRow(const CarriedRow& row) {
+void MainWindow::AddCarriedRow(const game::CarriedGoods& row) {
     Furnish();
     carriedList_->addTopLevelItem(Row(CarriedTexts(row), listIcons_.value(kCarriedImage)));
 }
 
-void MainWindow::UpdateCarriedRow(int index, const CarriedRow& row) {
+void MainWindow::UpdateCarriedRow(int index, const game::CarriedGoods& row) {
     Furnish();
     if (QTreeWidgetItem* item = carriedList_->topLevelItem(index)) {
         const QStringList texts = CarriedTexts(row);

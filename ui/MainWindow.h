@@ -7,7 +7,10 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "game/GameState.h"
+
 #include <array>
+#include <span>
 
 class QLabel;
 class QPushButton;
@@ -38,19 +41,6 @@ struct StatusValues {
     int deposit = 0;
 };
 
-// A row of today's market.
-struct MarketRow {
-    QString name;
-    int price = 0;
-};
-
-// A row of the goods carried: what they cost when bought, and how many.
-struct CarriedRow {
-    QString name;
-    int price = 0;
-    int quantity = 0;
-};
-
 // The main window: map, status, market, goods carried and the service buttons. Its handlers
 // hand every action to the game and show the dialogs the game prepares. It owns those dialogs
 // and builds each the first time it is needed: none of them is needed for the first frame.
@@ -62,11 +52,11 @@ public:
     // The title bar's text.
     void ShowCaption(const QString& caption);
     void ShowStatus(const StatusValues& status);
-    void ShowMarket(const QList<MarketRow>& market);
+    void ShowMarket(std::span<const game::GoodsRecord> market);
     // Replaces every row of the goods carried; the three after it change one row.
-    void ShowCarriedGoods(const QList<CarriedRow>& rows);
-    void AddCarriedRow(const CarriedRow& row);
-    void UpdateCarriedRow(int index, const CarriedRow& row);
+    void ShowCarriedGoods(std::span<const game::CarriedGoods> rows);
+    void AddCarriedRow(const game::CarriedGoods& row);
+    void UpdateCarriedRow(int index, const game::CarriedGoods& row);
     // Afterwards no row is selected.
     void RemoveCarriedRow(int index);
     // Shows the day's entry in the diary until the player closes it.

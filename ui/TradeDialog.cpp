@@ -60,23 +60,23 @@ TradeDialog::TradeDialog(QWidget* owner, game::Game& game, EndOfRun& endOfRun)
 
 void TradeDialog::Trade(const game::BuyOffer& offer) {
     offer_ = offer;
-    ShowOffer(offer);
+    ShowOffer(offer, offer.good);
 }
 
 void TradeDialog::Trade(const game::SellOffer& offer) {
     offer_ = offer;
-    ShowOffer(offer);
+    ShowOffer(offer, offer.good);
 }
 
-void TradeDialog::ShowOffer(const game::QuantityOffer& offer) {
-    Prepare(offer);
+void TradeDialog::ShowOffer(const game::QuantityOffer& offer, int good) {
+    Prepare(offer, good);
     RunModal(*this, endOfRun_);
     offer_ = std::monostate{};
 }
 
-void TradeDialog::Prepare(const game::QuantityOffer& offer) {
+void TradeDialog::Prepare(const game::QuantityOffer& offer, int good) {
     quantityLabel_->setText(GameText(offer.text));
-    SetCaption(*this, GameText(offer.caption.View()));
+    SetCaption(*this, GoodText(good));
     amountSpin_->SetMaximum(offer.maximum);
     amountSpin_->setValue(offer.position);
     confirmButton_->setEnabled(offer.confirmEnabled);

@@ -36,9 +36,9 @@ private:
     void Confirm();
     // The edit box shows the edit colour only while it has the focus.
     void ShowEditColour(QPalette::ColorRole role);
-    // Caption, label, range and confirm button as the game prepared them for this trade.
-    void Prepare(const game::QuantityOffer& offer);
-    void ShowOffer(const game::QuantityOffer& offer);
+    // The good's name as the caption; label, range and confirm button as the game prepared them.
+    void Prepare(const game::QuantityOffer& offer, int good);
+    void ShowOffer(const game::QuantityOffer& offer, int good);
 
     game::Game& game_;
     EndOfRun& endOfRun_;

@@ -1,17 +1,24 @@
 // SPDX-License-Identifier: MIT
 #include "ui/WindowParts.h"
 
+#include "game/Catalogue.h"
 #include "ui/Accessibility.h"
 #include "ui/pictures/Glyphs.h"
 #include "ui/pictures/PictureBox.h"
 #include "ui/toolkit/Button.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
 #include <cstdio>
 
 namespace tp::ui {
+
+QString GoodText(int good) {
+    // The catalogue's names are literals, so each view ends where the literal does.
+    return QCoreApplication::translate("Goods", game::GoodName(good).data());
+}
 
 QWidget* MakePicture(QWidget* parent, const char* name, const QRect& box,
                      resources::PictureId picture, bool autoSize) {

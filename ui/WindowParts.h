@@ -35,6 +35,9 @@ inline QString GameText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A good's name in the player's language, from its catalogue number.
+QString GoodText(int good);
+
 // A picture box: the stored picture drawn at its natural size at the box's top-left corner
 // and cut off at the box's edges. With `autoSize` the box takes the picture's size.
 QWidget* MakePicture(QWidget* parent, const char* name, const QRect& box,

@@ -11,10 +11,6 @@
 
 namespace tp::ui {
 
-CarriedRow WindowView::CarriedRowOf(const game::CarriedGoods& row) {
-    return {GameText(Translated("Goods", row.name.View())), row.price, row.quantity};
-}
-
 void WindowView::SetMainWindow(MainWindow& main) {
     main_ = &main;
     boxes_ = Messages(endOfRun_, &main);
@@ -71,29 +67,19 @@ void WindowView::ShowStatus(const game::StatusDisplay& status) {
 }
 
 void WindowView::ShowMarket(std::span<const game::GoodsRecord> market) {
-    QList<MarketRow> rows;
-    rows.reserve(static_cast<qsizetype>(market.size()));
-    for (const game::GoodsRecord& slot : market) {
-        rows.append({GameText(Translated("Goods", slot.name.View())), slot.price});
-    }
-    main_->ShowMarket(rows);
+    main_->ShowMarket(market);
 }
 
 void WindowView::ShowCarriedRows(std::span<const game::CarriedGoods> rows) {
-    QList<CarriedRow> shown;
-    shown.reserve(static_cast<qsizetype>(rows.size()));
-    for (const game::CarriedGoods& row : rows) {
-        shown.append(CarriedRowOf(row));
-    }
-    main_->ShowCarriedGoods(shown);
+    main_->ShowCarriedGoods(rows);
 }
 
 void WindowView::AddCarriedRow(const game::CarriedGoods& row) {
-    main_->AddCarriedRow(CarriedRowOf(row));
+    main_->AddCarriedRow(row);
 }
 
 void WindowView::UpdateCarriedRow(int index, const game::CarriedGoods& row) {
-    main_->UpdateCarriedRow(index, CarriedRowOf(row));
+    main_->UpdateCarriedRow(index, row);
 }
 
 void WindowView::RemoveCarriedRow(int index) {

@@ -12,7 +12,6 @@ namespace tp::ui {
 
 class EndOfRun;
 class MainWindow;
-struct CarriedRow;
 
 // Shows what the game asks for in the main window, which it is given before the game starts,
 // and in the game's message boxes. It only turns the game's texts and figures into the
@@ -39,9 +38,6 @@ public:
     void RemoveCarriedRow(int index) override;
 
 private:
-    // A carried row as the main window shows it, the good named in the player's language.
-    CarriedRow CarriedRowOf(const game::CarriedGoods& row);
-
     EndOfRun& endOfRun_;
     MainWindow* main_ = nullptr;
     Messages boxes_{endOfRun_, nullptr};

@@ -136,7 +136,7 @@ TEST(DailyEvent, ForcedEventsPutTheirGoodFirst) {
         EXPECT_EQ(f.view.marketShows, shows + 1) << "event " << k;
         if (e.market == MarketAction::Forced) {
             EXPECT_EQ(f.view.marketRows[0].name,
-                      f.game.State().goods[static_cast<std::size_t>(e.forcedGood)].name.View());
+                      GoodName(f.game.State().goods[static_cast<std::size_t>(e.forcedGood)].good));
         }
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "game/Catalogue.h"
 #include "game/Game.h"
 #include "game/GameView.h"
 #include "runtime/Random.h"
@@ -76,7 +77,7 @@ public:
     void ShowMarket(std::span<const GoodsRecord> market) override {
         marketRows.clear();
         for (const auto& slot : market) {
-            marketRows.push_back({std::string(slot.name.View()), slot.price});
+            marketRows.push_back({std::string(GoodName(slot.good)), slot.price});
         }
         ++marketShows;
     }
@@ -114,7 +115,7 @@ public:
         friend bool operator==(const CarriedRow&, const CarriedRow&) = default;
     };
     static CarriedRow Mirror(const CarriedGoods& row) {
-        return {std::string(row.name.View()), row.price, row.quantity};
+        return {std::string(GoodName(row.good)), row.price, row.quantity};
     }
 
     std::vector<Notice> log;

@@ -34,7 +34,7 @@ TEST(JourneyCheck, AcceptsWhatPlayReaches) {
 
     // Fifty rows are within reach: every purchase of nothing adds an empty one.
     SavedJourney many = played;
-    many.state.carried.resize(50, CarriedGoods{many.state.goods[3].name, 300, 0});
+    many.state.carried.resize(50, CarriedGoods{many.state.goods[3].good, 300, 0});
     EXPECT_EQ(Unreachable(many), "");
 
     SavedJourney lastDay = played;
@@ -58,7 +58,7 @@ TEST_P(JourneyCheckRejects, AValueNoGameReaches) {
 }
 
 GoodsRecord Good(const SavedJourney& j, std::size_t index, std::int32_t price) {
-    return GoodsRecord{j.state.goods[index].name, price};
+    return GoodsRecord{j.state.goods[index].good, price};
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
         Unreachable_{"negative debt", [](SavedJourney& j) { j.state.debt = -1; }},
         Unreachable_{"negative deposit", [](SavedJourney& j) { j.state.deposit = -5; }},
         Unreachable_{"a good that does not exist in the market",
-                     [](SavedJourney& j) { j.state.market[2].name.Assign("金条"); }},
+                     [](SavedJourney& j) { j.state.market[2].good = 16; }},
         Unreachable_{"a good twice in the market",
                      [](SavedJourney& j) { j.state.market[2] = j.state.market[3]; }},
         Unreachable_{"a market price below any draw",
@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
         Unreachable_{"an unforced price above any draw",
                      [](SavedJourney& j) {
                          for (std::size_t slot = 2; slot <= 5; ++slot) {
-                             if (j.state.market[slot].name == j.state.goods[1].name) {
+                             if (j.state.market[slot].good == j.state.goods[1].good) {
                                  j.state.market[slot].price = 20;
                                  return;
                              }
@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
                      [](SavedJourney& j) { j.state.market[0] = Good(j, 1, 10); }},
         Unreachable_{"a changed catalogue", [](SavedJourney& j) { j.state.goods[7].price = 1; }},
         Unreachable_{"a carried good that does not exist",
-                     [](SavedJourney& j) { j.state.carried[0].name.Assign("金条"); }},
+                     [](SavedJourney& j) { j.state.carried[0].good = 16; }},
         Unreachable_{"a carried price no market asked",
                      [](SavedJourney& j) { j.state.carried[0].price = 0; }},
         Unreachable_{"a negative quantity",
@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                      [](SavedJourney& j) { j.state.carried[0].quantity += 1; }},
         Unreachable_{"fifty rows of ten units",
                      [](SavedJourney& j) {
-                         j.state.carried.assign(50, CarriedGoods{j.state.goods[3].name, 300, 10});
+                         j.state.carried.assign(50, CarriedGoods{j.state.goods[3].good, 300, 10});
                          j.state.storage = 0;
                      }},
         Unreachable_{"storage bought but not added",

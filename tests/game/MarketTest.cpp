@@ -39,8 +39,7 @@ struct Slot {
 void ExpectMarket(const GameState& s, const std::vector<Slot>& expected) {
     for (std::size_t i = 0; i < expected.size(); ++i) {
         const GoodsRecord& slot = s.market[i + 1];
-        EXPECT_EQ(slot.name, s.goods[static_cast<std::size_t>(expected[i].good)].name)
-            << "slot " << i + 1;
+        EXPECT_EQ(slot.good, expected[i].good) << "slot " << i + 1;
         EXPECT_EQ(slot.price, expected[i].price) << "slot " << i + 1;
     }
 }
@@ -97,8 +96,8 @@ TEST(Market, EveryStopShowsFiveDistinctGoodsAsHeld) {
         ASSERT_EQ(f.view.marketRows.size(), 5u);
         std::set<std::string> names;
         for (std::size_t slot = 1; slot <= 5; ++slot) {
-            names.insert(std::string(s.market[slot].name.View()));
-            EXPECT_EQ(f.view.marketRows[slot - 1].name, s.market[slot].name.View());
+            names.insert(std::string(GoodName(s.market[slot].good)));
+            EXPECT_EQ(f.view.marketRows[slot - 1].name, GoodName(s.market[slot].good));
             EXPECT_EQ(f.view.marketRows[slot - 1].price, s.market[slot].price);
         }
         EXPECT_EQ(names.size(), 5u);
@@ -107,7 +106,7 @@ TEST(Market, EveryStopShowsFiveDistinctGoodsAsHeld) {
 
 int GoodIndex(const GameState& s, const GoodsRecord& slot) {
     for (int g = 1; g <= 15; ++g) {
-        if (s.goods[static_cast<std::size_t>(g)].name == slot.name) {
+        if (s.goods[static_cast<std::size_t>(g)].good == slot.good) {
             return g;
         }
     }
@@ -164,7 +163,7 @@ TEST(Market, GoodOneStaysWithinSixToNineteenUnforcedAndSixteenToTwentyNineForced
     Fixture f(3);
     Journeys(f, 10000, [&](const GameState& s, int event) {
         for (std::size_t slot = 1; slot <= 5; ++slot) {
-            if (s.market[slot].name == s.goods[1].name && SoughtAfter(event) != 1) {
+            if (s.market[slot].good == s.goods[1].good && SoughtAfter(event) != 1) {
                 plain.insert(s.market[slot].price);
             }
         }
@@ -177,7 +176,7 @@ TEST(Market, GoodOneStaysWithinSixToNineteenUnforcedAndSixteenToTwentyNineForced
         });
         f.random.SeedWith(state);
         f.game.Travel();
-        ASSERT_EQ(f.game.State().market[1].name, f.game.State().goods[1].name);
+        ASSERT_EQ(f.game.State().market[1].good, f.game.State().goods[1].good);
         forced.insert(f.game.State().market[1].price);
     }
     ASSERT_FALSE(plain.empty());

@@ -34,12 +34,12 @@ public:
         std::set<std::string_view> names;
         for (std::size_t slot = 1; slot <= 5; ++slot) {
             const GoodsRecord& m = s.market[slot];
-            names.insert(m.name.View());
-            ASSERT_EQ(view_.marketRows[slot - 1].name, m.name.View());
+            names.insert(GoodName(m.good));
+            ASSERT_EQ(view_.marketRows[slot - 1].name, GoodName(m.good));
             ASSERT_EQ(view_.marketRows[slot - 1].price, m.price);
             const GoodsRecord* good = nullptr;
             for (std::size_t g = 1; g <= 15; ++g) {
-                if (s.goods[g].name == m.name) {
+                if (s.goods[g].good == m.good) {
                     good = &s.goods[g];
                 }
             }
@@ -57,7 +57,7 @@ public:
         ASSERT_EQ(view_.carriedRows.size(), s.carried.size());
         std::int64_t carried = 0;
         for (std::size_t i = 0; i < s.carried.size(); ++i) {
-            ASSERT_EQ(view_.carriedRows[i].name, s.carried[i].name.View());
+            ASSERT_EQ(view_.carriedRows[i].name, GoodName(s.carried[i].good));
             ASSERT_EQ(view_.carriedRows[i].quantity, s.carried[i].quantity);
             ASSERT_GE(s.carried[i].quantity, 0);
             carried += s.carried[i].quantity;

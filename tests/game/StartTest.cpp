@@ -38,7 +38,7 @@ TEST(Start, FillsTheCatalogueInIndexOrder) {
     Fixture f;
     const GameState& s = f.game.State();
     for (std::size_t i = 1; i <= 15; ++i) {
-        EXPECT_EQ(s.goods[i].name.View(), Catalogue[i - 1].name);
+        EXPECT_EQ(GoodName(s.goods[i].good), Catalogue[i - 1].name);
         EXPECT_EQ(s.goods[i].price, Catalogue[i - 1].basePrice);
     }
 }
@@ -94,8 +94,8 @@ SavedJourney Unusual(const GameState& start) {
     s.health = 55;
     s.deposit = 999;
     s.storageBought = true;
-    s.market[3] = GoodsRecord{s.goods[7].name, 4321};
-    s.carried = {CarriedGoods{s.goods[2].name, 50, 7}, CarriedGoods{s.goods[9].name, 12, 0}};
+    s.market[3] = GoodsRecord{s.goods[7].good, 4321};
+    s.carried = {CarriedGoods{s.goods[2].good, 50, 7}, CarriedGoods{s.goods[9].good, 12, 0}};
     return journey;
 }
 
@@ -131,16 +131,16 @@ TEST(Resume, ShowsTheGivenStateAsItStandsWithoutTheDebtStep) {
     EXPECT_EQ(view.marketShows, 1);
     ASSERT_EQ(view.marketRows.size(), 5u);
     for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(view.marketRows[i].name, s.market[i + 1].name.View());
+        EXPECT_EQ(view.marketRows[i].name, GoodName(s.market[i + 1].good));
         EXPECT_EQ(view.marketRows[i].price, s.market[i + 1].price);
     }
     EXPECT_EQ(view.marketRows[2].price, 4321);
 
     ASSERT_EQ(view.carriedRows.size(), 2u);
-    EXPECT_EQ(view.carriedRows[0].name, s.goods[2].name.View());
+    EXPECT_EQ(view.carriedRows[0].name, GoodName(s.goods[2].good));
     EXPECT_EQ(view.carriedRows[0].price, 50);
     EXPECT_EQ(view.carriedRows[0].quantity, 7);
-    EXPECT_EQ(view.carriedRows[1].name, s.goods[9].name.View());
+    EXPECT_EQ(view.carriedRows[1].name, GoodName(s.goods[9].good));
     EXPECT_EQ(view.carriedRows[1].quantity, 0);
 
     EXPECT_TRUE(view.log.empty()) << "the diary is kept, not shown again";
@@ -183,7 +183,7 @@ TEST(Resume, ReplacesWhatAnEarlierGameShowedAndGoesOnFromTheGivenState) {
     EXPECT_EQ(f.view.name, "阿福的大名");
 
     // The resumed market buys the resumed rows at its own prices.
-    f.Edit([](GameState& g) { g.market[1] = GoodsRecord{g.goods[2].name, 80}; });
+    f.Edit([](GameState& g) { g.market[1] = GoodsRecord{g.goods[2].good, 80}; });
     const auto sale = f.game.OpenSell(0);
     ASSERT_TRUE(sale.has_value());
     EXPECT_EQ(sale->marketSlot, 1);
@@ -192,7 +192,7 @@ TEST(Resume, ReplacesWhatAnEarlierGameShowedAndGoesOnFromTheGivenState) {
     EXPECT_EQ(f.game.State().storage, 200);
     EXPECT_EQ(f.game.State().debt, 8000) << "the confirm's refresh takes the tenth day's step";
     ASSERT_EQ(f.view.carriedRows.size(), 1u);
-    EXPECT_EQ(f.view.carriedRows[0].name, s.goods[9].name.View());
+    EXPECT_EQ(f.view.carriedRows[0].name, GoodName(s.goods[9].good));
 }
 
 } // namespace

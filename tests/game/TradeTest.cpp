@@ -56,7 +56,7 @@ TEST(OpenBuy, OffersTheGoodOfTheSelectedRow) {
         const auto offer = f.game.OpenBuy(row);
         ASSERT_TRUE(offer.has_value());
         EXPECT_EQ(offer->marketSlot, row + 1);
-        EXPECT_EQ(offer->caption.View(), f.view.marketRows[static_cast<std::size_t>(row)].name);
+        EXPECT_EQ(GoodName(offer->good), f.view.marketRows[static_cast<std::size_t>(row)].name);
     }
     EXPECT_TRUE(f.view.log.empty());
 }
@@ -80,7 +80,7 @@ TEST(OpenBuy, StartsAtTheLargestQuantityCashAndStorageAllow) {
         EXPECT_EQ(offer->maximum, expected);
         EXPECT_EQ(offer->position, expected);
         EXPECT_EQ(offer->confirmEnabled, expected != 0);
-        EXPECT_EQ(offer->caption.View(), f.game.State().market[1].name.View());
+        EXPECT_EQ(offer->good, f.game.State().market[1].good);
         EXPECT_EQ(offer->text, "要购买的数量：");
         EXPECT_EQ(offer->marketSlot, 1);
     }
@@ -95,7 +95,7 @@ TEST(ConfirmBuy, AddsARowPerPurchaseAndTakesCashAndStorage) {
     EXPECT_EQ(f.view.cash, 700);
     Buy(f, 0, 10);
     ASSERT_EQ(f.view.carriedRows.size(), 2u);
-    EXPECT_EQ(f.view.carriedRows[0].name, f.game.State().market[1].name.View());
+    EXPECT_EQ(f.view.carriedRows[0].name, GoodName(f.game.State().market[1].good));
     EXPECT_EQ(f.view.carriedRows[0].price, 13);
     EXPECT_EQ(f.view.carriedRows[0].quantity, 100);
     EXPECT_EQ(f.view.carriedRows[1].quantity, 10);
@@ -156,7 +156,7 @@ TEST(OpenSell, RefusesWithoutASelectionAndForGoodsThisMarketDoesNotBuy) {
     EXPECT_FALSE(f.game.OpenSell(1).has_value()) << "only one row is carried";
     EXPECT_EQ(f.view.log.back().text, "请先选择要卖出的商品！");
 
-    f.Edit([](GameState& s) { s.market[1].name.Assign("别的东西"); });
+    f.Edit([](GameState& s) { s.market[1].good = 16; });
     const auto purchase = f.game.OpenBuy(1);
     ASSERT_TRUE(purchase.has_value());
     const std::int32_t cash = f.game.State().cash;
@@ -170,7 +170,7 @@ TEST(OpenSell, RefusesWithoutASelectionAndForGoodsThisMarketDoesNotBuy) {
     // A refused sale leaves a purchase already offered as it was.
     f.game.ConfirmBuy(*purchase, 1);
     ASSERT_EQ(f.game.State().carried.size(), 2u);
-    EXPECT_EQ(f.game.State().carried[1].name, f.game.State().market[2].name);
+    EXPECT_EQ(f.game.State().carried[1].good, f.game.State().market[2].good);
     EXPECT_EQ(f.game.State().cash, cash - f.game.State().market[2].price);
 }
 
@@ -184,7 +184,7 @@ TEST(ConfirmSell, SellingPartKeepsThePricePaidAndSellingAllRemovesTheRow) {
     f.Edit([](GameState& s) { s.market[1].price = 30; });
     const auto offer = f.game.OpenSell(0);
     ASSERT_TRUE(offer.has_value());
-    EXPECT_EQ(offer->caption.View(), f.game.State().market[1].name.View());
+    EXPECT_EQ(offer->good, f.game.State().market[1].good);
     EXPECT_EQ(offer->text, "要卖出的数量：");
     EXPECT_EQ(offer->maximum, 50);
     EXPECT_EQ(offer->position, 50);
@@ -290,7 +290,7 @@ TEST(ConfirmBuy, AStaleOfferBuysNoMoreThanTheCashPaysForNowNorAGoodThatHasGone) 
     // A later market holds another good in that slot: the offer named the one that has gone.
     f.Edit([](GameState& s) {
         s.cash = 1000;
-        s.market[1].name.Assign("别的东西");
+        s.market[1].good = 16;
     });
     f.game.ConfirmBuy(*offer, 10);
     EXPECT_EQ(f.game.State().cash, 1000);

@@ -214,7 +214,7 @@ int main(int argc, char** argv) {
             const auto& market = windows.Game().State().market;
             bool dealt = false;
             for (std::size_t s = 1; s < market.size(); ++s) {
-                dealt = dealt || (!carried.empty() && market[s].name == carried.front().name);
+                dealt = dealt || (!carried.empty() && market[s].good == carried.front().good);
             }
             if (!dealt) {
                 modals.Expect(QStringLiteral("message-not-dealt-in"));

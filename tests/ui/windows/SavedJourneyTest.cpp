@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "UserInput.h"
 #include "WindowsFixture.h"
+#include "game/Catalogue.h"
 
 #include "halloffame/HallOfFameStore.h"
 #include "journey/JourneyStore.h"
@@ -48,8 +49,8 @@ protected:
         for (int row = 0; row < 5; ++row) {
             const game::GoodsRecord& slot = s.market[static_cast<std::size_t>(row + 1)];
             EXPECT_EQ(Cell(Market(), row, 0),
-                      QString::fromUtf8(slot.name.View().data(),
-                                        static_cast<qsizetype>(slot.name.View().size())));
+                      QString::fromUtf8(game::GoodName(slot.good).data(),
+                                        static_cast<qsizetype>(game::GoodName(slot.good).size())));
             EXPECT_EQ(Cell(Market(), row, 1), QString::number(slot.price));
         }
         EXPECT_EQ(Carried()->topLevelItemCount(), static_cast<int>(s.carried.size()));

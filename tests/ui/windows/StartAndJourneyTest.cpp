@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "WindowsFixture.h"
+#include "game/Catalogue.h"
 
 #include "ui/toolkit/RowList.h"
 #include <QPlainTextEdit>
@@ -38,7 +39,7 @@ TEST_F(StartAndJourney, TheMainWindowOpensOnDayOneWithTheStartValues) {
     // The market rows show the game's market, slot by slot.
     for (int row = 0; row < 5; ++row) {
         const auto& slot = State().market[static_cast<std::size_t>(row + 1)];
-        EXPECT_EQ(Cell(Market(), row, 0).toStdString(), slot.name.View());
+        EXPECT_EQ(Cell(Market(), row, 0).toStdString(), game::GoodName(slot.good));
         EXPECT_EQ(Cell(Market(), row, 1), QString::number(slot.price));
     }
 }
@@ -119,7 +120,7 @@ TEST_F(StartAndJourney, EveryControlOfTheFourWindowsUsesTheGamesOwnFaces) {
         ExpectTheGamesOwnFaces(window);
         Key(window, Qt::Key_Escape);
     };
-    const std::string firstGood(State().market[1].name.View());
+    const std::string firstGood(game::GoodName(State().market[1].good));
     ClickRow(*Market(), 0);
     script.Then(check);
     Click(Button("买入"));

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "WindowsFixture.h"
+#include "game/Catalogue.h"
 
 #include "ui/pictures/Icons.h"
 #include "ui/toolkit/AmountSpin.h"
@@ -57,16 +58,15 @@ protected:
         EXPECT_EQ(script.Pending(), 0u) << "no trade dialog opened";
     }
 
-    // The name of a good that today's market does not deal in.
-    std::string GoodNotOnTheMarket() {
-        for (std::size_t g = 1; g <= game::GoodsCount; ++g) {
-            const auto& good = State().goods[g];
+    // A good that today's market does not deal in.
+    int GoodNotOnTheMarket() {
+        for (int good = 1; good <= game::GoodsCount; ++good) {
             bool onSale = false;
             for (std::size_t s = 1; s <= game::MarketSlots; ++s) {
-                onSale = onSale || State().market[s].name == good.name;
+                onSale = onSale || State().market[s].good == good;
             }
             if (!onSale) {
-                return std::string(good.name.View());
+                return good;
             }
         }
         ADD_FAILURE() << "every good is on the market";
@@ -79,7 +79,7 @@ TEST_F(TradeWindow, BuyingOpensAtTheLargestAffordableQuantity) {
     Edit([](game::GameState& s) { s.market[2].price = 13; });
     Buy(1, 100, 153);
     ASSERT_EQ(script.Seen().size(), 1u);
-    EXPECT_EQ(script.Seen()[0].toStdString(), State().market[2].name.View());
+    EXPECT_EQ(script.Seen()[0].toStdString(), game::GoodName(State().market[2].good));
     EXPECT_EQ(Shown("现金"), QStringLiteral("700"));
     ASSERT_EQ(Carried()->topLevelItemCount(), 1);
     EXPECT_EQ(Cell(Carried(), 0, 1), QStringLiteral("13"));
@@ -109,10 +109,10 @@ TEST_F(TradeWindow, RefusesToBuyOrSellWithNothingSelected) {
 // shopkeeper's words, in a box with an empty title, and keeps the goods.
 TEST_F(TradeWindow, RefusesASaleTheMarketDoesNotDealIn) {
     Start(11);
-    const std::string good = GoodNotOnTheMarket();
+    const int good = GoodNotOnTheMarket();
     Edit([&](game::GameState& s) {
         game::CarriedGoods row;
-        row.name.Assign(good);
+        row.good = good;
         row.price = 40;
         row.quantity = 10;
         s.carried.push_back(row);
@@ -175,7 +175,7 @@ TEST_F(TradeWindow, EnterOnAMarketRowBuysAndEnterOnACarriedRowSells) {
     Key(Main(), Qt::Key_Down);
     EXPECT_EQ(Market()->SelectedRow(), 0);
     script.Then([this](QWidget& window) {
-        EXPECT_EQ(window.windowTitle().toStdString(), State().market[1].name.View());
+        EXPECT_EQ(window.windowTitle().toStdString(), game::GoodName(State().market[1].good));
         EXPECT_EQ(Question(window), QStringLiteral("要购买的数量："));
         ASSERT_NE(Amount(window), nullptr);
         EXPECT_EQ(Amount(window)->Amount(), 100);
