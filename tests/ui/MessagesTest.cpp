@@ -79,14 +79,6 @@ TEST_F(MessagesTest, ShowMessageIsPlainTitledWithTheProgramAndCentred) {
     EXPECT_EQ(seen.parent, &main);
 }
 
-TEST_F(MessagesTest, ShowMessageClosesWithEscapeToo) {
-    SeenBox seen;
-    ExpectBox(seen, Qt::Key_Escape);
-    boxes.Tell(u"x"_s);
-    EXPECT_EQ(seen.buttons.size(), 1);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
-
 TEST_F(MessagesTest, MessageBoxHasTheInformationIconAndTheGivenCaption) {
     SeenBox seen;
     ExpectBox(seen, Qt::Key_Return);
@@ -186,40 +178,6 @@ TEST_F(MessagesTest, InputBoxShowsTheDefaultFullySelectedAndReturnsTheTypedText)
     EXPECT_EQ(seen.selected, u"小二黑"_s);
     EXPECT_EQ(seen.maxLength, 255);
     EXPECT_EQ(seen.buttons, (QStringList{u"OK"_s, u"Cancel"_s}));
-}
-
-TEST_F(MessagesTest, InputBoxCancelEscAndCloseReturnTheDefault) {
-    SeenInput seen;
-    OnInputBox(seen, [](QLineEdit& edit, QWidget&) {
-        QTest::keyClicks(&edit, u"abc"_s);
-        QTest::keyClick(&edit, Qt::Key_Escape);
-    });
-    EXPECT_EQ(boxes.AskText(u"改名"_s, u"p"_s, u"小二黑"_s), u"小二黑"_s);
-
-    OnInputBox(seen, [](QLineEdit& edit, QWidget& box) {
-        edit.setText(u"zzz"_s);
-        box.close();
-    });
-    EXPECT_EQ(boxes.AskText(u"改名"_s, u"p"_s, u"小二黑"_s), u"小二黑"_s);
-
-    OnInputBox(seen, [](QLineEdit&, QWidget& box) {
-        for (QAbstractButton* button : box.findChildren<QAbstractButton*>()) {
-            if (button->text() == u"Cancel"_s) {
-                QTest::mouseClick(button, Qt::LeftButton);
-            }
-        }
-    });
-    EXPECT_EQ(boxes.AskText(u"改名"_s, u"p"_s, u"小二黑"_s), u"小二黑"_s);
-}
-
-TEST_F(MessagesTest, InputBoxConfirmingAnEmptiedBoxReturnsEmptyText) {
-    SeenInput seen;
-    OnInputBox(seen, [](QLineEdit& edit, QWidget&) {
-        QTest::keyClick(&edit, Qt::Key_Delete); // the default is selected: this empties it
-        QTest::keyClick(&edit, Qt::Key_Return);
-    });
-    const QString result = boxes.AskText(u"改名"_s, u"p"_s, u"小二黑"_s);
-    EXPECT_TRUE(result.isEmpty());
 }
 
 TEST_F(MessagesTest, InputBoxKeepsAtMost255CharactersAndNoBrokenPair) {
