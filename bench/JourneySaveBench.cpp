@@ -16,9 +16,9 @@ using namespace tp::game;
 
 class NullView final : public GameView {
 public:
-    void ShowMessage(std::string_view) override {}
-    void MessageBox(std::string_view, std::string_view) override {}
-    std::string InputBox(std::string_view, std::string_view, std::string_view d) override {
+    void Tell(std::string_view) override {}
+    void Inform(std::string_view, std::string_view) override {}
+    std::string AskText(std::string_view, std::string_view, std::string_view d) override {
         return std::string(d);
     }
     void ShowDiary(std::span<const std::string>) override {}

@@ -29,12 +29,12 @@ public:
     virtual ~GameView() = default;
 
     // A modal notice with no icon, titled with the application's title.
-    virtual void ShowMessage(std::string_view text) = 0;
+    virtual void Tell(std::string_view text) = 0;
     // A modal notice with the information icon; an empty caption means an empty title bar.
-    virtual void MessageBox(std::string_view text, std::string_view caption) = 0;
+    virtual void Inform(std::string_view text, std::string_view caption) = 0;
     // Asks for a line of text; cancelling returns the default text.
-    virtual std::string InputBox(std::string_view caption, std::string_view prompt,
-                                 std::string_view defaultText) = 0;
+    virtual std::string AskText(std::string_view caption, std::string_view prompt,
+                                std::string_view defaultText) = 0;
     // Shows the diary window with these lines until the player closes it.
     virtual void ShowDiary(std::span<const std::string> lines) = 0;
     // Ends the run once control is back in the main event loop; the caller runs on.

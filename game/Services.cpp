@@ -107,7 +107,7 @@ bool Game::ConfirmStorage(const StorageOffer& /*offer*/) {
         return false;
     }
     if (state_.cash < StoragePrice) {
-        view_.ShowMessage(Say(TP_TEXT("Game", "哦！您的钱不够!欢迎再次光临!")));
+        view_.Tell(Say(TP_TEXT("Game", "哦！您的钱不够!欢迎再次光临!")));
         return true;
     }
     state_.cash -= StoragePrice;

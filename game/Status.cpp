@@ -39,14 +39,14 @@ void Game::RefreshStatus() {
         keeper_.JourneyMoved(*this);
     }
     if (state_.health <= 0) {
-        view_.ShowMessage(Say(DeathMessage));
+        view_.Tell(Say(DeathMessage));
         view_.CloseMainWindow();
     }
     if (state_.day > LastDay) {
         // The name comes from the label, so a name typed just before the last journey is the
         // one the farewell uses.
         std::array<char, 24> digits{};
-        view_.ShowMessage(Fill(Say(HomeMessage), {nameLabel_, Digits(digits, amount)}));
+        view_.Tell(Fill(Say(HomeMessage), {nameLabel_, Digits(digits, amount)}));
         view_.CloseMainWindow();
     }
     nameLabel_.assign(state_.playerName.View());
@@ -86,8 +86,8 @@ void Game::Rename() {
     // The input box holds at most this many characters; a longer answer is cut the same way.
     constexpr std::size_t NameBoxCharacters = 255;
     const std::string typed =
-        view_.InputBox(Say(TP_TEXT("Game", "改名")), Say(TP_TEXT("Game", "请输入您的姓名:")),
-                       Say(TP_TEXT("Game", "小二黑")));
+        view_.AskText(Say(TP_TEXT("Game", "改名")), Say(TP_TEXT("Game", "请输入您的姓名:")),
+                      Say(TP_TEXT("Game", "小二黑")));
     nameLabel_.assign(CutToCharacters(typed, NameBoxCharacters));
     ShowStatus();
     keeper_.JourneyMoved(*this);

@@ -24,7 +24,7 @@ std::int32_t Affordable(const GameState& state, std::int32_t price) {
 
 std::optional<BuyOffer> Game::OpenBuy(int marketRow) {
     if (marketRow < 0 || marketRow >= MarketSlots) {
-        view_.MessageBox(Say(TP_TEXT("Game", "请先选择要购买的商品！")), Say(Notice));
+        view_.Inform(Say(TP_TEXT("Game", "请先选择要购买的商品！")), Say(Notice));
         return std::nullopt;
     }
     BuyOffer offer;
@@ -41,7 +41,7 @@ std::optional<BuyOffer> Game::OpenBuy(int marketRow) {
 
 std::optional<SellOffer> Game::OpenSell(int carriedRow) {
     if (carriedRow < 0 || carriedRow >= static_cast<int>(state_.carried.size())) {
-        view_.MessageBox(Say(TP_TEXT("Game", "请先选择要卖出的商品！")), Say(Notice));
+        view_.Inform(Say(TP_TEXT("Game", "请先选择要卖出的商品！")), Say(Notice));
         return std::nullopt;
     }
     const CarriedGoods& row = state_.carried[static_cast<std::size_t>(carriedRow)];
@@ -54,7 +54,7 @@ std::optional<SellOffer> Game::OpenSell(int carriedRow) {
         }
     }
     if (offer.marketSlot == 0) {
-        view_.MessageBox(Say(TP_TEXT("Game", "店小二微笑着说：“对不起！小店不收这种产品！”")), "");
+        view_.Inform(Say(TP_TEXT("Game", "店小二微笑着说：“对不起！小店不收这种产品！”")), "");
         return std::nullopt;
     }
     const std::int32_t maximum = std::max(0, row.quantity);

@@ -16,16 +16,16 @@ void WindowView::SetMainWindow(MainWindow& main) {
     boxes_ = Messages(endOfRun_, &main);
 }
 
-void WindowView::ShowMessage(std::string_view text) {
+void WindowView::Tell(std::string_view text) {
     boxes_.Tell(GameText(text));
 }
 
-void WindowView::MessageBox(std::string_view text, std::string_view caption) {
+void WindowView::Inform(std::string_view text, std::string_view caption) {
     boxes_.Inform(GameText(text), GameText(caption));
 }
 
-std::string WindowView::InputBox(std::string_view caption, std::string_view prompt,
-                                 std::string_view defaultText) {
+std::string WindowView::AskText(std::string_view caption, std::string_view prompt,
+                                std::string_view defaultText) {
     return boxes_.AskText(GameText(caption), GameText(prompt), GameText(defaultText)).toStdString();
 }
 

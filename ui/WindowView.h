@@ -22,10 +22,10 @@ public:
 
     void SetMainWindow(MainWindow& main);
 
-    void ShowMessage(std::string_view text) override;
-    void MessageBox(std::string_view text, std::string_view caption) override;
-    std::string InputBox(std::string_view caption, std::string_view prompt,
-                         std::string_view defaultText) override;
+    void Tell(std::string_view text) override;
+    void Inform(std::string_view text, std::string_view caption) override;
+    std::string AskText(std::string_view caption, std::string_view prompt,
+                        std::string_view defaultText) override;
     void ShowDiary(std::span<const std::string> lines) override;
     void CloseMainWindow() override;
     std::string CurrentDateText() override;

@@ -27,14 +27,12 @@ public:
         friend bool operator==(const Notice&, const Notice&) = default;
     };
 
-    void ShowMessage(std::string_view text) override {
-        log.push_back({"message", std::string(text), {}});
-    }
-    void MessageBox(std::string_view text, std::string_view caption) override {
+    void Tell(std::string_view text) override { log.push_back({"message", std::string(text), {}}); }
+    void Inform(std::string_view text, std::string_view caption) override {
         log.push_back({"box", std::string(text), std::string(caption)});
     }
-    std::string InputBox(std::string_view caption, std::string_view prompt,
-                         std::string_view defaultText) override {
+    std::string AskText(std::string_view caption, std::string_view prompt,
+                        std::string_view defaultText) override {
         log.push_back({"input", std::string(prompt), std::string(caption)});
         inputDefault = std::string(defaultText);
         if (inputAnswers.empty()) {
