@@ -1067,6 +1067,30 @@ This journey will not go into the hall of fame.</translation>
         <source>重新开始</source>
         <translation>Start Again</translation>
     </message>
+    <message>
+        <source>新的旅程(&amp;N)</source>
+        <translation>&amp;New Journey</translation>
+    </message>
+    <message>
+        <source>富豪榜(&amp;H)</source>
+        <translation>&amp;Hall of Fame</translation>
+    </message>
+    <message>
+        <source>改名(&amp;R)</source>
+        <translation>&amp;Rename</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;E)</source>
+        <translation>H&amp;elp</translation>
+    </message>
+    <message>
+        <source>退出(&amp;Q)</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>潮汐货郎</source>
+        <translation>Tide Peddler</translation>
+    </message>
 </context>
 <context>
     <name>tp::ui::Messages</name>

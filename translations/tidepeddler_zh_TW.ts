@@ -1067,6 +1067,30 @@
         <source>重新开始</source>
         <translation>重新開始</translation>
     </message>
+    <message>
+        <source>新的旅程(&amp;N)</source>
+        <translation>新的旅程(&amp;N)</translation>
+    </message>
+    <message>
+        <source>富豪榜(&amp;H)</source>
+        <translation>富豪榜(&amp;H)</translation>
+    </message>
+    <message>
+        <source>改名(&amp;R)</source>
+        <translation>改名(&amp;R)</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;E)</source>
+        <translation>說明(&amp;E)</translation>
+    </message>
+    <message>
+        <source>退出(&amp;Q)</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>潮汐货郎</source>
+        <translation>潮汐貨郎</translation>
+    </message>
 </context>
 <context>
     <name>tp::ui::Messages</name>

@@ -18,11 +18,13 @@
 #include "ui/toolkit/EndOfRun.h"
 #include "ui/toolkit/RowList.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace tp::ui {
 
@@ -279,14 +281,55 @@ void MainWindow::Connect() {
     connect(agencyButton_, &QPushButton::clicked, this, &MainWindow::OpenAgency);
     connect(helpButton_, &QPushButton::clicked, this, &MainWindow::OpenHelp);
     connect(nameBox_, &ClickableLabel::Clicked, this, &MainWindow::Rename);
-    // F2 renames without the mouse. The name box itself takes no focus: a focusable label lays
-    // its text out as a document, which would load a font before the first frame.
-    auto* rename = new QShortcut(QKeySequence(Qt::Key_F2), this);
-    connect(rename, &QShortcut::activated, this, &MainWindow::Rename);
-    auto* hallOfFame = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this);
-    connect(hallOfFame, &QShortcut::activated, this, &MainWindow::ShowHallOfFame);
-    auto* newJourney = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this);
-    connect(newJourney, &QShortcut::activated, this, &MainWindow::StartNewJourney);
+    BuildActions();
+}
+
+void MainWindow::BuildActions() {
+    // Each action answers its keys in this window and is an item of its context menu. F2
+    // renames without the mouse: the name box itself takes no focus, since a focusable label
+    // lays its text out as a document, which would load a font before the first frame.
+    const auto action = [this](const QString& text, const QKeySequence& keys, auto handler) {
+        auto* made = new QAction(text, this);
+        made->setShortcut(keys);
+        made->setShortcutContext(Qt::WindowShortcut);
+        connect(made, &QAction::triggered, this, handler);
+        addAction(made);
+        menuActions_.append(made);
+        return made;
+    };
+    action(tr("新的旅程(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::StartNewJourney);
+    action(tr("富豪榜(&H)"), QKeySequence(Qt::CTRL | Qt::Key_H), &MainWindow::ShowHallOfFame);
+    action(tr("改名(&R)"), QKeySequence(Qt::Key_F2), &MainWindow::Rename);
+    action(tr("帮助(&E)"), QKeySequence(Qt::Key_F1), &MainWindow::OpenHelp);
+    // Quitting keeps the journey, as closing the window does: it was saved after every action.
+    action(tr("退出(&Q)"), QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::close);
+    // The desktop's keys for a context menu, where the focus is.
+    auto* menuKeys = new QAction(this);
+    menuKeys->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    menuKeys->setShortcutContext(Qt::WindowShortcut);
+    connect(menuKeys, &QAction::triggered, this, [this] {
+        QWidget* at = focusWidget() != nullptr ? focusWidget() : this;
+        ShowMenu(at->mapToGlobal(at->rect().center()));
+    });
+    addAction(menuKeys);
+}
+
+void MainWindow::ShowMenu(const QPoint& where) {
+    if (endOfRun_.Requested()) {
+        return;
+    }
+    if (menu_ == nullptr) {
+        menu_ = new QMenu(tr("潮汐货郎"), this);
+        menu_->setObjectName(QStringLiteral("mainMenu"));
+        menu_->addActions(menuActions_);
+        menu_->insertSeparator(menuActions_.last());
+    }
+    menu_->popup(where);
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    ShowMenu(event->globalPos());
+    event->accept();
 }
 
 void MainWindow::ShowCaption(const QString& caption) {

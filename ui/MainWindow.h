@@ -12,7 +12,9 @@
 #include <array>
 #include <span>
 
+class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 
 namespace tp::game {
@@ -70,6 +72,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     static constexpr int kPlaces = 10;
@@ -83,6 +86,9 @@ private:
     void BuildLists();
     void SetTabOrder();
     void Connect();
+    void BuildActions();
+    // The menu of every action without a button, each shown with its keys; built when first shown.
+    void ShowMenu(const QPoint& where);
 
     TradeDialog& Trade();
     DiaryWindow& Diary();
@@ -123,6 +129,8 @@ private:
     RowList* marketList_ = nullptr;
     RowList* carriedList_ = nullptr;
     QList<QIcon> listIcons_; // decoded once, shown on every row
+    QList<QAction*> menuActions_;
+    QMenu* menu_ = nullptr;
 
     bool furnished_ = false;
     // Built on first use; children of this window, which deletes them with itself.

@@ -240,6 +240,14 @@ int main(int argc, char** argv) {
         press(Qt::Key_N, Qt::ControlModifier);
         modals.Expect(QStringLiteral("hall-of-fame-empty"));
         press(Qt::Key_H, Qt::ControlModifier);
+        press(Qt::Key_F10, Qt::ShiftModifier);
+        if (QWidget* menu = QApplication::activePopupWidget()) {
+            Save(*menu, out, QStringLiteral("menu"));
+            menu->close();
+        } else {
+            std::fprintf(stderr, "Shift+F10 opened no menu\n");
+            failed = true;
+        }
     }
 
     {
