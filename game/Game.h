@@ -62,6 +62,13 @@ public:
     // Returns whether the agency still has storage to sell afterwards.
     bool ConfirmStorage(const StorageOffer& offer);
 
+    // Takes back the last confirmed trade or service, then the one before, back to the arrival
+    // at the stop (or to the last renaming): everything is as it was before it. Trades and
+    // services never draw from the generator, so the rest of the run stays as it would have been.
+    // False, changing nothing, when nothing can be taken back.
+    bool Undo();
+    bool CanUndo() const { return !undoable_.empty() && !RunIsOver(state_); }
+
     const GameState& State() const { return state_; }
     std::string_view NameLabel() const { return nameLabel_; }
     std::string_view Caption() const { return caption_; }
@@ -88,6 +95,16 @@ private:
     std::int32_t TreatmentAllowed() const;
     std::int32_t RepaymentAllowed() const;
 
+    // The game as it was before one confirmed action.
+    struct Before {
+        GameState state;
+        std::string nameLabel;
+        std::string caption;
+    };
+    // Remembers the game as it is; kept for undoing if the action then changes it.
+    Before Remember() const { return {state_, nameLabel_, caption_}; }
+    void Undoable(Before before);
+
     GameView& view_;
     runtime::Random& random_;
     JourneyKeeper& keeper_;
@@ -97,6 +114,7 @@ private:
     std::string nameLabel_;
     std::string caption_;
     std::optional<FinishedRun> finished_;
+    std::vector<Before> undoable_; // this stop's confirmed actions, the last one last
 };
 
 } // namespace tp::game

@@ -7,6 +7,7 @@
 namespace tp::game {
 
 void Game::Travel() {
+    undoable_.clear();
     RecordDaysGoneBy();
     state_.day = static_cast<std::int8_t>(state_.day + 1);
     state_.deposit = SaturatingAdd(state_.deposit, state_.deposit / 100);

@@ -36,6 +36,7 @@ void Game::Start(std::uint32_t seed) {
 
 void Game::SetUpNewGame(std::uint32_t seed) {
     state_ = GameState{};
+    undoable_.clear();
     state_.seed = seed;
     state_.dailyWorth.reserve(LastDay + 1);
     finished_.reset();
@@ -59,6 +60,7 @@ void Game::SetUpNewGame(std::uint32_t seed) {
 
 void Game::Resume(const SavedJourney& journey) {
     state_ = journey.state;
+    undoable_.clear();
     random_.SeedWith(journey.generator);
     finished_.reset();
     diary_ = journey.diary;

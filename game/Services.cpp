@@ -3,6 +3,7 @@
 #include "game/Saturate.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tp::game {
 
@@ -50,6 +51,7 @@ BankOffer Game::OpenBank(BankMode mode) {
 }
 
 void Game::ConfirmBank(const BankOffer& offer, std::int32_t amount) {
+    Before before = Remember();
     if (offer.mode == BankMode::Deposit) {
         const std::int32_t a = Held(amount, offer, state_.cash);
         state_.cash = SaturatingAdd(state_.cash, -std::int64_t{a});
@@ -60,6 +62,7 @@ void Game::ConfirmBank(const BankOffer& offer, std::int32_t amount) {
         state_.deposit = SaturatingAdd(state_.deposit, -std::int64_t{a});
     }
     RefreshStatus();
+    Undoable(std::move(before));
     keeper_.JourneyMoved(*this);
 }
 
@@ -71,10 +74,12 @@ TreatmentOffer Game::OpenHospital() {
 }
 
 void Game::ConfirmTreatment(const TreatmentOffer& offer, std::int32_t points) {
+    Before before = Remember();
     const std::int32_t p = Held(points, offer, TreatmentAllowed());
     state_.cash = SaturatingAdd(state_.cash, -Product(PricePerHealthPoint, p));
     state_.health = static_cast<std::int8_t>(state_.health + p);
     RefreshStatus();
+    Undoable(std::move(before));
     keeper_.JourneyMoved(*this);
 }
 
@@ -87,10 +92,12 @@ RepaymentOffer Game::OpenInternetCafe() {
 }
 
 void Game::ConfirmRepayment(const RepaymentOffer& offer, std::int32_t amount) {
+    Before before = Remember();
     const std::int32_t r = Held(amount, offer, RepaymentAllowed());
     state_.cash = SaturatingAdd(state_.cash, -std::int64_t{r});
     state_.debt = SaturatingAdd(state_.debt, -std::int64_t{r});
     RefreshStatus();
+    Undoable(std::move(before));
     keeper_.JourneyMoved(*this);
 }
 
@@ -103,6 +110,7 @@ StorageOffer Game::OpenAgency() {
 }
 
 bool Game::ConfirmStorage(const StorageOffer& /*offer*/) {
+    Before before = Remember();
     if (state_.storageBought) {
         return false;
     }
@@ -114,6 +122,7 @@ bool Game::ConfirmStorage(const StorageOffer& /*offer*/) {
     state_.storage = SaturatingAdd(state_.storage, StorageUnits);
     state_.storageBought = true;
     RefreshStatus();
+    Undoable(std::move(before));
     keeper_.JourneyMoved(*this);
     return false;
 }

@@ -89,6 +89,8 @@ void Game::Rename() {
         view_.AskText(Say(TP_TEXT("Game", "改名")), Say(TP_TEXT("Game", "请输入您的姓名:")),
                       Say(TP_TEXT("Game", "小二黑")));
     nameLabel_.assign(CutToCharacters(typed, NameBoxCharacters));
+    // A renaming cannot be undone, and what came before it is no longer taken back past it.
+    undoable_.clear();
     ShowStatus();
     keeper_.JourneyMoved(*this);
 }

@@ -3,6 +3,7 @@
 #include "game/Saturate.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tp::game {
 
@@ -68,6 +69,7 @@ std::optional<SellOffer> Game::OpenSell(int carriedRow) {
 }
 
 void Game::ConfirmBuy(const BuyOffer& offer, std::int32_t quantity) {
+    Before before = Remember();
     if (!IsMarketSlot(offer.marketSlot)) {
         return;
     }
@@ -86,10 +88,12 @@ void Game::ConfirmBuy(const BuyOffer& offer, std::int32_t quantity) {
     view_.AddCarriedRow(state_.carried.back());
     state_.storage = SaturatingAdd(state_.storage, -std::int64_t{q});
     RefreshStatus();
+    Undoable(std::move(before));
     keeper_.JourneyMoved(*this);
 }
 
 void Game::ConfirmSell(const SellOffer& offer, std::int32_t quantity) {
+    Before before = Remember();
     if (!IsMarketSlot(offer.marketSlot) || offer.carriedRow < 0 ||
         offer.carriedRow >= static_cast<int>(state_.carried.size())) {
         return;
@@ -113,6 +117,7 @@ void Game::ConfirmSell(const SellOffer& offer, std::int32_t quantity) {
         view_.UpdateCarriedRow(offer.carriedRow, state_.carried[row]);
     }
     RefreshStatus();
+    Undoable(std::move(before));
     keeper_.JourneyMoved(*this);
 }
 

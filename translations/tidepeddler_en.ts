@@ -1091,6 +1091,10 @@ This journey will not go into the hall of fame.</translation>
         <source>潮汐货郎</source>
         <translation>Tide Peddler</translation>
     </message>
+    <message>
+        <source>退回一步(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
 </context>
 <context>
     <name>tp::ui::Messages</name>

@@ -1091,6 +1091,10 @@
         <source>潮汐货郎</source>
         <translation>潮汐貨郎</translation>
     </message>
+    <message>
+        <source>退回一步(&amp;U)</source>
+        <translation>退回一步(&amp;U)</translation>
+    </message>
 </context>
 <context>
     <name>tp::ui::Messages</name>

@@ -298,6 +298,7 @@ void MainWindow::BuildActions() {
         return made;
     };
     action(tr("新的旅程(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::StartNewJourney);
+    undoAction_ = action(tr("退回一步(&U)"), QKeySequence(Qt::CTRL | Qt::Key_Z), &MainWindow::Undo);
     action(tr("富豪榜(&H)"), QKeySequence(Qt::CTRL | Qt::Key_H), &MainWindow::ShowHallOfFame);
     action(tr("改名(&R)"), QKeySequence(Qt::Key_F2), &MainWindow::Rename);
     action(tr("帮助(&E)"), QKeySequence(Qt::Key_F1), &MainWindow::OpenHelp);
@@ -323,6 +324,11 @@ void MainWindow::ShowMenu(const QPoint& where) {
         menu_->setObjectName(QStringLiteral("mainMenu"));
         menu_->addActions(menuActions_);
         menu_->insertSeparator(menuActions_.last());
+        // The menu shows whether there is anything to take back; Ctrl+Z stays live meanwhile,
+        // and does nothing when there is not.
+        connect(menu_, &QMenu::aboutToShow, this,
+                [this] { undoAction_->setEnabled(game_.CanUndo()); });
+        connect(menu_, &QMenu::aboutToHide, this, [this] { undoAction_->setEnabled(true); });
     }
     menu_->popup(where);
 }
@@ -450,6 +456,10 @@ void MainWindow::OpenStatement() {
 
 void MainWindow::OpenHelp() {
     Services().Help();
+}
+
+void MainWindow::Undo() {
+    game_.Undo();
 }
 
 void MainWindow::Rename() {

@@ -104,6 +104,7 @@ private:
     void OpenInternetCafe();
     void OpenAgency();
     void OpenHelp();
+    void Undo();
     void Rename();
     void ShowHallOfFame();
     void StartNewJourney();
@@ -131,6 +132,7 @@ private:
     QList<QIcon> listIcons_; // decoded once, shown on every row
     QList<QAction*> menuActions_;
     QMenu* menu_ = nullptr;
+    QAction* undoAction_ = nullptr;
 
     bool furnished_ = false;
     // Built on first use; children of this window, which deletes them with itself.
