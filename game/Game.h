@@ -98,11 +98,10 @@ private:
     // The game as it was before one confirmed action.
     struct Before {
         GameState state;
-        std::string nameLabel;
-        std::string caption;
+        std::string nameLabel; // a refresh after the action puts the stored name back
     };
     // Remembers the game as it is; kept for undoing if the action then changes it.
-    Before Remember() const { return {state_, nameLabel_, caption_}; }
+    Before Remember() const { return {state_, nameLabel_}; }
     void Undoable(Before before);
 
     GameView& view_;

@@ -20,7 +20,6 @@ bool Game::Undo() {
     undoable_.pop_back();
     state_ = std::move(before.state);
     nameLabel_ = std::move(before.nameLabel);
-    caption_ = std::move(before.caption);
     // Shown as it was: no refresh rule runs again.
     ShowStatus();
     view_.ShowMarket(std::span<const GoodsRecord>(state_.market).subspan(1));
