@@ -5,6 +5,10 @@
 
 namespace tp::ui {
 
+namespace {
+
+// The game's own face first, then installed ones of the same style, then of the other: a
+// character the game's faces lack (one in a typed name) is drawn from the next that has it.
 const QStringList& SongFamilies() {
     static const QStringList families{
         QStringLiteral("Tide Peddler Song"),  QStringLiteral("AR PL UMing CN"),
@@ -24,22 +28,24 @@ const QStringList& HeiFamilies() {
     return families;
 }
 
-QFont SongFont() {
+QFont Face(const QStringList& families, QFont::StyleHint style, int pixels) {
     QFont font;
-    font.setFamilies(SongFamilies());
-    font.setStyleHint(QFont::Serif);
-    font.setPixelSize(12);
+    font.setFamilies(families);
+    font.setStyleHint(style);
+    font.setPixelSize(pixels);
     return font;
+}
+
+} // namespace
+
+QFont SongFont() {
+    return Face(SongFamilies(), QFont::Serif, 12);
 }
 
 QFont HeiFont() {
     // The figures' boxes were drawn for a face whose cell (ascent plus descent, 1.26 times its
     // pixel size in the game's Hei) is 12 pixels high.
-    QFont font;
-    font.setFamilies(HeiFamilies());
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(10);
-    return font;
+    return Face(HeiFamilies(), QFont::SansSerif, 10);
 }
 
 void SetDefaultGameFont() {

@@ -8,11 +8,8 @@ namespace tp::ui {
 
 // The windows' two faces: a Song serif for their text and a Hei sans for the status block's
 // figures. Each is the game's own face (installed at start-up from the game's data folder),
-// then installed Song/Ming serifs or Hei sans: a character the game's faces lack (one in a
-// typed name) is drawn from the next face in the list that has it. Each list ends with the
-// other style, so Chinese text still has a face where only one kind is installed.
-const QStringList& SongFamilies();
-const QStringList& HeiFamilies();
+// then installed Song/Ming serifs or Hei sans, and last the other style, so Chinese text still
+// has a face where only one kind is installed.
 
 // The Song face 12 pixels high, the windows' text.
 QFont SongFont();

@@ -52,10 +52,8 @@ LabelType* ValueLabel(QWidget* parent, const char* name, const QRect& box, const
     label->setAlignment(Qt::AlignCenter);
     label->setFont(font);
     label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, kBlack);
-    palette.setColor(QPalette::WindowText, ink);
-    label->setPalette(palette);
+    SetColour(*label, QPalette::Window, kBlack);
+    SetColour(*label, QPalette::WindowText, ink);
     SetAccessibleText(*label, reads);
     return label;
 }

@@ -11,7 +11,6 @@
 #include "ui/toolkit/WindowCaption.h"
 
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -36,17 +35,6 @@ QPlainTextEdit* FixedText(QWidget* parent, const char* name, const QRect& box,
     shown->setReadOnly(true);
     ShowLines(*shown, text.split(QLatin1Char('\n')));
     return shown;
-}
-
-AmountSpin* Amount(QWidget* parent, const char* spinName, const char* edit, const QRect& editBox,
-                   const QRect& upDownBox, const QString& purpose) {
-    auto* spin = new AmountSpin(parent);
-    spin->setObjectName(QString::fromLatin1(spinName));
-    spin->Edit()->setObjectName(QString::fromLatin1(edit));
-    // The edit box and its up-down control side by side, as one widget.
-    spin->setGeometry(editBox.united(upDownBox));
-    spin->SetPurpose(purpose);
-    return spin;
 }
 
 // A cancel button: it closes the window, as Esc and the close box do.
@@ -109,8 +97,8 @@ void ServiceWindow::BuildBank() {
     depositChoice_ =
         Place(new QRadioButton(tr("存款"), bankPanel_), "depositChoice", Box(40, 80, 49, 17));
     depositChoice_->setChecked(true);
-    bankAmountSpin_ = Amount(bankPanel_, "bankAmountSpin", "bankAmountEdit", Box(40, 120, 89, 20),
-                             Box(129, 120, 15, 20), tr("金额"));
+    bankAmountSpin_ = MakeAmount(bankPanel_, "bankAmountSpin", "bankAmountEdit",
+                                 Box(40, 120, 89, 20), Box(129, 120, 15, 20), tr("金额"));
     Chain({bankCancelButton, bankConfirmButton_, withdrawChoice, depositChoice_, bankAmountSpin_});
 
     // A choice asks the game for its offer when it becomes the checked one, by a click, an
@@ -134,8 +122,8 @@ void ServiceWindow::BuildHospital() {
                                               Box(184, 120, 89, 25), tr("太贵算了"));
     treatmentButton_ = StockButton(hospitalPanel_, "treatmentButton", Box(48, 120, 89, 25),
                                    tr("接受治疗"), resources::StockGlyph::OK);
-    treatmentSpin_ = Amount(hospitalPanel_, "treatmentSpin", "treatmentEdit", Box(168, 88, 33, 20),
-                            Box(201, 88, 15, 20), tr("治疗点数"));
+    treatmentSpin_ = MakeAmount(hospitalPanel_, "treatmentSpin", "treatmentEdit",
+                                Box(168, 88, 33, 20), Box(201, 88, 15, 20), tr("治疗点数"));
     doctorText_ = MakeText(hospitalPanel_, "doctorText", Box(96, 16, 209, 65), tr("医生的话"));
     Chain({hospitalCancelButton, treatmentButton_, treatmentSpin_, doctorText_});
     connect(treatmentButton_, &QPushButton::clicked, this, &ServiceWindow::ConfirmTreatment);
@@ -148,16 +136,13 @@ void ServiceWindow::BuildInternetCafe() {
                             Box(40, 16, 234, 12));
     siteLabel->setFont(SongFont());
     // A web address in the link colour stays readable in light and dark themes.
-    QPalette sitePalette = siteLabel->palette();
-    sitePalette.setColor(QPalette::WindowText,
-                         QGuiApplication::palette().color(QPalette::Active, QPalette::Link));
-    siteLabel->setPalette(sitePalette);
+    SetColour(*siteLabel, QPalette::WindowText, ThemeColour(QPalette::Link));
     auto* cafeCancelButton = CancelButton(this, internetCafePanel_, "cafeCancelButton",
                                           Box(248, 120, 57, 25), tr("算了"));
     repayButton_ = StockButton(internetCafePanel_, "repayButton", Box(176, 120, 57, 25), tr("还钱"),
                                resources::StockGlyph::OK);
-    repaymentSpin_ = Amount(internetCafePanel_, "repaymentSpin", "repaymentEdit",
-                            Box(200, 88, 57, 20), Box(257, 88, 15, 20), tr("还款金额"));
+    repaymentSpin_ = MakeAmount(internetCafePanel_, "repaymentSpin", "repaymentEdit",
+                                Box(200, 88, 57, 20), Box(257, 88, 15, 20), tr("还款金额"));
     auto* cafeText = FixedText(internetCafePanel_, "cafeText", Box(160, 32, 145, 49),
                                tr("网吧的提示"), tr(texts::InternetCafe));
     Chain({cafeCancelButton, repayButton_, repaymentSpin_, cafeText});

@@ -10,7 +10,6 @@
 #include "ui/toolkit/WindowCaption.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,13 +31,9 @@ TradeDialog::TradeDialog(QWidget* owner, game::Game& game, EndOfRun& endOfRun)
                                  resources::StockGlyph::Yes);
     auto* cancelButton = StockButton(this, "cancelButton", Box(112, 32, 73, 25), tr("取消(&N)"),
                                      resources::StockGlyph::No);
-    amountSpin_ = new AmountSpin(this);
-    amountSpin_->setObjectName(QStringLiteral("amountSpin"));
-    amountSpin_->Edit()->setObjectName(QStringLiteral("amountEdit"));
-    // The edit box and its up-down control side by side, as one widget.
-    amountSpin_->setGeometry(Box(32, 32, 33, 20).united(Box(65, 32, 15, 20)));
+    amountSpin_ = MakeAmount(this, "amountSpin", "amountEdit", Box(32, 32, 33, 20),
+                             Box(65, 32, 15, 20), tr("数量"));
     ShowEditColour(QPalette::Button);
-    amountSpin_->SetPurpose(tr("数量"));
     quantityLabel_->setBuddy(amountSpin_);
 
     // Nothing here is reached by Tab: Enter confirms, Esc cancels, and the quantity keys go
@@ -93,9 +88,7 @@ void TradeDialog::Confirm() {
 }
 
 void TradeDialog::ShowEditColour(QPalette::ColorRole role) {
-    QPalette palette = amountSpin_->palette();
-    palette.setColor(QPalette::Base, QGuiApplication::palette().color(QPalette::Active, role));
-    amountSpin_->setPalette(palette);
+    SetColour(*amountSpin_, QPalette::Base, ThemeColour(role));
 }
 
 void TradeDialog::keyPressEvent(QKeyEvent* event) {

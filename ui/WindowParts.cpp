@@ -5,9 +5,12 @@
 #include "ui/Accessibility.h"
 #include "ui/pictures/Glyphs.h"
 #include "ui/pictures/PictureBox.h"
+#include "ui/toolkit/AmountSpin.h"
 #include "ui/toolkit/Button.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
@@ -18,6 +21,26 @@ namespace tp::ui {
 QString GoodText(int good) {
     // The catalogue's names are literals, so each view ends where the literal does.
     return QCoreApplication::translate("Goods", game::GoodName(good).data());
+}
+
+void SetColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget.palette();
+    palette.setColor(role, colour);
+    widget.setPalette(palette);
+}
+
+QColor ThemeColour(QPalette::ColorRole role) {
+    return QGuiApplication::palette().color(QPalette::Active, role);
+}
+
+AmountSpin* MakeAmount(QWidget* parent, const char* name, const char* edit, const QRect& editBox,
+                       const QRect& upDownBox, const QString& purpose) {
+    auto* spin = new AmountSpin(parent);
+    spin->setObjectName(QString::fromLatin1(name));
+    spin->Edit()->setObjectName(QString::fromLatin1(edit));
+    spin->setGeometry(editBox.united(upDownBox));
+    spin->SetPurpose(purpose);
+    return spin;
 }
 
 QWidget* MakePicture(QWidget* parent, const char* name, const QRect& box,
@@ -61,9 +84,7 @@ QPlainTextEdit* MakeText(QWidget* parent, const char* name, const QRect& box,
     // four-pixel margin would wrap the last character of each.
     text->document()->setDocumentMargin(1);
     MakeFlat(*text);
-    QPalette palette = text->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Active, QPalette::Button));
-    text->setPalette(palette);
+    SetColour(*text, QPalette::Base, ThemeColour(QPalette::Button));
     // Tab reaches the text, so a screen reader needs to know what it is.
     SetAccessibleText(*text, purpose);
     return text;

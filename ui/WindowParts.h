@@ -3,11 +3,13 @@
 
 #include "resources/Resources.h"
 
+#include <QPalette>
 #include <QRect>
 #include <QString>
 
 #include <string_view>
 
+class QColor;
 class QFrame;
 class QIcon;
 class QPlainTextEdit;
@@ -15,6 +17,8 @@ class QPushButton;
 class QWidget;
 
 namespace tp::ui {
+
+class AmountSpin;
 
 // The pieces every window of the game is built from.
 
@@ -37,6 +41,16 @@ inline QString GameText(std::string_view text) {
 
 // A good's name in the player's language, from its catalogue number.
 QString GoodText(int good);
+
+// Gives one role of a widget's own palette a colour; the other roles stay as inherited.
+void SetColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour);
+// The desktop theme's colour of `role`, so that the windows follow a light or a dark theme.
+QColor ThemeColour(QPalette::ColorRole role);
+
+// An amount's spin box, its edit box named `edit`, placed over the edit box's and the up-down
+// control's boxes side by side, announced as `purpose`.
+AmountSpin* MakeAmount(QWidget* parent, const char* name, const char* edit, const QRect& editBox,
+                       const QRect& upDownBox, const QString& purpose);
 
 // A picture box: the stored picture drawn at its natural size at the box's top-left corner
 // and cut off at the box's edges. With `autoSize` the box takes the picture's size.
