@@ -46,7 +46,7 @@ SavedJourney LateJourney() {
         SavedJourney healthy = game.Snapshot();
         healthy.state.health = 100;
         game.Resume(healthy);
-        game.Travel();
+        game.Travel(0);
     }
     return game.Snapshot();
 }

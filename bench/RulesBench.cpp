@@ -51,7 +51,7 @@ void BM_Journey(benchmark::State& st) {
             game.Resume(fresh);
             st.ResumeTiming();
         }
-        game.Travel();
+        game.Travel(0);
     }
     if (view.closed) {
         st.SkipWithError("the game ended inside the loop");
@@ -76,7 +76,7 @@ void BM_WholeGame(benchmark::State& st) {
                     game.ConfirmSell(*sell, sell->maximum);
                 }
             }
-            game.Travel();
+            game.Travel(0);
         }
         benchmark::DoNotOptimize(game.State().cash);
     }

@@ -4,6 +4,7 @@
 #include "game/FinishedRun.h"
 #include "game/GameState.h"
 #include "game/GameView.h"
+#include "game/Journal.h"
 #include "game/JourneyKeeper.h"
 #include "game/Offers.h"
 #include "game/SavedJourney.h"
@@ -39,8 +40,9 @@ public:
     // The journey as it stands, to be resumed later.
     SavedJourney Snapshot() const;
 
-    // One journey to any of the ten places: one day, interest, health, perhaps an event.
-    void Travel();
+    // One journey to any of the ten places (0..9, in the journal's order): one day, interest,
+    // health, perhaps an event. Which place changes nothing but the journal.
+    void Travel(int place);
     // The player clicked the name: only the name label changes.
     void Rename();
 
@@ -73,6 +75,8 @@ public:
     std::string_view NameLabel() const { return nameLabel_; }
     std::string_view Caption() const { return caption_; }
     const std::vector<std::string>& Diary() const { return diary_; }
+    // What happened in this run, the latest last.
+    const std::vector<JournalEntry>& Journal() const { return journal_; }
     // The run once it has ended by going home after the last day; nothing before, nor after a
     // death.
     const std::optional<FinishedRun>& Finished() const { return finished_; }
@@ -95,14 +99,21 @@ private:
     std::int32_t TreatmentAllowed() const;
     std::int32_t RepaymentAllowed() const;
 
-    // The game as it was before one confirmed action.
+    // The game as it was before one confirmed action, and the action as the journal has it.
     struct Before {
         GameState state;
         std::string nameLabel; // a refresh after the action puts the stored name back
+        JournalEntry action;
     };
     // Remembers the game as it is; kept for undoing if the action then changes it.
-    Before Remember() const { return {state_, nameLabel_}; }
-    void Undoable(Before before);
+    Before Remember() const { return {state_, nameLabel_, {}}; }
+    // The action has run: if it changed the game, it is journaled and can be undone.
+    void Undoable(Before before, JournalEntry action);
+    void Note(JournalEntry entry);
+    // The journey's entry and the market met at its end.
+    void NoteArrival(JournalEntry::Kind kind, int place, int event);
+    // An action's or an ending's entry, with the figures as they now stand.
+    JournalEntry Figures(JournalEntry entry) const;
 
     GameView& view_;
     runtime::Random& random_;
@@ -114,6 +125,7 @@ private:
     std::string caption_;
     std::optional<FinishedRun> finished_;
     std::vector<Before> undoable_; // this stop's confirmed actions, the last one last
+    std::vector<JournalEntry> journal_;
 };
 
 } // namespace tp::game

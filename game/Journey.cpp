@@ -6,7 +6,7 @@
 
 namespace tp::game {
 
-void Game::Travel() {
+void Game::Travel(int place) {
     undoable_.clear();
     RecordDaysGoneBy();
     state_.day = static_cast<std::int8_t>(state_.day + 1);
@@ -14,16 +14,39 @@ void Game::Travel() {
     state_.health = static_cast<std::int8_t>(state_.health - 1);
     diary_.clear();
 
+    int event = JournalEntry::NoEvent;
     if (random_.RandomBelow(5) == 1) {
-        ApplyDailyEvent(random_.RandomBelow(31));
-        // The labels behind the diary already show what the event did.
-        RefreshStatus();
-        view_.ShowDiary(diary_);
+        event = random_.RandomBelow(31);
+        ApplyDailyEvent(event);
     } else {
         DrawMarket(0);
     }
+    // Journaled before the refresh, which may end the run.
+    NoteArrival(JournalEntry::Kind::Journey, place, event);
+    if (event != JournalEntry::NoEvent) {
+        // The labels behind the diary already show what the event did.
+        RefreshStatus();
+        view_.ShowDiary(diary_);
+    }
     RefreshStatus();
     keeper_.JourneyMoved(*this);
+}
+
+void Game::NoteArrival(JournalEntry::Kind kind, int place, int event) {
+    JournalEntry arrival;
+    arrival.kind = kind;
+    arrival.day = state_.day;
+    arrival.place = place;
+    arrival.event = event;
+    if (kind == JournalEntry::Kind::Start) {
+        arrival.seed = state_.seed;
+    }
+    Note(std::move(arrival));
+    JournalEntry met;
+    met.kind = JournalEntry::Kind::Market;
+    met.day = state_.day;
+    std::copy(state_.market.begin() + 1, state_.market.end(), met.market.begin());
+    Note(std::move(met));
 }
 
 void Game::RecordDaysGoneBy() {

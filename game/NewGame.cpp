@@ -55,6 +55,8 @@ void Game::SetUpNewGame(std::uint32_t seed) {
         state_.goods[static_cast<std::size_t>(i)] = GoodsRecord{i, entry.basePrice};
     }
     DrawMarket(0);
+    journal_.clear();
+    NoteArrival(JournalEntry::Kind::Start, 0, JournalEntry::NoEvent);
     keeper_.JourneyBegan(*this);
 }
 
@@ -65,6 +67,11 @@ void Game::Resume(const SavedJourney& journey) {
     finished_.reset();
     diary_ = journey.diary;
     nameLabel_ = journey.nameLabel;
+    journal_ = journey.journal;
+    // A journey kept before the journal was begins one here.
+    if (journal_.empty()) {
+        NoteArrival(JournalEntry::Kind::Resume, 0, JournalEntry::NoEvent);
+    }
     WriteCaption();
     ShowStatus();
     view_.ShowMarket(std::span<const GoodsRecord>(state_.market).subspan(1));
@@ -72,7 +79,7 @@ void Game::Resume(const SavedJourney& journey) {
 }
 
 SavedJourney Game::Snapshot() const {
-    return SavedJourney{state_, random_.State(), nameLabel_, diary_};
+    return SavedJourney{state_, random_.State(), nameLabel_, diary_, journal_};
 }
 
 } // namespace tp::game

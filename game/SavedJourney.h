@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/GameState.h"
+#include "game/Journal.h"
 
 #include <cstdint>
 #include <string>
@@ -17,6 +18,7 @@ struct SavedJourney {
     std::uint32_t generator = 0;    // the generator's position
     std::string nameLabel;          // what the name label shows: a rename lasts until a refresh
     std::vector<std::string> diary; // today's entry; empty on a day that brought none
+    std::vector<JournalEntry> journal;
 
     friend bool operator==(const SavedJourney&, const SavedJourney&) = default;
 };

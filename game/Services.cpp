@@ -52,17 +52,14 @@ BankOffer Game::OpenBank(BankMode mode) {
 
 void Game::ConfirmBank(const BankOffer& offer, std::int32_t amount) {
     Before before = Remember();
-    if (offer.mode == BankMode::Deposit) {
-        const std::int32_t a = Held(amount, offer, state_.cash);
-        state_.cash = SaturatingAdd(state_.cash, -std::int64_t{a});
-        state_.deposit = SaturatingAdd(state_.deposit, a);
-    } else {
-        const std::int32_t a = Held(amount, offer, state_.deposit);
-        state_.cash = SaturatingAdd(state_.cash, a);
-        state_.deposit = SaturatingAdd(state_.deposit, -std::int64_t{a});
-    }
+    const bool deposit = offer.mode == BankMode::Deposit;
+    const std::int32_t a = Held(amount, offer, deposit ? state_.cash : state_.deposit);
+    state_.cash = SaturatingAdd(state_.cash, deposit ? -std::int64_t{a} : a);
+    state_.deposit = SaturatingAdd(state_.deposit, deposit ? a : -std::int64_t{a});
     RefreshStatus();
-    Undoable(std::move(before));
+    Undoable(
+        std::move(before),
+        ActionEntry(deposit ? JournalEntry::Kind::Deposit : JournalEntry::Kind::Withdrawal, a));
     keeper_.JourneyMoved(*this);
 }
 
@@ -79,7 +76,7 @@ void Game::ConfirmTreatment(const TreatmentOffer& offer, std::int32_t points) {
     state_.cash = SaturatingAdd(state_.cash, -Product(PricePerHealthPoint, p));
     state_.health = static_cast<std::int8_t>(state_.health + p);
     RefreshStatus();
-    Undoable(std::move(before));
+    Undoable(std::move(before), ActionEntry(JournalEntry::Kind::Treatment, p));
     keeper_.JourneyMoved(*this);
 }
 
@@ -97,7 +94,7 @@ void Game::ConfirmRepayment(const RepaymentOffer& offer, std::int32_t amount) {
     state_.cash = SaturatingAdd(state_.cash, -std::int64_t{r});
     state_.debt = SaturatingAdd(state_.debt, -std::int64_t{r});
     RefreshStatus();
-    Undoable(std::move(before));
+    Undoable(std::move(before), ActionEntry(JournalEntry::Kind::Repayment, r));
     keeper_.JourneyMoved(*this);
 }
 
@@ -122,7 +119,7 @@ bool Game::ConfirmStorage(const StorageOffer& /*offer*/) {
     state_.storage = SaturatingAdd(state_.storage, StorageUnits);
     state_.storageBought = true;
     RefreshStatus();
-    Undoable(std::move(before));
+    Undoable(std::move(before), ActionEntry(JournalEntry::Kind::Storage, StorageUnits));
     keeper_.JourneyMoved(*this);
     return false;
 }

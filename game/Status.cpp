@@ -34,6 +34,16 @@ void Game::RefreshStatus() {
         if (state_.day > LastDay && state_.health > 0) {
             RecordFinishedRun(amount);
         }
+        // An event's day refreshes twice: the end is journaled once.
+        const bool journaled =
+            !journal_.empty() && (journal_.back().kind == JournalEntry::Kind::Home ||
+                                  journal_.back().kind == JournalEntry::Kind::Death);
+        if (!journaled) {
+            JournalEntry end;
+            end.kind = state_.health > 0 ? JournalEntry::Kind::Home : JournalEntry::Kind::Death;
+            end.quantity = end.kind == JournalEntry::Kind::Home ? amount : 0;
+            Note(Figures(std::move(end)));
+        }
         // The end is kept before it is told: a program killed while the farewell is on screen
         // does not come back to the day before it.
         keeper_.JourneyMoved(*this);
@@ -89,6 +99,11 @@ void Game::Rename() {
         view_.AskText(Say(TP_TEXT("Game", "改名")), Say(TP_TEXT("Game", "请输入您的姓名:")),
                       Say(TP_TEXT("Game", "小二黑")));
     nameLabel_.assign(CutToCharacters(typed, NameBoxCharacters));
+    JournalEntry renamed;
+    renamed.kind = JournalEntry::Kind::Rename;
+    renamed.day = state_.day;
+    renamed.name = nameLabel_;
+    Note(std::move(renamed));
     // A renaming cannot be undone, and what came before it is no longer taken back past it.
     undoable_.clear();
     ShowStatus();

@@ -88,7 +88,7 @@ void Game::ConfirmBuy(const BuyOffer& offer, std::int32_t quantity) {
     view_.AddCarriedRow(state_.carried.back());
     state_.storage = SaturatingAdd(state_.storage, -std::int64_t{q});
     RefreshStatus();
-    Undoable(std::move(before));
+    Undoable(std::move(before), ActionEntry(JournalEntry::Kind::Buy, q, slot.good, slot.price));
     keeper_.JourneyMoved(*this);
 }
 
@@ -117,7 +117,7 @@ void Game::ConfirmSell(const SellOffer& offer, std::int32_t quantity) {
         view_.UpdateCarriedRow(offer.carriedRow, state_.carried[row]);
     }
     RefreshStatus();
-    Undoable(std::move(before));
+    Undoable(std::move(before), ActionEntry(JournalEntry::Kind::Sell, q, offer.good, price));
     keeper_.JourneyMoved(*this);
 }
 

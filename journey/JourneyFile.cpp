@@ -3,6 +3,7 @@
 
 #include "game/Catalogue.h"
 #include "game/JourneyCheck.h"
+#include "journey/JournalFile.h"
 #include "storage/JourneyId.h"
 #include "storage/VersionedJson.h"
 
@@ -75,7 +76,7 @@ int Good(Fields& fields) {
     return static_cast<int>(fields.Integer(QStringLiteral("good"), 1, game::GoodsCount));
 }
 
-std::optional<SavedJourney> ReadJourney(Fields& fields, QString& failure) {
+std::optional<SavedJourney> ReadJourney(Fields& fields, int version, QString& failure) {
     SavedJourney journey;
     GameState& s = journey.state;
     s.seed = fields.Whole<std::uint32_t>(QStringLiteral("seed"));
@@ -135,6 +136,9 @@ std::optional<SavedJourney> ReadJourney(Fields& fields, QString& failure) {
             break;
         }
         journey.diary.push_back(line.toString().toStdString());
+    }
+    if (version >= 2) {
+        journey.journal = ReadJournal(fields, QStringLiteral("journal"));
     }
     fields.NothingElse();
     if (!failure.isEmpty()) {
@@ -218,7 +222,9 @@ QByteArray SerializeJourney(const SavedJourney& journey, const QString& id) {
     top.insert(QStringLiteral("carried"), carried);
     top.insert(QStringLiteral("dailyWorth"), Worths(s.dailyWorth));
     top.insert(QStringLiteral("diary"), diary);
-    return QJsonDocument(top).toJson(QJsonDocument::Indented);
+    top.insert(QStringLiteral("journal"), JournalToJson(journey.journal));
+    // Written after every action, journal and all: no room or time for indentation.
+    return QJsonDocument(top).toJson(QJsonDocument::Compact);
 }
 
 QByteArray SerializeEndedJourney(const FinishedRun& run, const QString& id) {
@@ -241,8 +247,9 @@ std::optional<JourneyFile> ParseJourneyFile(const QByteArray& bytes, QString* re
         }
         return std::nullopt;
     };
-    const std::optional<QJsonObject> parsed =
-        storage::ParseVersionedObject(bytes, JourneyFileVersion, reason);
+    int version = 0;
+    const std::optional<QJsonObject> parsed = storage::ParseVersionedObject(
+        bytes, OldestJourneyFileVersion, JourneyFileVersion, version, reason);
     if (!parsed) {
         return std::nullopt;
     }
@@ -257,7 +264,7 @@ std::optional<JourneyFile> ParseJourneyFile(const QByteArray& bytes, QString* re
         file.ended = ReadEnded(top.Object(QStringLiteral("ended")), failure);
         top.NothingElse();
     } else if (failure.isEmpty()) {
-        file.journey = ReadJourney(top, failure);
+        file.journey = ReadJourney(top, version, failure);
     }
     if (!failure.isEmpty()) {
         return fail(failure);

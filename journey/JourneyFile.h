@@ -19,15 +19,18 @@ namespace tp::journey {
 //    "name": "路人甲", "nameLabel": "路人甲",
 //    "market": [{"good": 3, "price": 280}, … five in all],
 //    "carried": [{"good": 3, "price": 280, "quantity": 10}, …],
-//    "dailyWorth": [-1000, …], "diary": []}
+//    "dailyWorth": [-1000, …], "diary": [], "journal": [see JournalFile.h]}
 //   {"version": 1, "journey": "…", "ended": {"name": "路人甲", "amount": 12345, "debt": 0,
 //    "seed": 42, "days": 61, "dailyWorth": […]}}
 // Goods are named by their number in the catalogue. Every field is required, and a field the game
-// does not write makes the file one it did not write.
-inline constexpr int JourneyFileVersion = 1;
+// does not write makes the file one it did not write. A journey of version 1, written before the
+// game kept a journal, has no "journal" and goes on with one begun where it is resumed.
+inline constexpr int JourneyFileVersion = 2;
+inline constexpr int OldestJourneyFileVersion = 1;
 
-// A file larger than this was not written by the game: a journey is a few kilobytes.
-inline constexpr qint64 MaxJourneyFileBytes = 1024 * 1024;
+// A file larger than this was not written by the game: a journey is a few kilobytes, and its
+// journal, at the most it may hold, a megabyte or two.
+inline constexpr qint64 MaxJourneyFileBytes = 4 * 1024 * 1024;
 
 struct JourneyFile {
     QString id;

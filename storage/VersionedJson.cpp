@@ -12,6 +12,12 @@ namespace tp::storage {
 
 std::optional<QJsonObject> ParseVersionedObject(const QByteArray& bytes, int version,
                                                 QString* reason) {
+    int read = 0;
+    return ParseVersionedObject(bytes, version, version, read, reason);
+}
+
+std::optional<QJsonObject> ParseVersionedObject(const QByteArray& bytes, int oldest, int newest,
+                                                int& version, QString* reason) {
     auto fail = [reason](const QString& why) {
         if (reason != nullptr) {
             *reason = why;
@@ -34,11 +40,13 @@ std::optional<QJsonObject> ParseVersionedObject(const QByteArray& bytes, int ver
     if (!stated.isDouble()) {
         return fail(QCoreApplication::translate("tp::storage::VersionedJson", "no format version"));
     }
-    if (stated.toDouble() != version) {
+    const double number = stated.toDouble();
+    if (number < oldest || number > newest || number != std::trunc(number)) {
         return fail(
             QCoreApplication::translate("tp::storage::VersionedJson", "unknown format version %1")
-                .arg(stated.toDouble()));
+                .arg(number));
     }
+    version = static_cast<int>(number);
     return top;
 }
 

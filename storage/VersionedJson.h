@@ -18,6 +18,10 @@ namespace tp::storage {
 // of the object returned, so that what is left are the fields the file's reader knows.
 std::optional<QJsonObject> ParseVersionedObject(const QByteArray& bytes, int version,
                                                 QString* reason);
+// Likewise for a reader that knows each version from `oldest` to `newest`; `version` is set to the
+// one the file names.
+std::optional<QJsonObject> ParseVersionedObject(const QByteArray& bytes, int oldest, int newest,
+                                                int& version, QString* reason);
 
 // Reads the fields of one object strictly, remembering in `failure` the first that is missing or
 // of the wrong kind; every read after that returns a harmless value, and the caller asks at the

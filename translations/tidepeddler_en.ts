@@ -390,6 +390,49 @@
     </message>
 </context>
 <context>
+    <name>Places</name>
+    <message>
+        <source>火车站</source>
+        <translation>Railway Station</translation>
+    </message>
+    <message>
+        <source>李沧区</source>
+        <translation>Licang District</translation>
+    </message>
+    <message>
+        <source>栈桥</source>
+        <translation>Zhanqiao Pier</translation>
+    </message>
+    <message>
+        <source>东海路</source>
+        <translation>Donghai Road</translation>
+    </message>
+    <message>
+        <source>中山路</source>
+        <translation>Zhongshan Road</translation>
+    </message>
+    <message>
+        <source>啤酒城</source>
+        <translation>Beer City</translation>
+    </message>
+    <message>
+        <source>小青岛</source>
+        <translation>Little Qingdao</translation>
+    </message>
+    <message>
+        <source>四方区</source>
+        <translation>Sifang District</translation>
+    </message>
+    <message>
+        <source>李村集贸市场</source>
+        <translation>Licun Market</translation>
+    </message>
+    <message>
+        <source>长途站</source>
+        <translation>Coach Station</translation>
+    </message>
+</context>
+<context>
     <name>tp::app::GameFaces</name>
     <message>
         <source>%1 is not in %2</source>
@@ -566,6 +609,29 @@
     <message>
         <source>种子</source>
         <translation>Seed</translation>
+    </message>
+</context>
+<context>
+    <name>tp::journey::JournalFile</name>
+    <message>
+        <source>names nothing a journal holds</source>
+        <translation>names nothing a journal holds</translation>
+    </message>
+    <message>
+        <source>does not hold five goods</source>
+        <translation>does not hold five goods</translation>
+    </message>
+    <message>
+        <source>is longer than the rename box takes</source>
+        <translation>is longer than the rename box takes</translation>
+    </message>
+    <message>
+        <source>is no action that can be undone</source>
+        <translation>is no action that can be undone</translation>
+    </message>
+    <message>
+        <source>holds more than any run writes</source>
+        <translation>holds more than any run writes</translation>
     </message>
 </context>
 <context>
@@ -949,17 +1015,9 @@ Go on, or start afresh?</translation>
         <translation>Station</translation>
     </message>
     <message>
-        <source>火车站</source>
-        <translation>Railway Station</translation>
-    </message>
-    <message>
         <source>李沧区</source>
         <comment>map button</comment>
         <translation>Licang</translation>
-    </message>
-    <message>
-        <source>李沧区</source>
-        <translation>Licang District</translation>
     </message>
     <message>
         <source>栈桥</source>
@@ -967,17 +1025,9 @@ Go on, or start afresh?</translation>
         <translation>Pier</translation>
     </message>
     <message>
-        <source>栈桥</source>
-        <translation>Zhanqiao Pier</translation>
-    </message>
-    <message>
         <source>东海路</source>
         <comment>map button</comment>
         <translation>Donghai</translation>
-    </message>
-    <message>
-        <source>东海路</source>
-        <translation>Donghai Road</translation>
     </message>
     <message>
         <source>中山路</source>
@@ -985,17 +1035,9 @@ Go on, or start afresh?</translation>
         <translation>ZS Road</translation>
     </message>
     <message>
-        <source>中山路</source>
-        <translation>Zhongshan Road</translation>
-    </message>
-    <message>
         <source>啤酒城</source>
         <comment>map button</comment>
         <translation>Beer</translation>
-    </message>
-    <message>
-        <source>啤酒城</source>
-        <translation>Beer City</translation>
     </message>
     <message>
         <source>小青岛</source>
@@ -1003,35 +1045,19 @@ Go on, or start afresh?</translation>
         <translation>Islet</translation>
     </message>
     <message>
-        <source>小青岛</source>
-        <translation>Little Qingdao</translation>
-    </message>
-    <message>
         <source>四方区</source>
         <comment>map button</comment>
         <translation>Sifang</translation>
     </message>
     <message>
-        <source>四方区</source>
-        <translation>Sifang District</translation>
-    </message>
-    <message>
         <source>李村集贸市场</source>
         <comment>map button</comment>
-        <translation>Licun Market</translation>
-    </message>
-    <message>
-        <source>李村集贸市场</source>
         <translation>Licun Market</translation>
     </message>
     <message>
         <source>长途站</source>
         <comment>map button</comment>
         <translation>Coach</translation>
-    </message>
-    <message>
-        <source>长途站</source>
-        <translation>Coach Station</translation>
     </message>
     <message>
         <source>去这里，过一天</source>

@@ -390,6 +390,49 @@
     </message>
 </context>
 <context>
+    <name>Places</name>
+    <message>
+        <source>火车站</source>
+        <translation>火車站</translation>
+    </message>
+    <message>
+        <source>李沧区</source>
+        <translation>李滄區</translation>
+    </message>
+    <message>
+        <source>栈桥</source>
+        <translation>棧橋</translation>
+    </message>
+    <message>
+        <source>东海路</source>
+        <translation>東海路</translation>
+    </message>
+    <message>
+        <source>中山路</source>
+        <translation>中山路</translation>
+    </message>
+    <message>
+        <source>啤酒城</source>
+        <translation>啤酒城</translation>
+    </message>
+    <message>
+        <source>小青岛</source>
+        <translation>小青島</translation>
+    </message>
+    <message>
+        <source>四方区</source>
+        <translation>四方區</translation>
+    </message>
+    <message>
+        <source>李村集贸市场</source>
+        <translation>李村集貿市場</translation>
+    </message>
+    <message>
+        <source>长途站</source>
+        <translation>長途客運站</translation>
+    </message>
+</context>
+<context>
     <name>tp::app::GameFaces</name>
     <message>
         <source>%1 is not in %2</source>
@@ -566,6 +609,29 @@
     <message>
         <source>种子</source>
         <translation>種子</translation>
+    </message>
+</context>
+<context>
+    <name>tp::journey::JournalFile</name>
+    <message>
+        <source>names nothing a journal holds</source>
+        <translation>不是日誌裡會有的內容</translation>
+    </message>
+    <message>
+        <source>does not hold five goods</source>
+        <translation>不是五種商品</translation>
+    </message>
+    <message>
+        <source>is longer than the rename box takes</source>
+        <translation>超過改名框能輸入的長度</translation>
+    </message>
+    <message>
+        <source>is no action that can be undone</source>
+        <translation>不是能退回的一步</translation>
+    </message>
+    <message>
+        <source>holds more than any run writes</source>
+        <translation>比任何一局寫下的都多</translation>
     </message>
 </context>
 <context>
@@ -949,16 +1015,8 @@
         <translation>火車站</translation>
     </message>
     <message>
-        <source>火车站</source>
-        <translation>火車站</translation>
-    </message>
-    <message>
         <source>李沧区</source>
         <comment>map button</comment>
-        <translation>李滄區</translation>
-    </message>
-    <message>
-        <source>李沧区</source>
         <translation>李滄區</translation>
     </message>
     <message>
@@ -967,16 +1025,8 @@
         <translation>棧橋</translation>
     </message>
     <message>
-        <source>栈桥</source>
-        <translation>棧橋</translation>
-    </message>
-    <message>
         <source>东海路</source>
         <comment>map button</comment>
-        <translation>東海路</translation>
-    </message>
-    <message>
-        <source>东海路</source>
         <translation>東海路</translation>
     </message>
     <message>
@@ -985,16 +1035,8 @@
         <translation>中山路</translation>
     </message>
     <message>
-        <source>中山路</source>
-        <translation>中山路</translation>
-    </message>
-    <message>
         <source>啤酒城</source>
         <comment>map button</comment>
-        <translation>啤酒城</translation>
-    </message>
-    <message>
-        <source>啤酒城</source>
         <translation>啤酒城</translation>
     </message>
     <message>
@@ -1003,35 +1045,19 @@
         <translation>小青島</translation>
     </message>
     <message>
-        <source>小青岛</source>
-        <translation>小青島</translation>
-    </message>
-    <message>
         <source>四方区</source>
         <comment>map button</comment>
         <translation>四方區</translation>
     </message>
     <message>
-        <source>四方区</source>
-        <translation>四方區</translation>
-    </message>
-    <message>
         <source>李村集贸市场</source>
         <comment>map button</comment>
-        <translation>李村集貿市場</translation>
-    </message>
-    <message>
-        <source>李村集贸市场</source>
         <translation>李村集貿市場</translation>
     </message>
     <message>
         <source>长途站</source>
         <comment>map button</comment>
         <translation>客運站</translation>
-    </message>
-    <message>
-        <source>长途站</source>
-        <translation>長途客運站</translation>
     </message>
     <message>
         <source>去这里，过一天</source>

@@ -2,6 +2,7 @@
 #include "ui/MainWindow.h"
 
 #include "game/Game.h"
+#include "game/Places.h"
 #include "halloffame/HallOfFameStore.h"
 #include "ui/Accessibility.h"
 #include "ui/DiaryWindow.h"
@@ -21,6 +22,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -186,49 +188,41 @@ void MainWindow::BuildPlaceButtons() {
         const char* source;
         const char* comment;
     };
+    // In the order of the game's places.
     struct Stop {
         const char* name;
         QRect box;
         Text label;
-        const char* fullName;
     };
     const Stop places[kPlaces] = {
         {"railwayStationButton", Box(336, 264, 49, 17),
-         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "火车站", "map button"),
-         QT_TRANSLATE_NOOP("tp::ui::MainWindow", "火车站")},
+         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "火车站", "map button")},
         {"licangButton", Box(368, 168, 49, 17),
-         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "李沧区", "map button"),
-         QT_TRANSLATE_NOOP("tp::ui::MainWindow", "李沧区")},
+         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "李沧区", "map button")},
         {"pierButton", Box(312, 296, 49, 17),
-         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "栈桥", "map button"),
-         QT_TRANSLATE_NOOP("tp::ui::MainWindow", "栈桥")},
+         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "栈桥", "map button")},
         {"donghaiRoadButton", Box(440, 280, 49, 17),
-         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "东海路", "map button"),
-         QT_TRANSLATE_NOOP("tp::ui::MainWindow", "东海路")},
+         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "东海路", "map button")},
         {"zhongshanRoadButton", Box(360, 240, 49, 17),
-         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "中山路", "map button"),
-         QT_TRANSLATE_NOOP("tp::ui::MainWindow", "中山路")},
+         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "中山路", "map button")},
         {"beerCityButton", Box(448, 240, 49, 17),
-         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "啤酒城", "map button"),
-         QT_TRANSLATE_NOOP("tp::ui::MainWindow", "啤酒城")},
+         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "啤酒城", "map button")},
         {"littleQingdaoButton", Box(376, 304, 49, 17),
-         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "小青岛", "map button"),
-         QT_TRANSLATE_NOOP("tp::ui::MainWindow", "小青岛")},
+         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "小青岛", "map button")},
         {"sifangButton", Box(400, 192, 49, 17),
-         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "四方区", "map button"),
-         QT_TRANSLATE_NOOP("tp::ui::MainWindow", "四方区")},
+         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "四方区", "map button")},
         {"licunMarketButton", Box(416, 144, 81, 17),
-         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "李村集贸市场", "map button"),
-         QT_TRANSLATE_NOOP("tp::ui::MainWindow", "李村集贸市场")},
+         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "李村集贸市场", "map button")},
         {"coachStationButton", Box(400, 216, 49, 17),
-         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "长途站", "map button"),
-         QT_TRANSLATE_NOOP("tp::ui::MainWindow", "长途站")},
+         QT_TRANSLATE_NOOP3("tp::ui::MainWindow", "长途站", "map button")},
     };
     for (std::size_t i = 0; i < placeButtons_.size(); ++i) {
         const Stop& place = places[i];
         placeButtons_[i] =
             PushButton(this, place.name, place.box, tr(place.label.source, place.label.comment));
-        SetAccessibleText(*placeButtons_[i], tr(place.fullName), tr("去这里，过一天"));
+        SetAccessibleText(*placeButtons_[i],
+                          QCoreApplication::translate("Places", game::PlaceNames[i].data()),
+                          tr("去这里，过一天"));
     }
 }
 
@@ -411,9 +405,9 @@ ServiceWindow& MainWindow::Services() {
     return *services_;
 }
 
-void MainWindow::TravelTo(int /*place*/) {
+void MainWindow::TravelTo(int place) {
     // Every place is a day's journey like any other: the market of the stop is drawn anew.
-    game_.Travel();
+    game_.Travel(place);
 }
 
 void MainWindow::Buy() {

@@ -56,7 +56,7 @@ TEST_F(Keeping, ANewJourneyGivesUpTheOldOneAndIsKeptFromItsFirstAction) {
     EXPECT_FALSE(id.isEmpty());
 
     random.SeedWith(StateForJourney(-1));
-    game.Travel();
+    game.Travel(0);
     ASSERT_TRUE(Kept() && Kept()->journey);
     EXPECT_EQ(*Kept()->journey, game.Snapshot());
     EXPECT_EQ(Kept()->id, id);
@@ -75,7 +75,7 @@ TEST_F(Keeping, ANewJourneyGivesUpTheOldOneAndIsKeptFromItsFirstAction) {
 TEST_F(Keeping, AJourneyGoneOnWithKeepsItsName) {
     game.Start(3);
     keeping.GoOnWith(QStringLiteral("abc-123"));
-    game.Travel();
+    game.Travel(0);
     EXPECT_EQ(Kept()->id, QStringLiteral("abc-123"));
 }
 
@@ -84,7 +84,7 @@ TEST_F(Keeping, AReturnHomeIsKeptUntilTheHallOfFameHoldsIt) {
     Resume([](game::GameState& s) { s.day = game::LastDay; });
     random.SeedWith(StateForJourney(-1));
     view.onDiary = nullptr;
-    game.Travel();
+    game.Travel(0);
     ASSERT_TRUE(game.Finished().has_value());
     ASSERT_TRUE(Kept().has_value());
     ASSERT_TRUE(Kept()->ended.has_value()) << "the finished run waits for the hall of fame";
@@ -101,11 +101,11 @@ TEST_F(Keeping, AReturnHomeIsKeptUntilTheHallOfFameHoldsIt) {
 
 TEST_F(Keeping, ADeathLeavesNothingToGoOnWith) {
     game.Start(3);
-    game.Travel();
+    game.Travel(0);
     ASSERT_TRUE(QFileInfo::exists(path));
     Resume([](game::GameState& s) { s.health = 1; });
     random.SeedWith(StateForJourney(-1));
-    game.Travel();
+    game.Travel(0);
     ASSERT_LE(game.State().health, 0);
     EXPECT_FALSE(QFileInfo::exists(path));
 }
@@ -118,7 +118,7 @@ TEST_F(Keeping, AGameThatDoesNotHoldTheJourneyLeavesItAlone) {
     }();
     keeping.KeepNothing();
     game.Start(3);
-    game.Travel();
+    game.Travel(0);
     game.ConfirmBank(game.OpenBank(), 10);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -16,7 +16,7 @@ using testing::Fixture;
 template <typename Setup> Fixture& Apply(Fixture& f, int k, Setup setup) {
     f.Edit(setup);
     f.NextJourney(k);
-    f.game.Travel();
+    f.game.Travel(0);
     return f;
 }
 

@@ -12,7 +12,7 @@ using testing::Fixture;
 // Travels until the run ends or `days` journeys are made, closing every diary.
 void Travel(Fixture& f, int days) {
     for (int i = 0; i < days && f.view.closes == 0; ++i) {
-        f.game.Travel();
+        f.game.Travel(0);
     }
 }
 
@@ -30,7 +30,7 @@ TEST(FinishedRun, AReturnHomeRecordsTheEndTextsNameAndAmountTheDebtSeedAndSixtyO
         if (f.game.State().day >= LastDay - 2) {
             f.NextJourney(-1);
         }
-        f.game.Travel();
+        f.game.Travel(0);
         ASSERT_EQ(f.view.closes, 0);
     }
     ASSERT_FALSE(f.game.Finished().has_value());
@@ -38,7 +38,7 @@ TEST(FinishedRun, AReturnHomeRecordsTheEndTextsNameAndAmountTheDebtSeedAndSixtyO
     f.view.inputAnswers.push_back("小明");
     f.game.Rename();
     f.NextJourney(-1);
-    f.game.Travel();
+    f.game.Travel(0);
 
     ASSERT_TRUE(f.game.Finished().has_value());
     const FinishedRun& run = *f.game.Finished();
@@ -60,10 +60,10 @@ TEST(FinishedRun, DailyWorthIsTakenAtTheEndOfEachDay) {
     f.NextJourney(-1);
     f.game.ConfirmBuy(*f.game.OpenBuy(0), 1); // day 1 ends poorer by a purchase
     const std::int64_t endOfDayOne = ExpectedWorth(f.game.State());
-    f.game.Travel();
+    f.game.Travel(0);
     const std::int64_t startOfDayTwo = ExpectedWorth(f.game.State());
     f.NextJourney(-1);
-    f.game.Travel();
+    f.game.Travel(0);
     EXPECT_EQ(f.game.State().dailyWorth, (std::vector<std::int64_t>{endOfDayOne, startOfDayTwo}));
 }
 
@@ -71,7 +71,7 @@ TEST(FinishedRun, DeathOrARunLeftEarlyRecordsNothing) {
     Fixture dying;
     dying.Edit([](GameState& s) { s.health = 1; });
     dying.NextJourney(-1);
-    dying.game.Travel();
+    dying.game.Travel(0);
     ASSERT_EQ(dying.view.closes, 1);
     EXPECT_FALSE(dying.game.Finished().has_value());
 
@@ -82,7 +82,7 @@ TEST(FinishedRun, DeathOrARunLeftEarlyRecordsNothing) {
         s.health = 1;
     });
     both.NextJourney(-1);
-    both.game.Travel();
+    both.game.Travel(0);
     ASSERT_EQ(both.view.closes, 2);
     EXPECT_FALSE(both.game.Finished().has_value());
 

@@ -15,11 +15,11 @@ using testing::Fixture;
 SavedJourney Played() {
     Fixture f(31);
     f.NextJourney(-1);
-    f.game.Travel();
+    f.game.Travel(0);
     f.game.ConfirmBuy(*f.game.OpenBuy(0), 3);
     f.game.ConfirmBuy(*f.game.OpenBuy(1), 0); // buying nothing still adds an empty row
     f.NextJourney(1);
-    f.game.Travel();
+    f.game.Travel(0);
     f.view.inputAnswers.push_back("阿福");
     f.game.Rename();
     return f.game.Snapshot();

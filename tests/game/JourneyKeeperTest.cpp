@@ -61,7 +61,7 @@ TEST(JourneyKeeper, HearsOfANewJourneyOnceItStands) {
 TEST(JourneyKeeper, KeepsEveryActionThatChangesTheGameAfterItHasRun) {
     Kept k;
     k.random.SeedWith(StateForJourney(1)); // with a diary, shown before the journey is kept
-    k.game.Travel();
+    k.game.Travel(0);
     k.game.ConfirmBuy(*k.game.OpenBuy(0), 1);
     k.game.ConfirmSell(*k.game.OpenSell(0), 1);
     k.game.ConfirmBank(k.game.OpenBank(BankMode::Deposit), 100);
@@ -95,7 +95,7 @@ TEST(JourneyKeeper, TheEndIsKeptBeforeItsFarewellIsShown) {
     Kept home;
     home.Resume([](GameState& s) { s.day = LastDay; });
     home.random.SeedWith(StateForJourney(-1));
-    home.game.Travel();
+    home.game.Travel(0);
     EXPECT_EQ(home.view.KindsLogged(),
               (std::vector<std::string>{"kept", "message", "close", "kept"}));
     ASSERT_TRUE(home.game.Finished().has_value()) << "the finished run is there when it is kept";
@@ -104,7 +104,7 @@ TEST(JourneyKeeper, TheEndIsKeptBeforeItsFarewellIsShown) {
     Kept dead;
     dead.Resume([](GameState& s) { s.health = 1; });
     dead.random.SeedWith(StateForJourney(-1));
-    dead.game.Travel();
+    dead.game.Travel(0);
     EXPECT_EQ(dead.view.KindsLogged(),
               (std::vector<std::string>{"kept", "message", "close", "kept"}));
     EXPECT_EQ(dead.keeper.kept.front().state.health, 0);
@@ -114,7 +114,7 @@ TEST(JourneyKeeper, ADayWithADiaryAtTheEndKeepsTheEndBeforeTheDiary) {
     Kept k;
     k.Resume([](GameState& s) { s.health = 21; });
     k.random.SeedWith(StateForJourney(0)); // the quarrel takes the last 20 points
-    k.game.Travel();
+    k.game.Travel(0);
     const auto kinds = k.view.KindsLogged();
     ASSERT_FALSE(kinds.empty());
     EXPECT_EQ(kinds.front(), "kept");

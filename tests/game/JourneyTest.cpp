@@ -14,7 +14,7 @@ constexpr int NoEvent = -1;
 TEST(Travel, AdvancesTheDayAndCostsOneHealthPoint) {
     Fixture f;
     f.NextJourney(NoEvent);
-    f.game.Travel();
+    f.game.Travel(0);
     EXPECT_EQ(f.game.State().day, 2);
     EXPECT_EQ(f.game.State().health, 99);
     EXPECT_EQ(f.view.windowCaption, "潮汐货郎 V1.00            (2/60)");
@@ -28,7 +28,7 @@ TEST(Travel, PaysOnePercentInterestTruncated) {
         Fixture f;
         f.Edit([&](GameState& s) { s.deposit = before; });
         f.NextJourney(NoEvent);
-        f.game.Travel();
+        f.game.Travel(0);
         EXPECT_EQ(f.game.State().deposit, after) << "from " << before;
     }
 }
@@ -37,7 +37,7 @@ TEST(Travel, WithoutAnEventMakesANewMarketAndShowsNoDiary) {
     Fixture f;
     const int shows = f.view.marketShows;
     f.random.SeedWith(StateForJourney(NoEvent));
-    f.game.Travel();
+    f.game.Travel(0);
     EXPECT_EQ(f.view.marketShows, shows + 1);
     EXPECT_TRUE(f.view.diaryShown.empty());
     EXPECT_TRUE(f.game.Diary().empty());
@@ -53,7 +53,7 @@ TEST(Travel, AnEventShowsItsDiaryBetweenTwoRefreshes) {
         cashBehindDiary = f.view.cash;
     };
     const int before = f.view.statusShows;
-    f.game.Travel();
+    f.game.Travel(0);
     EXPECT_EQ(statusBeforeDiary, before + 1);
     EXPECT_EQ(cashBehindDiary, 3000) << "the labels behind the diary show the event";
     EXPECT_EQ(f.view.statusShows, before + 2);
@@ -64,13 +64,13 @@ TEST(Travel, AnEventShowsItsDiaryBetweenTwoRefreshes) {
 TEST(Travel, ClearsTheDiaryOnEveryJourney) {
     Fixture f;
     f.NextJourney(1);
-    f.game.Travel();
+    f.game.Travel(0);
     EXPECT_EQ(f.game.Diary().size(), 3u);
     f.NextJourney(NoEvent);
-    f.game.Travel();
+    f.game.Travel(0);
     EXPECT_TRUE(f.game.Diary().empty());
     f.NextJourney(9);
-    f.game.Travel();
+    f.game.Travel(0);
     ASSERT_EQ(f.view.diaryShown.size(), 3u);
     EXPECT_EQ(f.view.diaryShown[2].substr(0, 9), "俺到福");
 }
@@ -79,16 +79,16 @@ TEST(Travel, EventsSeeTheDayTheInterestAndTheHealthOfTheJourney) {
     Fixture f;
     f.Edit([&](GameState& s) { s.deposit = 1000; });
     f.NextJourney(14);
-    f.game.Travel();
+    f.game.Travel(0);
     EXPECT_EQ(f.game.State().deposit, 3010) << "the 2000 earn nothing on the day they arrive";
     f.NextJourney(NoEvent);
-    f.game.Travel();
+    f.game.Travel(0);
     EXPECT_EQ(f.game.State().deposit, 3040);
 
     Fixture g;
     g.Edit([&](GameState& s) { s.health = 21; });
     g.NextJourney(0); // the journey brings it to 20, the quarrel takes 20
-    g.game.Travel();
+    g.game.Travel(0);
     EXPECT_EQ(g.game.State().health, 0);
     EXPECT_EQ(g.view.log.front().text, "你壮志未筹身先死，永远的从地球消失了！");
 }
@@ -97,14 +97,14 @@ TEST(Travel, LastHealthPointEndsTheGameUnlessTheHospitalEventHeals) {
     Fixture f;
     f.Edit([&](GameState& s) { s.health = 1; });
     f.NextJourney(NoEvent);
-    f.game.Travel();
+    f.game.Travel(0);
     EXPECT_EQ(f.game.State().health, 0);
     EXPECT_EQ(f.view.closes, 1);
 
     Fixture g;
     g.Edit([&](GameState& s) { s.health = 1; });
     g.NextJourney(29);
-    g.game.Travel();
+    g.game.Travel(0);
     EXPECT_EQ(g.game.State().health, 100);
     EXPECT_EQ(g.view.closes, 0);
 }
@@ -113,14 +113,14 @@ TEST(Travel, FromDaySixtyAlwaysEndsAndTheEndMessageComesBeforeTheDiary) {
     Fixture f;
     f.Edit([&](GameState& s) { s.day = 60; });
     f.NextJourney(NoEvent);
-    f.game.Travel();
+    f.game.Travel(0);
     EXPECT_EQ(f.view.KindsLogged(), (std::vector<std::string>{"message", "close"}));
     EXPECT_EQ(f.view.windowCaption, "潮汐货郎 V1.00            (61/60)");
 
     Fixture g;
     g.Edit([&](GameState& s) { s.day = 60; });
     g.NextJourney(3);
-    g.game.Travel();
+    g.game.Travel(0);
     // The handler runs on after the close: diary, then the second refresh repeats the ending.
     EXPECT_EQ(g.view.KindsLogged(),
               (std::vector<std::string>{"message", "close", "diary", "message", "close"}));
@@ -130,20 +130,20 @@ TEST(Travel, DebtStepOnArrivalAtDayTen) {
     Fixture none;
     none.Edit([&](GameState& s) { s.day = 9; });
     none.NextJourney(NoEvent);
-    none.game.Travel();
+    none.game.Travel(0);
     EXPECT_EQ(none.game.State().debt, 4000);
 
     Fixture event;
     event.Edit([&](GameState& s) { s.day = 9; });
     event.NextJourney(3);
-    event.game.Travel();
+    event.game.Travel(0);
     EXPECT_EQ(event.game.State().debt, 5000) << "two refreshes, two steps";
 
     for (int lostDay : {5, 12}) {
         Fixture lost;
         lost.Edit([&](GameState& s) { s.day = 9; });
         lost.NextJourney(lostDay);
-        lost.game.Travel();
+        lost.game.Travel(0);
         EXPECT_EQ(lost.game.State().day, 11);
         EXPECT_EQ(lost.game.State().debt, 3000);
     }
@@ -155,7 +155,7 @@ TEST(Travel, EventsThatKeepTheMarketLeaveThePreviousStopsGoods) {
         const auto before = f.view.marketRows;
         const int shows = f.view.marketShows;
         f.NextJourney(k);
-        f.game.Travel();
+        f.game.Travel(0);
         EXPECT_EQ(f.view.marketShows, shows) << "event " << k;
         for (std::size_t i = 0; i < 5; ++i) {
             EXPECT_EQ(f.view.marketRows[i].name, before[i].name);

@@ -50,13 +50,13 @@ void ExpectMarket(const GameState& s, const std::vector<Slot>& expected) {
 TEST(Market, DrawsInTheFixedOrderFromAKnownState) {
     Fixture f;
     f.random.SeedWith(StateBefore(0));
-    f.game.Travel();
+    f.game.Travel(0);
     ExpectMarket(f.game.State(), {{1, 6}, {4, 14}, {5, 66}, {7, 76261}, {2, 529}});
     EXPECT_EQ(f.random.State(), 256513635u);
     EXPECT_TRUE(f.game.Diary().empty());
 
     f.random.SeedWith(StateBefore(2026));
-    f.game.Travel();
+    f.game.Travel(0);
     ExpectMarket(f.game.State(), {{9, 36}, {11, 3580}, {7, 163237}, {3, 454}, {5, 61}});
 }
 
@@ -66,7 +66,7 @@ TEST(Market, DrawsInTheFixedOrderFromAKnownState) {
 TEST(Market, ASoughtAfterGoodTakesSlotOneAfterItsDrawIsSpent) {
     Fixture f;
     f.random.SeedWith(1090);
-    f.game.Travel();
+    f.game.Travel(0);
     ASSERT_EQ(EventOfDiary(f.game.Diary()), 11);
     ExpectMarket(f.game.State(), {{7, 289205}, {15, 2911}, {10, 24}, {14, 14089}, {2, 914}});
     EXPECT_EQ(f.random.State(), 3559501321u);
@@ -81,7 +81,7 @@ template <typename OnMarket> void Journeys(Fixture& f, int count, OnMarket onMar
             s.day = 2;
             s.health = 100;
         });
-        f.game.Travel();
+        f.game.Travel(0);
         const int event = EventOfDiary(f.game.Diary());
         if (event < 0 ||
             DailyEvents[static_cast<std::size_t>(event)].market != MarketAction::Keep) {
@@ -175,7 +175,7 @@ TEST(Market, GoodOneStaysWithinSixToNineteenUnforcedAndSixteenToTwentyNineForced
             s.health = 100;
         });
         f.random.SeedWith(state);
-        f.game.Travel();
+        f.game.Travel(0);
         ASSERT_EQ(f.game.State().market[1].good, f.game.State().goods[1].good);
         forced.insert(f.game.State().market[1].price);
     }

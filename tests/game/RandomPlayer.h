@@ -22,7 +22,7 @@ public:
         case 0:
         case 1:
         case 2:
-            game.Travel();
+            game.Travel(game.State().day % 10);
             break;
         case 3:
             if (const auto offer = game.OpenBuy(Pick(6) - 1)) {

@@ -84,7 +84,7 @@ TEST(Start, SeedsFromTheClockWhenNoSeedIsGiven) {
 // A journey the game did not reach by playing: a tenth day, a market slot no draw made, carried
 // rows no purchase made, a renamed player and a diary.
 SavedJourney Unusual(const GameState& start) {
-    SavedJourney journey{start, 4242, "阿福的大名", {"12/8/26      晴", "", "日记"}};
+    SavedJourney journey{start, 4242, "阿福的大名", {"12/8/26      晴", "", "日记"}, {}};
     GameState& s = journey.state;
     s.day = 20;
     s.storage = 193;
@@ -146,7 +146,13 @@ TEST(Resume, ShowsTheGivenStateAsItStandsWithoutTheDebtStep) {
     EXPECT_TRUE(view.log.empty()) << "the diary is kept, not shown again";
     EXPECT_EQ(game.Diary(), journey.diary);
     EXPECT_EQ(random.State(), 4242u) << "the generator goes on from where it stood";
-    EXPECT_EQ(game.Snapshot(), journey);
+    // A journey kept before the journal was begins one where it is resumed.
+    SavedJourney kept = journey;
+    ASSERT_EQ(game.Journal().size(), 2u);
+    EXPECT_EQ(game.Journal()[0].kind, JournalEntry::Kind::Resume);
+    EXPECT_EQ(game.Journal()[1].market[2], s.market[3]);
+    kept.journal = game.Journal();
+    EXPECT_EQ(game.Snapshot(), kept);
 }
 
 TEST(Resume, AnEndedStateIsShownWithoutEndingTheRun) {
@@ -165,7 +171,7 @@ TEST(Resume, AnEndedStateIsShownWithoutEndingTheRun) {
 TEST(Resume, ReplacesWhatAnEarlierGameShowedAndGoesOnFromTheGivenState) {
     Fixture f;
     f.NextJourney(1);
-    f.game.Travel();
+    f.game.Travel(0);
     ASSERT_FALSE(f.game.Diary().empty());
     const auto offer = f.game.OpenBuy(0);
     ASSERT_TRUE(offer.has_value());

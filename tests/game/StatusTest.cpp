@@ -125,7 +125,7 @@ TEST(Rename, TheTypedNameOpensTheEndTextOnlyIfNoOtherRefreshCameFirst) {
     f.view.inputAnswers.push_back("王老五");
     f.game.Rename();
     f.NextJourney(-1);
-    f.game.Travel();
+    f.game.Travel(0);
     EXPECT_EQ(f.view.log[1].text.substr(0, 9), "王老五");
 
     Fixture g;
@@ -133,9 +133,9 @@ TEST(Rename, TheTypedNameOpensTheEndTextOnlyIfNoOtherRefreshCameFirst) {
     g.view.inputAnswers.push_back("王老五");
     g.game.Rename();
     g.NextJourney(-1);
-    g.game.Travel();
+    g.game.Travel(0);
     g.NextJourney(-1);
-    g.game.Travel();
+    g.game.Travel(0);
     EXPECT_EQ(g.view.log[1].text.substr(0, 9), "路人甲");
 }
 

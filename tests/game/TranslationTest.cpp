@@ -41,7 +41,7 @@ struct Translated : ::testing::Test, Fixture {
 TEST_F(Translated, TheCaptionAndMessagesAreComposedInThePlayersLanguage) {
     Edit([](GameState& s) { s.day = 60; });
     NextJourney(-1);
-    game.Travel();
+    game.Travel(0);
     EXPECT_EQ(view.windowCaption, "Tide Peddler (61/60)");
     ASSERT_EQ(view.log.front().kind, "message");
     EXPECT_EQ(view.log.front().text, "Home with ￥2000, 路人甲!");
@@ -50,13 +50,13 @@ TEST_F(Translated, TheCaptionAndMessagesAreComposedInThePlayersLanguage) {
     dead.view.translations = view.translations;
     dead.Edit([](GameState& s) { s.health = 1; });
     dead.NextJourney(-1);
-    dead.game.Travel();
+    dead.game.Travel(0);
     EXPECT_EQ(dead.view.log.front().text, "You died.");
 }
 
 TEST_F(Translated, TheDiaryAndTheRenameBoxSpeakIt) {
     NextJourney(1);
-    game.Travel();
+    game.Travel(0);
     ASSERT_EQ(view.diaryShown.size(), 3u);
     EXPECT_EQ(view.diaryShown[0], "12/8/26      Overcast");
     EXPECT_EQ(view.diaryShown[2], "Found a gold ring. Cash +1000");

@@ -58,6 +58,22 @@ TEST(JourneyFile, EveryTruncationIsRejected) {
     EXPECT_TRUE(Parse(whole).has_value());
 }
 
+QJsonObject Object(const QByteArray& bytes);
+QByteArray Bytes(const QJsonObject& object);
+
+// A journey kept before the game kept a journal goes on, and begins one where it is resumed.
+TEST(JourneyFile, AJourneyOfTheFirstVersionIsReadWithoutAJournal) {
+    game::SavedJourney journey = PlayedJourney(4, 60);
+    QJsonObject old = Object(SerializeJourney(journey, SampleId));
+    old.insert(QStringLiteral("version"), 1);
+    EXPECT_FALSE(Parse(Bytes(old)).has_value()) << "the first version had no journal";
+    old.remove(QStringLiteral("journal"));
+    const auto file = Parse(Bytes(old));
+    ASSERT_TRUE(file && file->journey);
+    journey.journal.clear();
+    EXPECT_EQ(*file->journey, journey);
+}
+
 QJsonObject Object(const QByteArray& bytes) {
     return QJsonDocument::fromJson(bytes).object();
 }
@@ -178,6 +194,20 @@ INSTANTIATE_TEST_SUITE_P(
                  o.insert("dailyWorth", worth);
              }},
         Edit{"a journey name with capitals", [](QJsonObject& o) { o.insert("journey", "ABC"); }},
+        Edit{"a journal entry of no kind",
+             [](QJsonObject& o) { SetIn(o, "journal", 2, "what", "flight"); }},
+        Edit{"a journal entry with a field of another kind",
+             [](QJsonObject& o) { SetIn(o, "journal", 0, "place", 3); }},
+        Edit{"a market met of no goods",
+             [](QJsonObject& o) { SetIn(o, "journal", 1, "market", QJsonArray()); }},
+        Edit{"a journal longer than a run writes",
+             [](QJsonObject& o) {
+                 QJsonArray journal = o.value("journal").toArray();
+                 while (journal.size() <= 10000) {
+                     journal.append(journal.at(1));
+                 }
+                 o.insert("journal", journal);
+             }},
         Edit{"an empty journey name", [](QJsonObject& o) { o.insert("journey", ""); }},
         Edit{"an ended run of 60 days",
              [](QJsonObject& o) {
