@@ -31,6 +31,7 @@ public:
     void AddCarriedRow(const CarriedGoods&) override {}
     void UpdateCarriedRow(int, const CarriedGoods&) override {}
     void RemoveCarriedRow(int) override {}
+    void ShowJournal(std::span<const tp::game::JournalEntry>) override {}
 };
 
 // A journey late in a run, with goods carried and a diary: as large as play makes one.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/GameState.h"
+#include "game/Journal.h"
 
 #include <cstdint>
 #include <span>
@@ -54,6 +55,8 @@ public:
     virtual void UpdateCarriedRow(int index, const CarriedGoods& row) = 0;
     // Removes a row; afterwards no row is selected.
     virtual void RemoveCarriedRow(int index) = 0;
+    // The run's journal has changed: it has grown by an entry, or it is another run's.
+    virtual void ShowJournal(std::span<const JournalEntry> journal) = 0;
 };
 
 } // namespace tp::game

@@ -72,6 +72,7 @@ void Game::Resume(const SavedJourney& journey) {
     if (journal_.empty()) {
         NoteArrival(JournalEntry::Kind::Resume, 0, JournalEntry::NoEvent);
     }
+    view_.ShowJournal(journal_);
     WriteCaption();
     ShowStatus();
     view_.ShowMarket(std::span<const GoodsRecord>(state_.market).subspan(1));

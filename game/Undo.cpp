@@ -17,6 +17,7 @@ void Game::Note(JournalEntry entry) {
     // Past its bound the journal stops: what it holds stays a journal the game can read back.
     if (journal_.size() < MaxJournalEntries) {
         journal_.push_back(std::move(entry));
+        view_.ShowJournal(journal_);
     }
 }
 

@@ -635,6 +635,94 @@
     </message>
 </context>
 <context>
+    <name>tp::journey::JournalText</name>
+    <message>
+        <source>现金 %1，存款 %2，欠款 %3。</source>
+        <translation>Cash %1, deposit %2, debt %3.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>行情：%1。</source>
+        <extracomment>Between the goods of a market.</extracomment>
+        <translation>Market: %1.</translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>买进%1 %2 件，每件 %3，共 %4。</source>
+        <extracomment>%1 the good, %2 how many, %3 the price of one, %4 the total.</extracomment>
+        <translation>Bought %2 of %1 at %3 each, %4 in all.</translation>
+    </message>
+    <message>
+        <source>卖出%1 %2 件，每件 %3，共 %4。</source>
+        <extracomment>%1 the good, %2 how many, %3 the price of one, %4 the total.</extracomment>
+        <translation>Sold %2 of %1 at %3 each, %4 in all.</translation>
+    </message>
+    <message>
+        <source>在银行存入 %1。</source>
+        <translation>Deposited %1 at the bank.</translation>
+    </message>
+    <message>
+        <source>从银行取出 %1。</source>
+        <translation>Withdrew %1 from the bank.</translation>
+    </message>
+    <message>
+        <source>在医院治好 %1 点健康。</source>
+        <translation>Had %1 points of health treated at the hospital.</translation>
+    </message>
+    <message>
+        <source>在网吧还债 %1。</source>
+        <translation>Paid back %1 of the debt at the internet café.</translation>
+    </message>
+    <message>
+        <source>在中介买下 %1 个货位。</source>
+        <translation>Bought %1 units of storage at the agency.</translation>
+    </message>
+    <message>
+        <source>来到青岛，开始新的旅程（种子 %1）。</source>
+        <translation>Arrived in Qingdao: a new journey begins (seed %1).</translation>
+    </message>
+    <message>
+        <source>接着以前保存的旅程走，日志从这里记起。</source>
+        <translation>Went on with a journey saved earlier; the journal begins here.</translation>
+    </message>
+    <message>
+        <source>去了%1。</source>
+        <translation>Went to %1.</translation>
+    </message>
+    <message>
+        <source>去了%1。%2</source>
+        <extracomment>%1 the place, %2 the day&apos;s diary entry.</extracomment>
+        <translation>Went to %1. %2</translation>
+    </message>
+    <message>
+        <source>改名为“%1”。</source>
+        <translation>Took the name “%1”.</translation>
+    </message>
+    <message>
+        <source>退回一步：%1 %2</source>
+        <translation>Took back: %1 %2</translation>
+    </message>
+    <message>
+        <source>回到故乡，共赚到 %1。 %2</source>
+        <translation>Went home with %1. %2</translation>
+    </message>
+    <message>
+        <source>病死在青岛，旅程到此为止。</source>
+        <translation>Fell ill and died in Qingdao; the journey ends here.</translation>
+    </message>
+    <message>
+        <source>第 %1 天&#x3000;%2</source>
+        <extracomment>%1 the day, %2 what happened on it.</extracomment>
+        <translation>Day %1  %2</translation>
+    </message>
+</context>
+<context>
     <name>tp::journey::JourneyFile</name>
     <message>
         <source>&quot;dailyWorth&quot; holds a worth no amounts add up to</source>
@@ -756,6 +844,65 @@
     <message>
         <source>is not a field of this file</source>
         <translation>is not a field of this file</translation>
+    </message>
+</context>
+<context>
+    <name>tp::ui::DayChart</name>
+    <message>
+        <source>身家（元）</source>
+        <translation>Net worth (yuan)</translation>
+    </message>
+    <message>
+        <source>天数</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>100000000</source>
+        <extracomment>The size of the larger unit of the chart&apos;s amounts, in digits.</extracomment>
+        <translation>1000000</translation>
+    </message>
+    <message>
+        <source>%1亿</source>
+        <extracomment>An amount in the larger unit.</extracomment>
+        <translation>%1M</translation>
+    </message>
+    <message>
+        <source>10000</source>
+        <extracomment>The size of the smaller unit of the chart&apos;s amounts, in digits.</extracomment>
+        <translation>1000</translation>
+    </message>
+    <message>
+        <source>%1万</source>
+        <extracomment>An amount in the smaller unit.</extracomment>
+        <translation>%1k</translation>
+    </message>
+    <message>
+        <source>没有每天的身家记录。</source>
+        <translation>No daily net worth recorded.</translation>
+    </message>
+    <message>
+        <source>共 %1 天。第 1 天身家 %2 元，第 %1 天 %3 元；最高 %4 元（第 %5 天），最低 %6 元（第 %7 天）。</source>
+        <translation>%1 days. Net worth %2 yuan on day 1 and %3 yuan on day %1; highest %4 yuan (day %5), lowest %6 yuan (day %7).</translation>
+    </message>
+    <message>
+        <source>本次每天的身家</source>
+        <translation>Net worth each day of this run</translation>
+    </message>
+    <message>
+        <source>价格（元）</source>
+        <translation>Price (yuan)</translation>
+    </message>
+    <message>
+        <source>还没有见过这种商品。</source>
+        <translation>This good has not been met yet.</translation>
+    </message>
+    <message>
+        <source>见过 %1 次。第 %2 天 %3 元，第 %4 天 %5 元；最高 %6 元（第 %7 天），最低 %8 元（第 %9 天）。</source>
+        <translation>Met %1 times. %3 yuan on day %2, %5 yuan on day %4; highest %6 yuan (day %7), lowest %8 yuan (day %9).</translation>
+    </message>
+    <message>
+        <source>%1每天的价格</source>
+        <translation>Prices of %1 day by day</translation>
     </message>
 </context>
 <context>
@@ -890,6 +1037,21 @@
     <message>
         <source>已复制到剪贴板</source>
         <translation>Copied to the clipboard</translation>
+    </message>
+</context>
+<context>
+    <name>tp::ui::JournalWindow</name>
+    <message>
+        <source>日志</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>这一局每天发生的事，最新的在最后</source>
+        <translation>What happened in this run, day by day, the latest last</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +1283,18 @@ This journey will not go into the hall of fame.</translation>
         <source>退回一步(&amp;U)</source>
         <translation>&amp;Undo</translation>
     </message>
+    <message>
+        <source>日志(&amp;J)</source>
+        <translation>&amp;Journal</translation>
+    </message>
+    <message>
+        <source>价格簿(&amp;P)</source>
+        <translation>&amp;Price Book</translation>
+    </message>
+    <message>
+        <source>日志</source>
+        <translation>Journal</translation>
+    </message>
 </context>
 <context>
     <name>tp::ui::Messages</name>
@@ -1131,6 +1305,49 @@ This journey will not go into the hall of fame.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>tp::ui::PriceBookWindow</name>
+    <message>
+        <source>价格簿</source>
+        <translation>Price Book</translation>
+    </message>
+    <message>
+        <source>商品</source>
+        <translation>Good</translation>
+    </message>
+    <message>
+        <source>最低价</source>
+        <translation>Lowest</translation>
+    </message>
+    <message>
+        <source>最高价</source>
+        <translation>Highest</translation>
+    </message>
+    <message>
+        <source>最近的价</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <source>每种商品这一局见过的最低价、最高价和最近的价，各带日子</source>
+        <translation>The lowest, highest and last price met this run for each good, each with its day</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>%1（第 %2 天）</source>
+        <translation>%1 (day %2)</translation>
+    </message>
+    <message>
+        <source>还没见过</source>
+        <translation>not met yet</translation>
+    </message>
+    <message>
+        <source>%1每天的价格：</source>
+        <translation>Prices of %1 day by day:</translation>
     </message>
 </context>
 <context>
@@ -1288,49 +1505,6 @@ your name to rename; map buttons move you on.</translation>
     <message>
         <source>数量</source>
         <translation>Quantity</translation>
-    </message>
-</context>
-<context>
-    <name>tp::ui::WorthChart</name>
-    <message>
-        <source>身家（元）</source>
-        <translation>Net worth (yuan)</translation>
-    </message>
-    <message>
-        <source>天数</source>
-        <translation>Day</translation>
-    </message>
-    <message>
-        <source>100000000</source>
-        <extracomment>The size of the larger unit of the chart&apos;s amounts, in digits.</extracomment>
-        <translation>1000000</translation>
-    </message>
-    <message>
-        <source>%1亿</source>
-        <extracomment>An amount in the larger unit.</extracomment>
-        <translation>%1M</translation>
-    </message>
-    <message>
-        <source>10000</source>
-        <extracomment>The size of the smaller unit of the chart&apos;s amounts, in digits.</extracomment>
-        <translation>1000</translation>
-    </message>
-    <message>
-        <source>%1万</source>
-        <extracomment>An amount in the smaller unit.</extracomment>
-        <translation>%1k</translation>
-    </message>
-    <message>
-        <source>没有每天的身家记录。</source>
-        <translation>No daily net worth recorded.</translation>
-    </message>
-    <message>
-        <source>共 %1 天。第 1 天身家 %2 元，第 %1 天 %3 元；最高 %4 元（第 %5 天），最低 %6 元（第 %7 天）。</source>
-        <translation>%1 days. Net worth %2 yuan on day 1 and %3 yuan on day %1; highest %4 yuan (day %5), lowest %6 yuan (day %7).</translation>
-    </message>
-    <message>
-        <source>本次每天的身家</source>
-        <translation>Net worth each day of this run</translation>
     </message>
 </context>
 </TS>

@@ -635,6 +635,94 @@
     </message>
 </context>
 <context>
+    <name>tp::journey::JournalText</name>
+    <message>
+        <source>现金 %1，存款 %2，欠款 %3。</source>
+        <translation>現金 %1，存款 %2，欠款 %3。</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>行情：%1。</source>
+        <extracomment>Between the goods of a market.</extracomment>
+        <translation>行情：%1。</translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>，</translation>
+    </message>
+    <message>
+        <source>买进%1 %2 件，每件 %3，共 %4。</source>
+        <extracomment>%1 the good, %2 how many, %3 the price of one, %4 the total.</extracomment>
+        <translation>買進%1 %2 件，每件 %3，共 %4。</translation>
+    </message>
+    <message>
+        <source>卖出%1 %2 件，每件 %3，共 %4。</source>
+        <extracomment>%1 the good, %2 how many, %3 the price of one, %4 the total.</extracomment>
+        <translation>賣出%1 %2 件，每件 %3，共 %4。</translation>
+    </message>
+    <message>
+        <source>在银行存入 %1。</source>
+        <translation>在銀行存入 %1。</translation>
+    </message>
+    <message>
+        <source>从银行取出 %1。</source>
+        <translation>從銀行取出 %1。</translation>
+    </message>
+    <message>
+        <source>在医院治好 %1 点健康。</source>
+        <translation>在醫院治好 %1 點健康。</translation>
+    </message>
+    <message>
+        <source>在网吧还债 %1。</source>
+        <translation>在網咖還債 %1。</translation>
+    </message>
+    <message>
+        <source>在中介买下 %1 个货位。</source>
+        <translation>在中介買下 %1 個貨位。</translation>
+    </message>
+    <message>
+        <source>来到青岛，开始新的旅程（种子 %1）。</source>
+        <translation>來到青島，開始新的旅程（種子 %1）。</translation>
+    </message>
+    <message>
+        <source>接着以前保存的旅程走，日志从这里记起。</source>
+        <translation>接著以前儲存的旅程走，日誌從這裡記起。</translation>
+    </message>
+    <message>
+        <source>去了%1。</source>
+        <translation>去了%1。</translation>
+    </message>
+    <message>
+        <source>去了%1。%2</source>
+        <extracomment>%1 the place, %2 the day&apos;s diary entry.</extracomment>
+        <translation>去了%1。%2</translation>
+    </message>
+    <message>
+        <source>改名为“%1”。</source>
+        <translation>改名為「%1」。</translation>
+    </message>
+    <message>
+        <source>退回一步：%1 %2</source>
+        <translation>退回一步：%1 %2</translation>
+    </message>
+    <message>
+        <source>回到故乡，共赚到 %1。 %2</source>
+        <translation>回到故鄉，共賺到 %1。 %2</translation>
+    </message>
+    <message>
+        <source>病死在青岛，旅程到此为止。</source>
+        <translation>病死在青島，旅程到此為止。</translation>
+    </message>
+    <message>
+        <source>第 %1 天&#x3000;%2</source>
+        <extracomment>%1 the day, %2 what happened on it.</extracomment>
+        <translation>第 %1 天&#x3000;%2</translation>
+    </message>
+</context>
+<context>
     <name>tp::journey::JourneyFile</name>
     <message>
         <source>&quot;dailyWorth&quot; holds a worth no amounts add up to</source>
@@ -756,6 +844,65 @@
     <message>
         <source>is not a field of this file</source>
         <translation>不是這個檔案會有的</translation>
+    </message>
+</context>
+<context>
+    <name>tp::ui::DayChart</name>
+    <message>
+        <source>身家（元）</source>
+        <translation>身家（元）</translation>
+    </message>
+    <message>
+        <source>天数</source>
+        <translation>天數</translation>
+    </message>
+    <message>
+        <source>100000000</source>
+        <extracomment>The size of the larger unit of the chart&apos;s amounts, in digits.</extracomment>
+        <translation>100000000</translation>
+    </message>
+    <message>
+        <source>%1亿</source>
+        <extracomment>An amount in the larger unit.</extracomment>
+        <translation>%1億</translation>
+    </message>
+    <message>
+        <source>10000</source>
+        <extracomment>The size of the smaller unit of the chart&apos;s amounts, in digits.</extracomment>
+        <translation>10000</translation>
+    </message>
+    <message>
+        <source>%1万</source>
+        <extracomment>An amount in the smaller unit.</extracomment>
+        <translation>%1萬</translation>
+    </message>
+    <message>
+        <source>没有每天的身家记录。</source>
+        <translation>沒有每天的身家紀錄。</translation>
+    </message>
+    <message>
+        <source>共 %1 天。第 1 天身家 %2 元，第 %1 天 %3 元；最高 %4 元（第 %5 天），最低 %6 元（第 %7 天）。</source>
+        <translation>共 %1 天。第 1 天身家 %2 元，第 %1 天 %3 元；最高 %4 元（第 %5 天），最低 %6 元（第 %7 天）。</translation>
+    </message>
+    <message>
+        <source>本次每天的身家</source>
+        <translation>本次每天的身家</translation>
+    </message>
+    <message>
+        <source>价格（元）</source>
+        <translation>價格（元）</translation>
+    </message>
+    <message>
+        <source>还没有见过这种商品。</source>
+        <translation>還沒有見過這種商品。</translation>
+    </message>
+    <message>
+        <source>见过 %1 次。第 %2 天 %3 元，第 %4 天 %5 元；最高 %6 元（第 %7 天），最低 %8 元（第 %9 天）。</source>
+        <translation>見過 %1 次。第 %2 天 %3 元，第 %4 天 %5 元；最高 %6 元（第 %7 天），最低 %8 元（第 %9 天）。</translation>
+    </message>
+    <message>
+        <source>%1每天的价格</source>
+        <translation>%1每天的價格</translation>
     </message>
 </context>
 <context>
@@ -890,6 +1037,21 @@
     <message>
         <source>已复制到剪贴板</source>
         <translation>已複製到剪貼簿</translation>
+    </message>
+</context>
+<context>
+    <name>tp::ui::JournalWindow</name>
+    <message>
+        <source>日志</source>
+        <translation>日誌</translation>
+    </message>
+    <message>
+        <source>这一局每天发生的事，最新的在最后</source>
+        <translation>這一局每天發生的事，最新的在最後</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +1283,18 @@
         <source>退回一步(&amp;U)</source>
         <translation>退回一步(&amp;U)</translation>
     </message>
+    <message>
+        <source>日志(&amp;J)</source>
+        <translation>日誌(&amp;J)</translation>
+    </message>
+    <message>
+        <source>价格簿(&amp;P)</source>
+        <translation>價格簿(&amp;P)</translation>
+    </message>
+    <message>
+        <source>日志</source>
+        <translation>日誌</translation>
+    </message>
 </context>
 <context>
     <name>tp::ui::Messages</name>
@@ -1131,6 +1305,49 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>tp::ui::PriceBookWindow</name>
+    <message>
+        <source>价格簿</source>
+        <translation>價格簿</translation>
+    </message>
+    <message>
+        <source>商品</source>
+        <translation>商品</translation>
+    </message>
+    <message>
+        <source>最低价</source>
+        <translation>最低價</translation>
+    </message>
+    <message>
+        <source>最高价</source>
+        <translation>最高價</translation>
+    </message>
+    <message>
+        <source>最近的价</source>
+        <translation>最近的價</translation>
+    </message>
+    <message>
+        <source>每种商品这一局见过的最低价、最高价和最近的价，各带日子</source>
+        <translation>每種商品這一局見過的最低價、最高價和最近的價，各帶日子</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>%1（第 %2 天）</source>
+        <translation>%1（第 %2 天）</translation>
+    </message>
+    <message>
+        <source>还没见过</source>
+        <translation>還沒見過</translation>
+    </message>
+    <message>
+        <source>%1每天的价格：</source>
+        <translation>%1每天的價格：</translation>
     </message>
 </context>
 <context>
@@ -1287,49 +1504,6 @@
     <message>
         <source>数量</source>
         <translation>數量</translation>
-    </message>
-</context>
-<context>
-    <name>tp::ui::WorthChart</name>
-    <message>
-        <source>身家（元）</source>
-        <translation>身家（元）</translation>
-    </message>
-    <message>
-        <source>天数</source>
-        <translation>天數</translation>
-    </message>
-    <message>
-        <source>100000000</source>
-        <extracomment>The size of the larger unit of the chart&apos;s amounts, in digits.</extracomment>
-        <translation>100000000</translation>
-    </message>
-    <message>
-        <source>%1亿</source>
-        <extracomment>An amount in the larger unit.</extracomment>
-        <translation>%1億</translation>
-    </message>
-    <message>
-        <source>10000</source>
-        <extracomment>The size of the smaller unit of the chart&apos;s amounts, in digits.</extracomment>
-        <translation>10000</translation>
-    </message>
-    <message>
-        <source>%1万</source>
-        <extracomment>An amount in the smaller unit.</extracomment>
-        <translation>%1萬</translation>
-    </message>
-    <message>
-        <source>没有每天的身家记录。</source>
-        <translation>沒有每天的身家紀錄。</translation>
-    </message>
-    <message>
-        <source>共 %1 天。第 1 天身家 %2 元，第 %1 天 %3 元；最高 %4 元（第 %5 天），最低 %6 元（第 %7 天）。</source>
-        <translation>共 %1 天。第 1 天身家 %2 元，第 %1 天 %3 元；最高 %4 元（第 %5 天），最低 %6 元（第 %7 天）。</translation>
-    </message>
-    <message>
-        <source>本次每天的身家</source>
-        <translation>本次每天的身家</translation>
     </message>
 </context>
 </TS>

@@ -4,10 +4,13 @@
 #include "game/Game.h"
 #include "game/Places.h"
 #include "halloffame/HallOfFameStore.h"
+#include "journey/JournalText.h"
 #include "ui/Accessibility.h"
 #include "ui/DiaryWindow.h"
 #include "ui/GameFonts.h"
+#include "ui/JournalWindow.h"
 #include "ui/Messages.h"
+#include "ui/PriceBookWindow.h"
 #include "ui/ServiceWindow.h"
 #include "ui/TradeDialog.h"
 #include "ui/WindowParts.h"
@@ -72,7 +75,7 @@ void ShowValue(QLabel& label, const QString& value) {
 }
 
 QStringList CarriedTexts(const game::CarriedGoods& row) {
-    return {GoodText(row.good), QString::number(row.price), QString::number(row.quantity)};
+    return {journey::GoodText(row.good), QString::number(row.price), QString::number(row.quantity)};
 }
 
 // The lists' small icons: the market's rows show the first, the goods carried the second.
@@ -291,6 +294,8 @@ void MainWindow::BuildActions() {
     };
     action(tr("新的旅程(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::StartNewJourney);
     undoAction_ = action(tr("退回一步(&U)"), QKeySequence(Qt::CTRL | Qt::Key_Z), &MainWindow::Undo);
+    action(tr("日志(&J)"), QKeySequence(Qt::CTRL | Qt::Key_J), &MainWindow::OpenJournal);
+    action(tr("价格簿(&P)"), QKeySequence(Qt::CTRL | Qt::Key_P), &MainWindow::OpenPriceBook);
     action(tr("富豪榜(&H)"), QKeySequence(Qt::CTRL | Qt::Key_H), &MainWindow::ShowHallOfFame);
     action(tr("改名(&R)"), QKeySequence(Qt::Key_F2), &MainWindow::Rename);
     action(tr("帮助(&E)"), QKeySequence(Qt::Key_F1), &MainWindow::OpenHelp);
@@ -347,8 +352,8 @@ void MainWindow::ShowMarket(std::span<const game::GoodsRecord> market) {
     Furnish();
     marketList_->clear();
     for (const game::GoodsRecord& row : market) {
-        marketList_->addTopLevelItem(
-            Row({GoodText(row.good), QString::number(row.price)}, listIcons_.value(kMarketImage)));
+        marketList_->addTopLevelItem(Row({journey::GoodText(row.good), QString::number(row.price)},
+                                         listIcons_.value(kMarketImage)));
     }
 }
 
@@ -463,6 +468,42 @@ void MainWindow::ShowHallOfFame() {
     const halloffame::Table table = hallOfFame_.Read();
     HallOfFameWindow window(table.ranked, std::nullopt, table.problem, this);
     RunModal(window, endOfRun_);
+}
+
+void MainWindow::ShowJournal(std::span<const game::JournalEntry> journal) {
+    // Windows not opened yet read the journal when they are.
+    if (journal_ != nullptr) {
+        journal_->ShowJournal(journal);
+    }
+    if (priceBook_ != nullptr) {
+        priceBook_->ShowJournal(journal);
+    }
+}
+
+// The journal and the price book stay open beside the main window while the player plays on, and
+// close with the run like every other window.
+template <typename Window> void MainWindow::OpenBeside(Window*& window, auto make) {
+    if (endOfRun_.Requested()) {
+        return;
+    }
+    if (window == nullptr) {
+        window = make();
+        // The game's keys work there too: the player plays on with either window active.
+        window->addActions(menuActions_);
+        connect(&endOfRun_, &EndOfRun::requested, window, &QWidget::close);
+    }
+    window->ShowJournal(game_.Journal());
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void MainWindow::OpenJournal() {
+    OpenBeside(journal_, [this] { return new JournalWindow(tr("日志"), this); });
+}
+
+void MainWindow::OpenPriceBook() {
+    OpenBeside(priceBook_, [this] { return new PriceBookWindow(this); });
 }
 
 void MainWindow::StartNewJourney() {

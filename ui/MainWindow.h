@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "game/GameState.h"
+#include "game/Journal.h"
 
 #include <array>
 #include <span>
@@ -30,6 +31,8 @@ namespace tp::ui {
 class ClickableLabel;
 class DiaryWindow;
 class EndOfRun;
+class JournalWindow;
+class PriceBookWindow;
 class RowList;
 class ServiceWindow;
 class TradeDialog;
@@ -63,6 +66,8 @@ public:
     void RemoveCarriedRow(int index);
     // Shows the day's entry in the diary until the player closes it.
     void ShowDiary(const QStringList& lines);
+    // The run's journal has changed: the windows read off it follow.
+    void ShowJournal(std::span<const game::JournalEntry> journal);
 
     // The window goes to the display before it makes its controls: making them starts Qt's
     // accessibility bridge, which asks the session bus and the accessibility bus, and that must
@@ -104,6 +109,9 @@ private:
     void OpenInternetCafe();
     void OpenAgency();
     void OpenHelp();
+    void OpenJournal();
+    void OpenPriceBook();
+    template <typename Window> void OpenBeside(Window*& window, auto make);
     void Undo();
     void Rename();
     void ShowHallOfFame();
@@ -139,6 +147,8 @@ private:
     TradeDialog* trade_ = nullptr;
     DiaryWindow* diary_ = nullptr;
     ServiceWindow* services_ = nullptr;
+    JournalWindow* journal_ = nullptr;
+    PriceBookWindow* priceBook_ = nullptr;
 };
 
 } // namespace tp::ui

@@ -2,6 +2,7 @@
 #include "ui/TradeDialog.h"
 
 #include "game/Game.h"
+#include "journey/JournalText.h"
 #include "ui/Accessibility.h"
 #include "ui/GameFonts.h"
 #include "ui/WindowParts.h"
@@ -71,7 +72,7 @@ void TradeDialog::ShowOffer(const game::QuantityOffer& offer, int good) {
 
 void TradeDialog::Prepare(const game::QuantityOffer& offer, int good) {
     quantityLabel_->setText(GameText(offer.text));
-    SetCaption(*this, GoodText(good));
+    SetCaption(*this, journey::GoodText(good));
     amountSpin_->SetMaximum(offer.maximum);
     amountSpin_->setValue(offer.position);
     confirmButton_->setEnabled(offer.confirmEnabled);

@@ -18,11 +18,6 @@
 
 namespace tp::ui {
 
-QString GoodText(int good) {
-    // The catalogue's names are literals, so each view ends where the literal does.
-    return QCoreApplication::translate("Goods", game::GoodName(good).data());
-}
-
 void SetColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget.palette();
     palette.setColor(role, colour);

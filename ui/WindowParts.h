@@ -39,9 +39,6 @@ inline QString GameText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A good's name in the player's language, from its catalogue number.
-QString GoodText(int good);
-
 // Gives one role of a widget's own palette a colour; the other roles stay as inherited.
 void SetColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour);
 // The desktop theme's colour of `role`, so that the windows follow a light or a dark theme.

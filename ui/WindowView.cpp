@@ -86,4 +86,8 @@ void WindowView::RemoveCarriedRow(int index) {
     main_->RemoveCarriedRow(index);
 }
 
+void WindowView::ShowJournal(std::span<const game::JournalEntry> journal) {
+    main_->ShowJournal(journal);
+}
+
 } // namespace tp::ui

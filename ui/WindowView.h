@@ -36,6 +36,7 @@ public:
     void AddCarriedRow(const game::CarriedGoods& row) override;
     void UpdateCarriedRow(int index, const game::CarriedGoods& row) override;
     void RemoveCarriedRow(int index) override;
+    void ShowJournal(std::span<const game::JournalEntry> journal) override;
 
 private:
     EndOfRun& endOfRun_;

@@ -90,6 +90,9 @@ public:
         carriedRows.at(static_cast<std::size_t>(index)) = Mirror(row);
     }
     void RemoveCarriedRow(int index) override { carriedRows.erase(carriedRows.begin() + index); }
+    void ShowJournal(std::span<const JournalEntry> journal) override {
+        journalShown = journal.size();
+    }
 
     std::vector<std::string> KindsLogged() const {
         std::vector<std::string> kinds;
@@ -125,6 +128,7 @@ public:
     std::vector<std::string> diaryShown;
     std::function<void()> onDiary;
     int closes = 0;
+    std::size_t journalShown = 0; // entries of the journal last shown
 
     std::string windowCaption;
     std::string name;

@@ -3,8 +3,8 @@
 
 #include "halloffame/Names.h"
 #include "ui/Accessibility.h"
+#include "ui/DayChart.h"
 #include "ui/GameFonts.h"
-#include "ui/halloffame/WorthChart.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -122,7 +122,7 @@ HallOfFameWindow::HallOfFameWindow(const QList<halloffame::Entry>& ranked,
         QLabel* caption = TextLabel(this, QStringLiteral("chartCaption"),
                                     tr("本次每天的身家（现金加存款减欠款）："));
         layout->addWidget(caption);
-        chart_ = new WorthChart(this);
+        chart_ = new DayChart(this);
         chart_->SetWorth(thisRun->dailyWorth);
         layout->addWidget(chart_, 1);
     }

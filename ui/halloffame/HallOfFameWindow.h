@@ -18,7 +18,7 @@ class QTableWidget;
 
 namespace tp::ui {
 
-class WorthChart;
+class DayChart;
 
 // The run that has just ended, when the window is shown at the end of a run.
 struct ThisRun {
@@ -56,7 +56,7 @@ private:
 
     QTableWidget* table_ = nullptr;
     QTableWidget* thisRunRow_ = nullptr;
-    WorthChart* chart_ = nullptr;
+    DayChart* chart_ = nullptr;
     QLineEdit* command_ = nullptr;
     QPushButton* copy_ = nullptr;
     QLabel* copied_ = nullptr;

@@ -3,7 +3,7 @@
 
 #include "halloffame/Names.h"
 #include "tests/ui/halloffame/WindowTestData.h"
-#include "ui/halloffame/WorthChart.h"
+#include "ui/DayChart.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -133,7 +133,7 @@ TEST(HallOfFameWindow, WithoutThisRunTheBestRowIsSelectedAndThereIsNoChart) {
     for (int row = 0; row < 5; ++row) {
         EXPECT_FALSE(Highlighted(*table, row));
     }
-    EXPECT_EQ(window.findChild<WorthChart*>(), nullptr);
+    EXPECT_EQ(window.findChild<DayChart*>(), nullptr);
     EXPECT_EQ(Find<QTableWidget>(window, "thisRunRow"), nullptr);
     EXPECT_EQ(Find<QLabel>(window, "problem"), nullptr);
 }
@@ -241,7 +241,7 @@ TEST(HallOfFameWindow, EveryFocusableControlHasAnAccessibleName) {
     // The table, this run's row, the chart, the command, copy and close.
     EXPECT_EQ(focusable, 6);
 
-    auto* chart = window.findChild<WorthChart*>();
+    auto* chart = window.findChild<DayChart*>();
     ASSERT_NE(chart, nullptr);
     EXPECT_FALSE(
         QAccessible::queryAccessibleInterface(chart)->text(QAccessible::Description).isEmpty());

@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QLocale>
 #include <QPointer>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -223,7 +224,6 @@ int main(int argc, char** argv) {
             }
         }
 
-        // The keys' windows: renaming, a new journey, the hall of fame.
         // Shortcuts answer only in the active window, and no window manager hands the
         // activation back when a dialog closes.
         const auto press = [&main](Qt::Key key, Qt::KeyboardModifiers modifiers) {
@@ -234,6 +234,18 @@ int main(int argc, char** argv) {
             }
             QTest::keyClick(&main, key, modifiers);
         };
+
+        // The windows beside the main one, after a few journeys: the journal, and the price book
+        // with the chart of a good met on them.
+        press(Qt::Key_J, Qt::ControlModifier);
+        Save(*Find<QWidget>(main, "journal"), out, QStringLiteral("journal"));
+        press(Qt::Key_P, Qt::ControlModifier);
+        auto* book = Find<QWidget>(main, "priceBook");
+        Find<QTableWidget>(*book, "priceTable")
+            ->setCurrentCell(windows.Game().State().market[1].good - 1, 0);
+        Save(*book, out, QStringLiteral("price-book"));
+
+        // The keys' windows: renaming, a new journey, the hall of fame.
         modals.Expect(QStringLiteral("rename"));
         press(Qt::Key_F2, Qt::NoModifier);
         modals.Expect(QStringLiteral("new-journey"));

@@ -3,8 +3,8 @@
 #include "WindowsFixture.h"
 
 #include "halloffame/HallOfFameStore.h"
+#include "ui/DayChart.h"
 #include "ui/halloffame/HallOfFameWindow.h"
-#include "ui/halloffame/WorthChart.h"
 
 #include <QFile>
 #include <QTableWidget>
@@ -44,7 +44,7 @@ TEST_F(HallOfFame, CtrlHShowsTheRecordedRunsWithoutAThisRunRowAndEscClosesIt) {
         ASSERT_NE(table, nullptr);
         ASSERT_GE(table->rowCount(), 1);
         EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("小二黑"));
-        EXPECT_EQ(window.findChild<WorthChart*>(), nullptr) << "no run of this session to draw";
+        EXPECT_EQ(window.findChild<DayChart*>(), nullptr) << "no run of this session to draw";
         Key(window, Qt::Key_Escape);
     });
     Activate(Main());
@@ -61,7 +61,7 @@ TEST_F(HallOfFame, AReturnHomeIsRecordedAndShownWithItsChartAfterTheMainWindowCl
     script.Then([this, &mainHidden](QWidget& window) {
         mainHidden = !Main().isVisible();
         EXPECT_EQ(window.windowTitle(), QStringLiteral("富豪榜"));
-        auto* chart = window.findChild<WorthChart*>();
+        auto* chart = window.findChild<DayChart*>();
         ASSERT_NE(chart, nullptr);
         auto* table = window.findChild<QTableWidget*>(QStringLiteral("table"));
         ASSERT_NE(table, nullptr);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/halloffame/WorthChart.h"
+#include "ui/DayChart.h"
 
 #include "tests/ui/halloffame/WindowTestData.h"
 
@@ -22,8 +22,8 @@ bool NearColour(QRgb pixel, const QColor& colour) {
            std::abs(qBlue(pixel) - colour.blue()) < 40;
 }
 
-TEST(WorthChart, DrawsOnePointPerDayAcrossTheDays) {
-    WorthChart chart;
+TEST(DayChart, DrawsOnePointPerDayAcrossTheDays) {
+    DayChart chart;
     chart.resize(600, 240);
     const std::vector<std::int64_t> worth = Worth();
     chart.SetWorth(worth);
@@ -58,8 +58,8 @@ TEST(WorthChart, DrawsOnePointPerDayAcrossTheDays) {
     }
 }
 
-TEST(WorthChart, NegativeWorthLiesBelowTheZeroLine) {
-    WorthChart chart;
+TEST(DayChart, NegativeWorthLiesBelowTheZeroLine) {
+    DayChart chart;
     chart.resize(500, 220);
     chart.SetWorth({-3000, -8000, -500, 0, 4000, 12000});
     const QRectF plot = chart.PlotArea();
@@ -93,8 +93,8 @@ TEST(WorthChart, NegativeWorthLiesBelowTheZeroLine) {
     EXPECT_GT(dark, static_cast<int>(plot.width() / 7) * 3 / 4);
 }
 
-TEST(WorthChart, AxesHaveRoundTicksAndChineseAmountLabels) {
-    WorthChart chart;
+TEST(DayChart, AxesHaveRoundTicksAndChineseAmountLabels) {
+    DayChart chart;
     chart.SetWorth(Worth());
     EXPECT_EQ(chart.DayTicks(), (QList<int>{1, 10, 20, 30, 40, 50, 61}));
     const QList<std::int64_t> ticks = chart.WorthTicks();
@@ -105,12 +105,12 @@ TEST(WorthChart, AxesHaveRoundTicksAndChineseAmountLabels) {
         EXPECT_EQ(ticks[i] % step, 0);
     }
 
-    EXPECT_EQ(WorthLabel(0), QStringLiteral("0"));
-    EXPECT_EQ(WorthLabel(-5000), QStringLiteral("-5000"));
-    EXPECT_EQ(WorthLabel(15000), QStringLiteral("1.5万"));
-    EXPECT_EQ(WorthLabel(-200000), QStringLiteral("-20万"));
-    EXPECT_EQ(WorthLabel(300000000), QStringLiteral("3亿"));
-    EXPECT_EQ(WorthLabel(4294967294LL), QStringLiteral("42.95亿"));
+    EXPECT_EQ(AmountLabel(0), QStringLiteral("0"));
+    EXPECT_EQ(AmountLabel(-5000), QStringLiteral("-5000"));
+    EXPECT_EQ(AmountLabel(15000), QStringLiteral("1.5万"));
+    EXPECT_EQ(AmountLabel(-200000), QStringLiteral("-20万"));
+    EXPECT_EQ(AmountLabel(300000000), QStringLiteral("3亿"));
+    EXPECT_EQ(AmountLabel(4294967294LL), QStringLiteral("42.95亿"));
 
     // Runs whose day moved past 61 widen the axis instead of losing days.
     chart.SetWorth(std::vector<std::int64_t>(63, 5));
@@ -118,8 +118,8 @@ TEST(WorthChart, AxesHaveRoundTicksAndChineseAmountLabels) {
     EXPECT_EQ(chart.PlotPoints().size(), 63);
 }
 
-TEST(WorthChart, ExtremeWorthStaysInsideThePlot) {
-    WorthChart chart;
+TEST(DayChart, ExtremeWorthStaysInsideThePlot) {
+    DayChart chart;
     chart.resize(500, 220);
     const std::int64_t most = 2147483647LL * 2;
     const std::int64_t least = -2147483648LL * 2;
@@ -135,8 +135,8 @@ TEST(WorthChart, ExtremeWorthStaysInsideThePlot) {
     EXPECT_FALSE(chart.grab().isNull());
 }
 
-TEST(WorthChart, ScreenReadersHearTheCurveSummarised) {
-    WorthChart chart;
+TEST(DayChart, ScreenReadersHearTheCurveSummarised) {
+    DayChart chart;
     chart.SetWorth({-1000, -1500, 300, 8000, 7000});
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&chart);
     ASSERT_NE(accessible, nullptr);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/halloffame/WorthChart.h"
+#include "ui/DayChart.h"
 
 #include "ui/Accessibility.h"
 
@@ -23,10 +23,13 @@ constexpr int WorthTickCount = 5; // about as many steps as fit a small chart re
 
 // Read when drawn, not at start: the catalogue is installed after static data is made.
 QString WorthTitle() {
-    return QCoreApplication::translate("tp::ui::WorthChart", "身家（元）");
+    return QCoreApplication::translate("tp::ui::DayChart", "身家（元）");
+}
+QString PriceTitle() {
+    return QCoreApplication::translate("tp::ui::DayChart", "价格（元）");
 }
 QString DayTitle() {
-    return QCoreApplication::translate("tp::ui::WorthChart", "天数");
+    return QCoreApplication::translate("tp::ui::DayChart", "天数");
 }
 
 // Large amounts are labelled in the units the player's language counts in: Chinese in 亿 and
@@ -38,13 +41,13 @@ struct Unit {
 };
 constexpr Unit Units[] = {
     //: The size of the larger unit of the chart's amounts, in digits.
-    {QT_TRANSLATE_NOOP("tp::ui::WorthChart", "100000000"),
+    {QT_TRANSLATE_NOOP("tp::ui::DayChart", "100000000"),
      //: An amount in the larger unit.
-     QT_TRANSLATE_NOOP("tp::ui::WorthChart", "%1亿")},
+     QT_TRANSLATE_NOOP("tp::ui::DayChart", "%1亿")},
     //: The size of the smaller unit of the chart's amounts, in digits.
-    {QT_TRANSLATE_NOOP("tp::ui::WorthChart", "10000"),
+    {QT_TRANSLATE_NOOP("tp::ui::DayChart", "10000"),
      //: An amount in the smaller unit.
-     QT_TRANSLATE_NOOP("tp::ui::WorthChart", "%1万")},
+     QT_TRANSLATE_NOOP("tp::ui::DayChart", "%1万")},
 };
 
 // A round step (1, 2 or 5 times a power of ten) that cuts `span` into about `parts` pieces.
@@ -89,26 +92,26 @@ QString Trimmed(double value) {
 
 } // namespace
 
-QString WorthLabel(std::int64_t worth) {
-    const double value = static_cast<double>(worth);
+QString AmountLabel(std::int64_t amount) {
+    const double value = static_cast<double>(amount);
     for (const Unit& unit : Units) {
-        const double size = QCoreApplication::translate("tp::ui::WorthChart", unit.size).toDouble();
+        const double size = QCoreApplication::translate("tp::ui::DayChart", unit.size).toDouble();
         if (size > 0 && std::abs(value) >= size) {
-            return QCoreApplication::translate("tp::ui::WorthChart", unit.label)
+            return QCoreApplication::translate("tp::ui::DayChart", unit.label)
                 .arg(Trimmed(value / size));
         }
     }
-    return QString::number(worth);
+    return QString::number(amount);
 }
 
 QString WorthSummary(const std::vector<std::int64_t>& dailyWorth) {
     if (dailyWorth.empty()) {
-        return QCoreApplication::translate("tp::ui::WorthChart", "没有每天的身家记录。");
+        return QCoreApplication::translate("tp::ui::DayChart", "没有每天的身家记录。");
     }
     const auto highest = std::max_element(dailyWorth.begin(), dailyWorth.end());
     const auto lowest = std::min_element(dailyWorth.begin(), dailyWorth.end());
     auto day = [&](auto it) { return static_cast<int>(it - dailyWorth.begin()) + FirstDay; };
-    return QCoreApplication::translate("tp::ui::WorthChart",
+    return QCoreApplication::translate("tp::ui::DayChart",
                                        "共 %1 天。第 1 天身家 %2 元，第 %1 天 %3 元；最高 %4 "
                                        "元（第 %5 天），最低 %6 元（第 %7 天）。")
         .arg(dailyWorth.size())
@@ -120,7 +123,7 @@ QString WorthSummary(const std::vector<std::int64_t>& dailyWorth) {
         .arg(day(lowest));
 }
 
-WorthChart::WorthChart(QWidget* parent) : QWidget(parent) {
+DayChart::DayChart(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("worthChart"));
     // Reachable with Tab, so a screen reader user hears the summary.
     setFocusPolicy(Qt::StrongFocus);
@@ -128,29 +131,75 @@ WorthChart::WorthChart(QWidget* parent) : QWidget(parent) {
     UpdateDescription();
 }
 
-void WorthChart::SetWorth(std::vector<std::int64_t> dailyWorth) {
-    worth_ = std::move(dailyWorth);
+QString PriceSummary(const std::vector<DayAmount>& prices) {
+    if (prices.empty()) {
+        return QCoreApplication::translate("tp::ui::DayChart", "还没有见过这种商品。");
+    }
+    const auto byAmount = [](const DayAmount& a, const DayAmount& b) {
+        return a.amount < b.amount;
+    };
+    const auto highest = std::max_element(prices.begin(), prices.end(), byAmount);
+    const auto lowest = std::min_element(prices.begin(), prices.end(), byAmount);
+    return QCoreApplication::translate("tp::ui::DayChart",
+                                       "见过 %1 次。第 %2 天 %3 元，第 %4 天 %5 元；最高 %6 "
+                                       "元（第 %7 天），最低 %8 元（第 %9 天）。")
+        .arg(prices.size())
+        .arg(prices.front().day)
+        .arg(prices.front().amount)
+        .arg(prices.back().day)
+        .arg(prices.back().amount)
+        .arg(highest->amount)
+        .arg(highest->day)
+        .arg(lowest->amount)
+        .arg(lowest->day);
+}
+
+void DayChart::SetWorth(std::vector<std::int64_t> dailyWorth) {
+    good_.clear();
+    std::vector<DayAmount> amounts;
+    amounts.reserve(dailyWorth.size());
+    for (std::size_t i = 0; i < dailyWorth.size(); ++i) {
+        amounts.push_back({static_cast<int>(i) + FirstDay, dailyWorth[i]});
+    }
+    Set(std::move(amounts));
+}
+
+void DayChart::SetPrices(const QString& good, std::vector<DayAmount> prices) {
+    good_ = good;
+    Set(std::move(prices));
+}
+
+void DayChart::Set(std::vector<DayAmount> amounts) {
+    amounts_ = std::move(amounts);
     UpdateDescription();
     updateGeometry();
     update();
 }
 
-void WorthChart::UpdateDescription() {
-    SetAccessibleText(*this, tr("本次每天的身家"), WorthSummary(worth_));
+void DayChart::UpdateDescription() {
+    if (good_.isEmpty()) {
+        std::vector<std::int64_t> worth;
+        for (const DayAmount& day : amounts_) {
+            worth.push_back(day.amount);
+        }
+        SetAccessibleText(*this, tr("本次每天的身家"), WorthSummary(worth));
+    } else {
+        SetAccessibleText(*this, tr("%1每天的价格").arg(good_), PriceSummary(amounts_));
+    }
 }
 
-int WorthChart::LastDay() const {
-    return std::max(UsualLastDay, static_cast<int>(worth_.size()));
+int DayChart::LastDay() const {
+    return std::max(UsualLastDay, amounts_.empty() ? 0 : amounts_.back().day);
 }
 
-WorthChart::Scale WorthChart::WorthScale() const {
+DayChart::Scale DayChart::WorthScale() const {
     // Zero is always on the scale: the run starts in debt, and the zero line shows when it
     // got out of it.
     std::int64_t low = 0;
     std::int64_t high = 0;
-    for (const std::int64_t worth : worth_) {
-        low = std::min(low, worth);
-        high = std::max(high, worth);
+    for (const DayAmount& day : amounts_) {
+        low = std::min(low, day.amount);
+        high = std::max(high, day.amount);
     }
     const std::int64_t step = RoundStep(std::max<std::int64_t>(high - low, 100), WorthTickCount);
     const std::int64_t bottom = FloorDiv(low, step) * step;
@@ -159,7 +208,7 @@ WorthChart::Scale WorthChart::WorthScale() const {
     return {bottom, top, step};
 }
 
-QList<std::int64_t> WorthChart::WorthTicks() const {
+QList<std::int64_t> DayChart::WorthTicks() const {
     const Scale scale = WorthScale();
     QList<std::int64_t> ticks;
     for (std::int64_t tick = scale.low; tick <= scale.high; tick += scale.step) {
@@ -168,7 +217,7 @@ QList<std::int64_t> WorthChart::WorthTicks() const {
     return ticks;
 }
 
-QList<int> WorthChart::DayTicks() const {
+QList<int> DayChart::DayTicks() const {
     const int last = LastDay();
     QList<int> ticks{FirstDay};
     for (int day = 10; day < last; day += 10) {
@@ -181,11 +230,11 @@ QList<int> WorthChart::DayTicks() const {
     return ticks;
 }
 
-QRectF WorthChart::PlotArea() const {
+QRectF DayChart::PlotArea() const {
     const QFontMetrics metrics(font());
     int labelWidth = 0;
     for (const std::int64_t tick : WorthTicks()) {
-        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(WorthLabel(tick)));
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(AmountLabel(tick)));
     }
     const int line = metrics.height();
     const qreal left = std::max(labelWidth + 10, metrics.horizontalAdvance(WorthTitle()) / 2);
@@ -196,12 +245,12 @@ QRectF WorthChart::PlotArea() const {
                   QPointF(std::max(left + 1, right), std::max(top + 1, bottom)));
 }
 
-qreal WorthChart::XOf(int day) const {
+qreal DayChart::XOf(int day) const {
     const QRectF plot = PlotArea();
     return plot.left() + plot.width() * (day - FirstDay) / (LastDay() - FirstDay);
 }
 
-qreal WorthChart::YOf(std::int64_t worth) const {
+qreal DayChart::YOf(std::int64_t worth) const {
     const QRectF plot = PlotArea();
     const Scale scale = WorthScale();
     const double share =
@@ -209,36 +258,36 @@ qreal WorthChart::YOf(std::int64_t worth) const {
     return plot.bottom() - plot.height() * share;
 }
 
-QList<QPointF> WorthChart::PlotPoints() const {
+QList<QPointF> DayChart::PlotPoints() const {
     QList<QPointF> points;
-    for (std::size_t i = 0; i < worth_.size(); ++i) {
-        points << QPointF(XOf(static_cast<int>(i) + FirstDay), YOf(worth_[i]));
+    for (const DayAmount& day : amounts_) {
+        points << QPointF(XOf(day.day), YOf(day.amount));
     }
     return points;
 }
 
-qreal WorthChart::ZeroY() const {
+qreal DayChart::ZeroY() const {
     return YOf(0);
 }
 
-QSize WorthChart::sizeHint() const {
+QSize DayChart::sizeHint() const {
     const int line = QFontMetrics(font()).height();
     return {560, 15 * line};
 }
 
-QSize WorthChart::minimumSizeHint() const {
+QSize DayChart::minimumSizeHint() const {
     const int line = QFontMetrics(font()).height();
     return {320, 9 * line};
 }
 
-void WorthChart::changeEvent(QEvent* event) {
+void DayChart::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
         updateGeometry();
     }
     QWidget::changeEvent(event);
 }
 
-void WorthChart::paintEvent(QPaintEvent* /*event*/) {
+void DayChart::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QPalette& colours = palette();
@@ -256,10 +305,10 @@ void WorthChart::paintEvent(QPaintEvent* /*event*/) {
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter.setPen(colours.color(QPalette::WindowText));
         const QRectF label(0, y - line / 2.0, plot.left() - 6, line);
-        painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, WorthLabel(tick));
+        painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, AmountLabel(tick));
     }
     painter.drawText(QRectF(0, 0, width(), line + 4), Qt::AlignLeft | Qt::AlignVCenter,
-                     WorthTitle());
+                     good_.isEmpty() ? WorthTitle() : PriceTitle());
 
     // Days: ticks under the plot, the axis title under them.
     painter.setPen(QPen(colours.color(QPalette::WindowText), 1));
