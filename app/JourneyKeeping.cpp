@@ -2,6 +2,7 @@
 #include "app/JourneyKeeping.h"
 
 #include "game/Game.h"
+#include "journey/JournalArchive.h"
 #include "journey/JourneyStore.h"
 #include "storage/JourneyId.h"
 
@@ -9,8 +10,9 @@
 
 namespace tp::app {
 
-JourneyKeeping::JourneyKeeping(journey::JourneyStore& store, Tell tell)
-    : store_(store), tell_(std::move(tell)) {}
+JourneyKeeping::JourneyKeeping(journey::JourneyStore& store, journey::JournalArchive& journals,
+                               Tell tell)
+    : store_(store), journals_(journals), tell_(std::move(tell)) {}
 
 void JourneyKeeping::GoOnWith(const QString& id) {
     id_ = id;
@@ -40,6 +42,7 @@ void JourneyKeeping::JourneyMoved(const game::Game& game) {
         return;
     }
     ended_ = true;
+    journals_.Keep(id_, game.Journal());
     // A run that went home waits in the file until the hall of fame holds it; after a death
     // there is nothing to go on with.
     if (const auto& finished = game.Finished()) {

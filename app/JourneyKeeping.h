@@ -8,20 +8,22 @@
 #include <functional>
 
 namespace tp::journey {
+class JournalArchive;
 class JourneyStore;
-}
+} // namespace tp::journey
 
 namespace tp::app {
 
 // Keeps the game's journey in the journey store as the game moves on: the journey in progress
 // after every action, the finished run once it has ended at home (until the hall of fame holds
-// it), nothing after a death or once a new journey begins. Tells the player once when the
+// it), nothing after a death or once a new journey begins. A run's journal goes to the archive
+// when the run ends, at home or in death. Tells the player once when the
 // journey cannot be kept; play goes on, and the file keeps what it held before.
 class JourneyKeeping final : public game::JourneyKeeper {
 public:
     using Tell = std::function<void(const QString& text)>;
 
-    JourneyKeeping(journey::JourneyStore& store, Tell tell);
+    JourneyKeeping(journey::JourneyStore& store, journey::JournalArchive& journals, Tell tell);
 
     // The journey the store held goes on, under its own name.
     void GoOnWith(const QString& id);
@@ -40,6 +42,7 @@ private:
     void Kept(bool saved);
 
     journey::JourneyStore& store_;
+    journey::JournalArchive& journals_;
     Tell tell_;
     QString id_;
     bool keeping_ = true;

@@ -4,6 +4,7 @@
 #include "app/JourneyKeeping.h"
 #include "game/Game.h"
 #include "halloffame/HallOfFameStore.h"
+#include "journey/JournalArchive.h"
 #include "journey/JourneyStore.h"
 #include "ui/WindowView.h"
 #include "ui/toolkit/EndOfRun.h"
@@ -69,8 +70,9 @@ private:
     ui::EndOfRun endOfRun_;
     halloffame::HallOfFameStore hallOfFame_;
     journey::JourneyStore journeys_;
+    journey::JournalArchive journals_{journeys_.Path()};
     ui::WindowView view_{endOfRun_};
-    JourneyKeeping keeping_{journeys_, [this](const QString& text) { Tell(text); }};
+    JourneyKeeping keeping_{journeys_, journals_, [this](const QString& text) { Tell(text); }};
     game::Game game_;
     std::unique_ptr<ui::MainWindow> main_;
     std::optional<std::uint32_t> seed_;

@@ -612,6 +612,21 @@
     </message>
 </context>
 <context>
+    <name>tp::journey::JournalArchive</name>
+    <message>
+        <source>&quot;journey&quot; is not a journey&apos;s name</source>
+        <translation>&quot;journey&quot; is not a journey&apos;s name</translation>
+    </message>
+    <message>
+        <source>这一局的日志已损坏，无法打开。</source>
+        <translation>This run&apos;s journal is damaged and cannot be opened.</translation>
+    </message>
+    <message>
+        <source>这一局的日志已损坏，无法打开；原文件已改名为 %1 保留。</source>
+        <translation>This run&apos;s journal is damaged and cannot be opened; the file has been kept as %1.</translation>
+    </message>
+</context>
+<context>
     <name>tp::journey::JournalFile</name>
     <message>
         <source>names nothing a journal holds</source>

@@ -612,6 +612,21 @@
     </message>
 </context>
 <context>
+    <name>tp::journey::JournalArchive</name>
+    <message>
+        <source>&quot;journey&quot; is not a journey&apos;s name</source>
+        <translation>「journey」不是旅程的名稱</translation>
+    </message>
+    <message>
+        <source>这一局的日志已损坏，无法打开。</source>
+        <translation>這一局的日誌已損壞，無法開啟。</translation>
+    </message>
+    <message>
+        <source>这一局的日志已损坏，无法打开；原文件已改名为 %1 保留。</source>
+        <translation>這一局的日誌已損壞，無法開啟；原檔案已改名為 %1 保留。</translation>
+    </message>
+</context>
+<context>
     <name>tp::journey::JournalFile</name>
     <message>
         <source>names nothing a journal holds</source>

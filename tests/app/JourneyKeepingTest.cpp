@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/JourneyKeeping.h"
+#include "journey/JournalArchive.h"
 #include "journey/JourneyStore.h"
 #include "tests/game/FakeView.h"
 
@@ -42,7 +43,8 @@ protected:
     QString path = dir.filePath(QStringLiteral("journey.json"));
     journey::JourneyStore store{path, [](const QString&) {}};
     QStringList told;
-    JourneyKeeping keeping{store, [this](const QString& text) { told << text; }};
+    journey::JournalArchive journals{store.Path()};
+    JourneyKeeping keeping{store, journals, [this](const QString& text) { told << text; }};
     FakeView view;
     runtime::Random random;
     game::Game game{view, random, keeping};
