@@ -29,14 +29,14 @@ from fontTools.ttLib import TTFont
 
 HERE = pathlib.Path(__file__).resolve().parent
 ROOT = HERE.parent.parent
-SOURCE_DIRS = ("game", "ui", "app", "halloffame", "journey")
+SOURCE_DIRS = ("game", "ui", "app", "halloffame", "journey", "statistics")
 CATALOGUES = ROOT / "translations"
 
 ASCII = "".join(chr(c) for c in range(0x20, 0x7F))
 
 # When the faces were last changed. Set it to the day whenever a run changes what the script
 # writes (a new text in the game, a change below), so the notice in the files stays true.
-CHANGED = "2026-12-08"
+CHANGED = "2026-12-09"
 
 FACES = (
     # output, collection, face index, source family, family, PostScript name, characters
