@@ -55,6 +55,10 @@
         <source>Invalid seed &apos;%1&apos;: expected a whole number from 0 to 4294967295.</source>
         <translation>Invalid seed &apos;%1&apos;: expected a whole number from 0 to 4294967295.</translation>
     </message>
+    <message>
+        <source>Print the statistics of every journey ended so far, and exit.</source>
+        <translation>Print the statistics of every journey ended so far, and exit.</translation>
+    </message>
 </context>
 <context>
     <name>Diary</name>

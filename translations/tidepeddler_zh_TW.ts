@@ -55,6 +55,10 @@
         <source>Invalid seed &apos;%1&apos;: expected a whole number from 0 to 4294967295.</source>
         <translation>無效的種子「%1」：應為 0 到 4294967295 之間的整數。</translation>
     </message>
+    <message>
+        <source>Print the statistics of every journey ended so far, and exit.</source>
+        <translation>印出以前每次旅程的統計後結束。</translation>
+    </message>
 </context>
 <context>
     <name>Diary</name>
