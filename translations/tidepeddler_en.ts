@@ -1365,6 +1365,25 @@ your name to rename; map buttons move you on.</translation>
     </message>
 </context>
 <context>
+    <name>tp::ui::StatisticsWindow</name>
+    <message>
+        <source>统计</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>关闭统计</source>
+        <translation>Close the statistics</translation>
+    </message>
+</context>
+<context>
     <name>tp::ui::TradeDialog</name>
     <message>
         <source>交易</source>

@@ -1364,6 +1364,25 @@
     </message>
 </context>
 <context>
+    <name>tp::ui::StatisticsWindow</name>
+    <message>
+        <source>统计</source>
+        <translation>統計</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>关闭统计</source>
+        <translation>關閉統計</translation>
+    </message>
+</context>
+<context>
     <name>tp::ui::TradeDialog</name>
     <message>
         <source>交易</source>
