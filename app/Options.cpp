@@ -54,6 +54,11 @@ Options ParseOptions(const QStringList& arguments, const QTranslator* catalogue)
         say(QT_TRANSLATE_NOOP("CommandLine",
                               "Print the hall of fame, the best finished runs, and exit.")));
     parser.addOption(scoresOption);
+    const QCommandLineOption statisticsOption(
+        QStringLiteral("stats"),
+        say(QT_TRANSLATE_NOOP("CommandLine",
+                              "Print the statistics of every journey ended so far, and exit.")));
+    parser.addOption(statisticsOption);
     const QCommandLineOption seedOption(
         QStringLiteral("seed"),
         say(QT_TRANSLATE_NOOP(
@@ -96,6 +101,10 @@ Options ParseOptions(const QStringList& arguments, const QTranslator* catalogue)
     }
     if (parser.isSet(scoresOption)) {
         options.action = Options::Action::ShowScores;
+        return options;
+    }
+    if (parser.isSet(statisticsOption)) {
+        options.action = Options::Action::ShowStatistics;
         return options;
     }
     if (!parser.positionalArguments().isEmpty()) {

@@ -7,13 +7,17 @@
 #include "halloffame/HallOfFameStore.h"
 #include "halloffame/ScoresTable.h"
 #include "runtime/Random.h"
+#include "statistics/StatisticsStore.h"
+#include "statistics/StatisticsText.h"
 #include "ui/GameFonts.h"
 #include "ui/pictures/Icons.h"
+#include "ui/toolkit/AmountSpin.h"
 
 #include <QApplication>
 #include <QLocale>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -30,6 +34,25 @@ QStringList ArgumentsOf(int argc, char* argv[]) {
     return arguments;
 }
 
+// The figures a line, each value set flush right in a column before its label: digits are one
+// column wide in every terminal, which a label's characters need not be.
+QString StatisticsText(const tp::statistics::Statistics& statistics) {
+    const QList<tp::statistics::Figure> figures = tp::statistics::ShownFigures(statistics);
+    const QString separator = tp::ui::AmountSeparator(QLocale());
+    QStringList values;
+    qsizetype width = 0;
+    for (const tp::statistics::Figure& figure : figures) {
+        values << tp::ui::GroupedText(figure.value, separator);
+        width = std::max(width, values.last().size());
+    }
+    QString text;
+    for (qsizetype i = 0; i < figures.size(); ++i) {
+        text += values.at(i).rightJustified(width) + QStringLiteral("  ") + figures.at(i).label +
+                QLatin1Char('\n');
+    }
+    return text;
+}
+
 // The answer to a command line that only asks to print something, and the exit status.
 int Answer(const tp::app::Options& options, QTranslator* catalogue, int argc, char* argv[]) {
     switch (options.action) {
@@ -39,11 +62,24 @@ int Answer(const tp::app::Options& options, QTranslator* catalogue, int argc, ch
     case tp::app::Options::Action::ShowVersion:
         Print(stdout, QStringLiteral("tidepeddler %1\n").arg(QStringLiteral(TP_VERSION)));
         return 0;
-    case tp::app::Options::Action::ShowScores: {
-        // The table speaks the player's language too; it needs no display.
+    case tp::app::Options::Action::ShowScores:
+    case tp::app::Options::Action::ShowStatistics: {
+        // The table and the figures speak the player's language too; they need no display.
         QCoreApplication application(argc, argv);
         if (catalogue != nullptr) {
             QCoreApplication::installTranslator(catalogue);
+        }
+        if (options.action == tp::app::Options::Action::ShowStatistics) {
+            // As the table: a damaged file is only reported, and moved aside when the next
+            // journey ends.
+            const tp::statistics::Found found =
+                tp::statistics::StatisticsStore(tp::statistics::StatisticsStore::DefaultPath())
+                    .Read();
+            if (!found.problem.isEmpty()) {
+                Print(stderr, QStringLiteral("tidepeddler: %1\n").arg(found.problem));
+            }
+            Print(stdout, StatisticsText(found.statistics));
+            return 0;
         }
         // Reading never changes the file: a damaged one is only reported, and kept for the
         // next finished run to move aside.

@@ -15,7 +15,7 @@ catalogues=("$@")
 
 # Where the player's texts are written: tr() in the windows, QCoreApplication::translate where
 # there is no window, TP_TEXT in the rules, which cannot name Qt.
-sources=(game ui app halloffame journey storage)
+sources=(game ui app halloffame journey statistics storage)
 
 # The sources include each other from the top folder: lupdate reads a window's class from its
 # header, so that tr() in it gets the class's full name as its context, as at run time.

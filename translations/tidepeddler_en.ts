@@ -55,6 +55,10 @@
         <source>Invalid seed &apos;%1&apos;: expected a whole number from 0 to 4294967295.</source>
         <translation>Invalid seed &apos;%1&apos;: expected a whole number from 0 to 4294967295.</translation>
     </message>
+    <message>
+        <source>Print the statistics of every journey ended so far, and exit.</source>
+        <translation>Print the statistics of every journey ended so far, and exit.</translation>
+    </message>
 </context>
 <context>
     <name>Diary</name>
@@ -792,6 +796,125 @@
     </message>
 </context>
 <context>
+    <name>tp::statistics::StatisticsFile</name>
+    <message>
+        <source>figures no journeys add up to</source>
+        <translation>figures no journeys add up to</translation>
+    </message>
+</context>
+<context>
+    <name>tp::statistics::StatisticsStore</name>
+    <message>
+        <source>找不到保存统计的文件夹。</source>
+        <translation>No folder could be found to keep the statistics in.</translation>
+    </message>
+    <message>
+        <source>另一局游戏正在写统计，等待超时。</source>
+        <translation>Another game is writing the statistics; gave up waiting.</translation>
+    </message>
+    <message>
+        <source>保存统计的文件夹不可写。</source>
+        <translation>The folder that holds the statistics cannot be written to.</translation>
+    </message>
+    <message>
+        <source>无法锁定统计文件。</source>
+        <translation>The statistics file could not be locked.</translation>
+    </message>
+    <message>
+        <source>统计文件已损坏，读不出以前的数字；下次旅程结束时会把它改名保留，统计重新开始。</source>
+        <translation>The statistics file is damaged and its figures cannot be read; when the next journey ends it will be kept under another name and counting will start afresh.</translation>
+    </message>
+    <message>
+        <source>tidepeddler: statistics %1: %2</source>
+        <translation>tidepeddler: statistics %1: %2</translation>
+    </message>
+    <message>
+        <source>无法建立文件夹 %1。</source>
+        <translation>Cannot create the folder %1.</translation>
+    </message>
+    <message>
+        <source>not saved: cannot create the folder</source>
+        <translation>not saved: cannot create the folder</translation>
+    </message>
+    <message>
+        <source>not saved: cannot lock %1.lock</source>
+        <translation>not saved: cannot lock %1.lock</translation>
+    </message>
+    <message>
+        <source>统计文件已损坏，读不出以前的数字。</source>
+        <extracomment>A sentence of its own, which the next may follow: where sentences are spaced, end it with a space.</extracomment>
+        <translation>The statistics file is damaged and its figures cannot be read. </translation>
+    </message>
+    <message>
+        <source>统计文件已损坏，已改名为 %1 保留，统计从本次重新开始。</source>
+        <extracomment>A sentence of its own, which the next may follow: where sentences are spaced, end it with a space.</extracomment>
+        <translation>The statistics file was damaged and has been set aside as %1; counting starts afresh with this journey. </translation>
+    </message>
+    <message>
+        <source>%1; moved it to %2 and started counting afresh</source>
+        <translation>%1; moved it to %2 and started counting afresh</translation>
+    </message>
+    <message>
+        <source>统计文件已损坏，又无法把它移开。</source>
+        <translation>The statistics file is damaged and cannot be moved aside.</translation>
+    </message>
+    <message>
+        <source>%1; cannot move it aside, not saved</source>
+        <translation>%1; cannot move it aside, not saved</translation>
+    </message>
+    <message>
+        <source>磁盘已满，或文件无法写入。</source>
+        <translation>The disk is full, or the file cannot be written.</translation>
+    </message>
+    <message>
+        <source>not saved: %1</source>
+        <translation>not saved: %1</translation>
+    </message>
+    <message>
+        <source>本次旅程未能记入统计：%1</source>
+        <translation>This journey was not counted in the statistics: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tp::statistics::StatisticsText</name>
+    <message>
+        <source>走过的旅程</source>
+        <translation>Journeys played</translation>
+    </message>
+    <message>
+        <source>回到故乡</source>
+        <translation>Came home</translation>
+    </message>
+    <message>
+        <source>中途身亡</source>
+        <translation>Died on the way</translation>
+    </message>
+    <message>
+        <source>中途放弃</source>
+        <translation>Given up</translation>
+    </message>
+    <message>
+        <source>最高金额</source>
+        <translation>Best amount</translation>
+    </message>
+    <message>
+        <source>平均金额</source>
+        <translation>Average amount</translation>
+    </message>
+    <message>
+        <source>当前连续回乡</source>
+        <translation>Homecomings in a row now</translation>
+    </message>
+    <message>
+        <source>最长连续回乡</source>
+        <translation>Most homecomings in a row</translation>
+    </message>
+    <message>
+        <source>走过的天数</source>
+        <translation>Days travelled</translation>
+    </message>
+</context>
+<context>
     <name>tp::storage::KeptFiles</name>
     <message>
         <source>not a regular file</source>
@@ -1497,6 +1620,25 @@ your name to rename; map buttons move you on.</translation>
     <message>
         <source>游戏帮助</source>
         <translation>How to Play</translation>
+    </message>
+</context>
+<context>
+    <name>tp::ui::StatisticsWindow</name>
+    <message>
+        <source>统计</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>关闭统计</source>
+        <translation>Close the statistics</translation>
     </message>
 </context>
 <context>

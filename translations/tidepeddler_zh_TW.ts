@@ -55,6 +55,10 @@
         <source>Invalid seed &apos;%1&apos;: expected a whole number from 0 to 4294967295.</source>
         <translation>無效的種子「%1」：應為 0 到 4294967295 之間的整數。</translation>
     </message>
+    <message>
+        <source>Print the statistics of every journey ended so far, and exit.</source>
+        <translation>印出以前每次旅程的統計後結束。</translation>
+    </message>
 </context>
 <context>
     <name>Diary</name>
@@ -792,6 +796,125 @@
     </message>
 </context>
 <context>
+    <name>tp::statistics::StatisticsFile</name>
+    <message>
+        <source>figures no journeys add up to</source>
+        <translation>這些數字不是任何旅程加得出來的</translation>
+    </message>
+</context>
+<context>
+    <name>tp::statistics::StatisticsStore</name>
+    <message>
+        <source>找不到保存统计的文件夹。</source>
+        <translation>找不到儲存統計的資料夾。</translation>
+    </message>
+    <message>
+        <source>另一局游戏正在写统计，等待超时。</source>
+        <translation>另一局遊戲正在寫入統計，等待逾時。</translation>
+    </message>
+    <message>
+        <source>保存统计的文件夹不可写。</source>
+        <translation>儲存統計的資料夾無法寫入。</translation>
+    </message>
+    <message>
+        <source>无法锁定统计文件。</source>
+        <translation>無法鎖定統計檔案。</translation>
+    </message>
+    <message>
+        <source>统计文件已损坏，读不出以前的数字；下次旅程结束时会把它改名保留，统计重新开始。</source>
+        <translation>統計檔案已損壞，讀不出以前的數字；下次旅程結束時會把它改名保留，統計重新開始。</translation>
+    </message>
+    <message>
+        <source>tidepeddler: statistics %1: %2</source>
+        <translation>tidepeddler: 統計 %1：%2</translation>
+    </message>
+    <message>
+        <source>无法建立文件夹 %1。</source>
+        <translation>無法建立資料夾 %1。</translation>
+    </message>
+    <message>
+        <source>not saved: cannot create the folder</source>
+        <translation>未儲存：無法建立資料夾</translation>
+    </message>
+    <message>
+        <source>not saved: cannot lock %1.lock</source>
+        <translation>未儲存：無法鎖定 %1.lock</translation>
+    </message>
+    <message>
+        <source>统计文件已损坏，读不出以前的数字。</source>
+        <extracomment>A sentence of its own, which the next may follow: where sentences are spaced, end it with a space.</extracomment>
+        <translation>統計檔案已損壞，讀不出以前的數字。</translation>
+    </message>
+    <message>
+        <source>统计文件已损坏，已改名为 %1 保留，统计从本次重新开始。</source>
+        <extracomment>A sentence of its own, which the next may follow: where sentences are spaced, end it with a space.</extracomment>
+        <translation>統計檔案已損壞，已改名為 %1 保留，統計從本次重新開始。</translation>
+    </message>
+    <message>
+        <source>%1; moved it to %2 and started counting afresh</source>
+        <translation>%1；已將它移到 %2，並重新開始統計</translation>
+    </message>
+    <message>
+        <source>统计文件已损坏，又无法把它移开。</source>
+        <translation>統計檔案已損壞，又無法把它移開。</translation>
+    </message>
+    <message>
+        <source>%1; cannot move it aside, not saved</source>
+        <translation>%1；無法將它移開，未儲存</translation>
+    </message>
+    <message>
+        <source>磁盘已满，或文件无法写入。</source>
+        <translation>磁碟已滿，或檔案無法寫入。</translation>
+    </message>
+    <message>
+        <source>not saved: %1</source>
+        <translation>未儲存：%1</translation>
+    </message>
+    <message>
+        <source>本次旅程未能记入统计：%1</source>
+        <translation>本次旅程未能記入統計：%1</translation>
+    </message>
+</context>
+<context>
+    <name>tp::statistics::StatisticsText</name>
+    <message>
+        <source>走过的旅程</source>
+        <translation>走過的旅程</translation>
+    </message>
+    <message>
+        <source>回到故乡</source>
+        <translation>回到故鄉</translation>
+    </message>
+    <message>
+        <source>中途身亡</source>
+        <translation>中途身亡</translation>
+    </message>
+    <message>
+        <source>中途放弃</source>
+        <translation>中途放棄</translation>
+    </message>
+    <message>
+        <source>最高金额</source>
+        <translation>最高金額</translation>
+    </message>
+    <message>
+        <source>平均金额</source>
+        <translation>平均金額</translation>
+    </message>
+    <message>
+        <source>当前连续回乡</source>
+        <translation>當前連續回鄉</translation>
+    </message>
+    <message>
+        <source>最长连续回乡</source>
+        <translation>最長連續回鄉</translation>
+    </message>
+    <message>
+        <source>走过的天数</source>
+        <translation>走過的天數</translation>
+    </message>
+</context>
+<context>
     <name>tp::storage::KeptFiles</name>
     <message>
         <source>not a regular file</source>
@@ -1496,6 +1619,25 @@
     <message>
         <source>游戏帮助</source>
         <translation>遊戲說明</translation>
+    </message>
+</context>
+<context>
+    <name>tp::ui::StatisticsWindow</name>
+    <message>
+        <source>统计</source>
+        <translation>統計</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>关闭统计</source>
+        <translation>關閉統計</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -17,6 +18,13 @@
 #include <cstdio>
 
 namespace tp::ui {
+
+QLabel* PlainLabel(QWidget* parent, const QString& objectName, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
 
 void SetColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget.palette();

@@ -12,6 +12,7 @@
 class QColor;
 class QFrame;
 class QIcon;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QWidget;
@@ -35,6 +36,9 @@ template <typename Widget> Widget* Place(Widget* widget, const char* name, const
 }
 
 // The game keeps its texts in UTF-8; the windows show them as QString.
+// A label that shows `text` as it stands: a name typed by the player is never read as markup.
+QLabel* PlainLabel(QWidget* parent, const QString& objectName, const QString& text);
+
 inline QString GameText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }

@@ -29,7 +29,7 @@ from fontTools.ttLib import TTFont
 
 HERE = pathlib.Path(__file__).resolve().parent
 ROOT = HERE.parent.parent
-SOURCE_DIRS = ("game", "ui", "app", "halloffame", "journey")
+SOURCE_DIRS = ("game", "ui", "app", "halloffame", "journey", "statistics")
 CATALOGUES = ROOT / "translations"
 
 ASCII = "".join(chr(c) for c in range(0x20, 0x7F))

@@ -61,13 +61,14 @@ TEST(ParseOptions, AnswersHelpAndVersion) {
     EXPECT_EQ(help.action, Options::Action::ShowHelp);
     EXPECT_TRUE(help.helpText.startsWith(QStringLiteral("Usage: tidepeddler [options]\n")))
         << help.helpText.toStdString();
-    for (const char* option : {"--version", "-v", "--seed"}) {
+    for (const char* option : {"--version", "-v", "--seed", "--stats"}) {
         EXPECT_TRUE(help.helpText.contains(QString::fromUtf8(option))) << option;
     }
     EXPECT_EQ(Parse({QStringLiteral("-h")}).action, Options::Action::ShowHelp);
     EXPECT_EQ(Parse({QStringLiteral("--version")}).action, Options::Action::ShowVersion);
     EXPECT_EQ(Parse({QStringLiteral("-v")}).action, Options::Action::ShowVersion);
     EXPECT_EQ(Parse({QStringLiteral("--scores")}).action, Options::Action::ShowScores);
+    EXPECT_EQ(Parse({QStringLiteral("--stats")}).action, Options::Action::ShowStatistics);
     EXPECT_TRUE(help.helpText.contains(QStringLiteral("--scores")));
     // Answering takes precedence over a seed given too.
     EXPECT_EQ(Parse({QStringLiteral("--seed=5"), QStringLiteral("--scores")}).action,

@@ -51,6 +51,23 @@ out=$(XDG_DATA_HOME="$scratch/data" "$program" --scores 2>"$scratch/err"); statu
 [ ! -s "$scratch/err" ] || fail "--scores wrote to stderr: $(head -n 3 "$scratch/err")"
 [ ! -e "$scratch/data/tidepeddler/hall-of-fame.json" ] || fail "--scores wrote a file"
 
+# So do the statistics: all zeros before any journey ends, a kept file's figures after, and a
+# damaged file told in one line and left where it is.
+out=$(XDG_DATA_HOME="$scratch/data" "$program" --stats 2>"$scratch/err"); status=$?
+[ "$status" -eq 0 ] && [ "$(grep -c '^0  ' <<<"$out")" -eq 9 ] || fail "--stats printed '$out'"
+[ ! -s "$scratch/err" ] && [ ! -e "$scratch/data/tidepeddler" ] || fail "--stats wrote something"
+mkdir -p "$scratch/data/tidepeddler"
+kept="$scratch/data/tidepeddler/statistics.json"
+echo '{"version": 1, "cameHome": 2, "died": 1, "givenUp": 0, "bestAmount": 1234567,
+  "totalAmount": 1234568, "currentStreak": 0, "longestStreak": 2, "daysTravelled": 140}' >"$kept"
+out=$(XDG_DATA_HOME="$scratch/data" "$program" --stats)
+grep -qx '1,234,567  最高金额' <<<"$out" && grep -qx '  617,284  平均金额' <<<"$out" ||
+  fail "--stats printed '$out'"
+echo '{"version": 1}' >"$kept"
+out=$(XDG_DATA_HOME="$scratch/data" "$program" --stats 2>"$scratch/err"); status=$?
+[ "$status" -eq 0 ] && [ "$(wc -l <"$scratch/err")" -eq 1 ] && [ -e "$kept" ] ||
+  fail "--stats on a damaged file ended with $status, said '$(cat "$scratch/err")'"
+
 for args in "--seed abc" "--seed -1" "--seed 4294967296" "--seed" "--colour" "extra" "--help-all"; do
   # shellcheck disable=SC2086
   err=$(timeout 10 "$program" $args 2>&1 >/dev/null); status=$?

@@ -110,13 +110,15 @@ play() { # locale, title, diary's title, question's title
   echo "languages: $locale read"
 }
 
-# What the program writes on the command line: its help, a refused option, the hall of fame.
+# What the program writes on the command line: its help, a refused option, the hall of fame and
+# the statistics.
 # The game's Chinese name may stand beside its English one.
 said() { # locale
   {
     LC_ALL=$1 LANG=$1 "$program" --help
     LC_ALL=$1 LANG=$1 "$program" --no-such-option 2>&1 || true
     LC_ALL=$1 LANG=$1 XDG_DATA_HOME="$work/$1" "$program" --scores
+    LC_ALL=$1 LANG=$1 XDG_DATA_HOME="$work/$1" "$program" --stats
   } | sed 's/潮汐货郎 (Tide Peddler)/Tide Peddler/' >"$work/$1-command-line.txt"
 }
 
@@ -138,11 +140,13 @@ holds zh_TW.UTF-8 main $'tree\t今日市場'
 holds zh_TW.UTF-8 diary "一個要飯的教給俺幾句青島方言"
 holds zh_TW.UTF-8 end "你在青島總共賺到了"
 holds zh_TW.UTF-8 command-line "用法："
+holds zh_TW.UTF-8 command-line "走過的天數"
 holds en_US.UTF-8 main $'push button\tBuy'
 holds en_US.UTF-8 main $'tree\tToday\'s market'
 holds en_US.UTF-8 diary "A beggar taught me some Qingdao talk"
 holds en_US.UTF-8 end "you made ￥"
 holds en_US.UTF-8 command-line "Usage:"
+holds en_US.UTF-8 command-line "Days travelled"
 holds zh_CN.UTF-8 main $'push button\t买入'
 holds zh_CN.UTF-8 main $'tree\t今日市场'
 holds zh_CN.UTF-8 diary "一个要饭的教给俺几句青岛方言"

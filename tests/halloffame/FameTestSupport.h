@@ -7,9 +7,7 @@
 #include "tests/storage/KeptTestFiles.h"
 
 #include <QByteArray>
-#include <QDir>
 #include <QString>
-#include <QStringList>
 
 namespace tp::halloffame::fametest {
 
@@ -26,14 +24,8 @@ inline Entry MakeRun(const QString& name, std::int32_t amount, std::int32_t debt
 }
 
 using storagetest::Contents;
+using storagetest::FilesEndingWith;
 using storagetest::WriteContents;
-
-// The files in `folder` whose names end with `suffix`, sorted.
-inline QStringList FilesEndingWith(const QString& folder, const QString& suffix) {
-    return QDir(folder).entryList({QStringLiteral("*") + suffix},
-                                  QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                                  QDir::Name);
-}
 
 // A file of `count` well-formed rows; amounts from `firstAmount` up, in that recorded order.
 inline QByteArray RowsFile(int count, int firstAmount = 0,

@@ -5,6 +5,7 @@
 #include "ui/Accessibility.h"
 #include "ui/DayChart.h"
 #include "ui/GameFonts.h"
+#include "ui/WindowParts.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -48,10 +49,8 @@ QStringList Headings() {
             QCoreApplication::translate("tp::ui::HallOfFameWindow", "种子")};
 }
 
-QLabel* TextLabel(QWidget* parent, const QString& objectName, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(objectName);
-    label->setTextFormat(Qt::PlainText);
+QLabel* WrappedLabel(QWidget* parent, const QString& objectName, const QString& text) {
+    QLabel* label = PlainLabel(parent, objectName, text);
     label->setWordWrap(true);
     return label;
 }
@@ -81,13 +80,13 @@ HallOfFameWindow::HallOfFameWindow(const QList<halloffame::Entry>& ranked,
     } else {
         summary = tr("还没有回乡的记录：走完六十天、回到故乡的旅程会记在这里。");
     }
-    QLabel* summaryLabel = TextLabel(this, QStringLiteral("summary"), summary);
+    QLabel* summaryLabel = WrappedLabel(this, QStringLiteral("summary"), summary);
     SetAccessibleText(*summaryLabel, summary);
     layout->addWidget(summaryLabel);
     SetAccessibleText(*this, tr("富豪榜"), summary);
 
     if (!problem.isEmpty()) {
-        QLabel* problemLabel = TextLabel(this, QStringLiteral("problem"), problem);
+        QLabel* problemLabel = WrappedLabel(this, QStringLiteral("problem"), problem);
         QFont bold = problemLabel->font();
         bold.setBold(true);
         problemLabel->setFont(bold);
@@ -105,8 +104,8 @@ HallOfFameWindow::HallOfFameWindow(const QList<halloffame::Entry>& ranked,
     layout->addWidget(table_);
 
     if (below) {
-        QLabel* caption = TextLabel(this, QStringLiteral("thisRunCaption"),
-                                    tr("本次成绩（在全部记录中的名次）："));
+        QLabel* caption = WrappedLabel(this, QStringLiteral("thisRunCaption"),
+                                       tr("本次成绩（在全部记录中的名次）："));
         layout->addWidget(caption);
         thisRunRow_ = MakeTable(tr("本次成绩"),
                                 tr("本次回乡在全部记录中排第 %1 名，未进前十").arg(thisRun->rank));
@@ -119,8 +118,8 @@ HallOfFameWindow::HallOfFameWindow(const QList<halloffame::Entry>& ranked,
 
     if (thisRun) {
         layout->addSpacing(6);
-        QLabel* caption = TextLabel(this, QStringLiteral("chartCaption"),
-                                    tr("本次每天的身家（现金加存款减欠款）："));
+        QLabel* caption = WrappedLabel(this, QStringLiteral("chartCaption"),
+                                       tr("本次每天的身家（现金加存款减欠款）："));
         layout->addWidget(caption);
         chart_ = new DayChart(this);
         chart_->SetWorth(thisRun->dailyWorth);
@@ -128,7 +127,7 @@ HallOfFameWindow::HallOfFameWindow(const QList<halloffame::Entry>& ranked,
     }
 
     auto* replay = new QHBoxLayout;
-    QLabel* replayLabel = TextLabel(this, QStringLiteral("replayLabel"), tr("重玩这一局："));
+    QLabel* replayLabel = WrappedLabel(this, QStringLiteral("replayLabel"), tr("重玩这一局："));
     replayLabel->setWordWrap(false);
     command_ = new QLineEdit(this);
     command_->setObjectName(QStringLiteral("replayCommand"));
@@ -141,7 +140,7 @@ HallOfFameWindow::HallOfFameWindow(const QList<halloffame::Entry>& ranked,
     // Enter closes the window wherever the focus is; Space presses this button.
     copy_->setAutoDefault(false);
     SetAccessibleText(*copy_, tr("复制重玩命令"), tr("把重玩命令复制到剪贴板"));
-    copied_ = TextLabel(this, QStringLiteral("copied"), QString());
+    copied_ = WrappedLabel(this, QStringLiteral("copied"), QString());
     copied_->setWordWrap(false);
     replay->addWidget(replayLabel);
     replay->addWidget(command_, 1);

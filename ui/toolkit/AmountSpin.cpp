@@ -32,7 +32,7 @@ std::optional<int> ParseGroupedCount(const QString& text, const QString& groupSe
     return static_cast<int>(value);
 }
 
-QString GroupedText(int value, const QString& groupSeparator) {
+QString GroupedText(qint64 value, const QString& groupSeparator) {
     QString text = QString::number(value);
     for (qsizetype at = text.size() - 3; at > (value < 0 ? 1 : 0); at -= 3) {
         text.insert(at, groupSeparator);
@@ -61,9 +61,13 @@ int AmountSpin::Amount() {
     return value();
 }
 
-QString AmountSpin::GroupSeparator() const {
-    const QString separator = locale().groupSeparator();
+QString AmountSeparator(const QLocale& locale) {
+    const QString separator = locale.groupSeparator();
     return separator.isEmpty() ? QStringLiteral(",") : separator;
+}
+
+QString AmountSpin::GroupSeparator() const {
+    return AmountSeparator(locale());
 }
 
 QValidator::State AmountSpin::validate(QString& input, int& /*pos*/) const {

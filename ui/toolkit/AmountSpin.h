@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QLocale>
 #include <QSpinBox>
 
 #include <optional>
@@ -13,7 +14,11 @@ namespace tp::ui {
 std::optional<int> ParseGroupedCount(const QString& text, const QString& groupSeparator, int max);
 
 // `value` in decimal with `groupSeparator` between groups of three digits.
-QString GroupedText(int value, const QString& groupSeparator);
+QString GroupedText(qint64 value, const QString& groupSeparator);
+
+// What the game groups an amount's digits with in `locale`: its separator, or a comma where it
+// names none.
+QString AmountSeparator(const QLocale& locale);
 
 // A spin box for an amount: 0 up to any non-negative 32-bit maximum, digits grouped with the
 // locale's separator. Arrow buttons, Up/Down keys and the wheel step by 1 and stop at the ends.

@@ -12,6 +12,7 @@
 #include "ui/GameFonts.h"
 #include "ui/JourneyQuestion.h"
 #include "ui/MainWindow.h"
+#include "ui/StatisticsWindow.h"
 #include "ui/halloffame/HallOfFameWindow.h"
 
 #include <QAbstractButton>
@@ -280,6 +281,21 @@ int main(int argc, char** argv) {
         window.show();
         window.resize(window.sizeHint());
         Save(window, out, QStringLiteral("hall-of-fame-after-run"));
+    }
+    {
+        // Journeys enough for every figure to run to several digits, and the longest problem.
+        const tp::statistics::Statistics figures{1234,       56, 78,  2147483647,
+                                                 9876543210, 12, 345, 1234567};
+        tp::ui::StatisticsWindow window(figures, QString());
+        window.show();
+        Save(window, out, QStringLiteral("statistics"));
+        tp::ui::StatisticsWindow damaged(
+            tp::statistics::AddJourney({}, tp::statistics::Outcome::CameHome, 830000, 61),
+            QCoreApplication::translate("tp::statistics::StatisticsStore",
+                                        "统计文件已损坏，已改名为 %1 保留，统计从本次重新开始。")
+                .arg(QStringLiteral("statistics.json.20261209-163000.bad")));
+        damaged.show();
+        Save(damaged, out, QStringLiteral("statistics-damaged"));
     }
     return failed ? 1 : 0;
 }
