@@ -4,15 +4,18 @@
 #include "game/Game.h"
 #include "journey/JournalArchive.h"
 #include "journey/JourneyStore.h"
+#include "statistics/StatisticsStore.h"
 #include "storage/JourneyId.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace tp::app {
 
 JourneyKeeping::JourneyKeeping(journey::JourneyStore& store, journey::JournalArchive& journals,
-                               Tell tell)
-    : store_(store), journals_(journals), tell_(std::move(tell)) {}
+                               statistics::StatisticsStore& statistics, Tell tell)
+    : store_(store), journals_(journals), statistics_(statistics), tell_(std::move(tell)) {}
 
 void JourneyKeeping::GoOnWith(const QString& id) {
     id_ = id;
@@ -33,19 +36,46 @@ void JourneyKeeping::JourneyBegan(const game::Game& /*game*/) {
     }
 }
 
+void JourneyKeeping::JourneyGivenUp(const game::Game& game) {
+    GivenUp(game.State());
+}
+
+void JourneyKeeping::GivenUp(const game::GameState& journey) {
+    Count(statistics::Outcome::GaveUp, 0, journey);
+}
+
+void JourneyKeeping::Count(statistics::Outcome outcome, std::int32_t amount,
+                           const game::GameState& journey) {
+    // Every journey starts on the first day: the days gone by are the days travelled.
+    const statistics::Recorded recorded =
+        statistics_.Record(outcome, amount, std::max(0, journey.day - 1));
+    if (!recorded.problem.isEmpty()) {
+        tell_(recorded.problem);
+    }
+}
+
 void JourneyKeeping::JourneyMoved(const game::Game& game) {
-    if (!keeping_ || ended_) {
+    if (ended_) {
         return;
     }
     if (!game::RunIsOver(game.State())) {
-        Kept(store_.Save(game.Snapshot(), id_));
+        if (keeping_) {
+            Kept(store_.Save(game.Snapshot(), id_));
+        }
         return;
     }
     ended_ = true;
+    // Counted whoever keeps the journey: the statistics are every game's.
+    const auto& finished = game.Finished();
+    Count(finished ? statistics::Outcome::CameHome : statistics::Outcome::Died,
+          finished ? finished->amount : 0, game.State());
+    if (!keeping_) {
+        return;
+    }
     journals_.Keep(id_, game.Journal());
     // A run that went home waits in the file until the hall of fame holds it; after a death
     // there is nothing to go on with.
-    if (const auto& finished = game.Finished()) {
+    if (finished) {
         Kept(store_.SaveEnded(*finished, id_));
     } else {
         Kept(store_.Forget());

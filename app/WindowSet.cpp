@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace tp::app {
 
 namespace {
@@ -23,10 +25,21 @@ QString Joined(const QString& first, const QString& second) {
 
 } // namespace
 
+namespace {
+
+QString Beside(const QString& path, const QString& name) {
+    return path.isEmpty() ? QString() : QFileInfo(path).absolutePath() + QLatin1Char('/') + name;
+}
+
+} // namespace
+
 WindowSet::WindowSet(runtime::Random& random, std::optional<std::uint32_t> seed, Places places)
-    : hallOfFame_(std::move(places.hallOfFame)), journeys_(std::move(places.journey)),
-      game_(view_, random, keeping_),
-      main_(std::make_unique<ui::MainWindow>(game_, endOfRun_, hallOfFame_)), seed_(seed) {
+    : hallOfFame_(places.hallOfFame),
+      statistics_(Beside(places.hallOfFame, QStringLiteral("statistics.json"))),
+      journeys_(std::move(places.journey)), game_(view_, random, keeping_),
+      main_(std::make_unique<ui::MainWindow>(game_, endOfRun_,
+                                             ui::Records{hallOfFame_, statistics_, journals_})),
+      seed_(seed) {
     view_.SetMainWindow(*main_);
     Prepare();
 }
@@ -61,6 +74,8 @@ void WindowSet::Prepare() {
         if (ui::JourneyQuestion::Ask(saved.state, endOfRun_) == ui::JourneyQuestion::Answer::GoOn) {
             keeping_.GoOnWith(found.file->id);
             goingOn_ = saved;
+        } else {
+            keeping_.GivenUp(saved.state);
         }
     }
 }
@@ -121,9 +136,16 @@ bool WindowSet::ShowHallOfFameAfterRun() {
     if (recorded.saved) {
         keeping_.RunRecorded();
     }
+    // The journals kept are those the window can open: of the runs it lists, and of this one.
+    QStringList listed{keeping_.JourneyId()};
+    for (qsizetype i = 0;
+         i < std::min(recorded.ranked.size(), qsizetype{ui::HallOfFameWindow::ShownRuns}); ++i) {
+        listed << recorded.ranked.at(i).journey;
+    }
+    journals_.KeepOnly(listed);
     ui::HallOfFameWindow window(recorded.ranked,
                                 ui::ThisRun{recorded.run, recorded.rank, run->dailyWorth},
-                                recorded.problem);
+                                recorded.problem, &journals_);
     window.exec();
     return true;
 }

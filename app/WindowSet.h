@@ -6,6 +6,7 @@
 #include "halloffame/HallOfFameStore.h"
 #include "journey/JournalArchive.h"
 #include "journey/JourneyStore.h"
+#include "statistics/StatisticsStore.h"
 #include "ui/WindowView.h"
 #include "ui/toolkit/EndOfRun.h"
 
@@ -25,7 +26,8 @@ class MainWindow;
 
 namespace tp::app {
 
-// Where a run keeps what outlives it.
+// Where a run keeps what outlives it: the statistics beside the hall of fame, the journals of
+// finished runs beside the journey.
 struct Places {
     QString hallOfFame = halloffame::HallOfFameStore::DefaultPath();
     QString journey = journey::JourneyStore::DefaultPath();
@@ -69,10 +71,12 @@ private:
 
     ui::EndOfRun endOfRun_;
     halloffame::HallOfFameStore hallOfFame_;
+    statistics::StatisticsStore statistics_;
     journey::JourneyStore journeys_;
     journey::JournalArchive journals_{journeys_.Path()};
     ui::WindowView view_{endOfRun_};
-    JourneyKeeping keeping_{journeys_, journals_, [this](const QString& text) { Tell(text); }};
+    JourneyKeeping keeping_{journeys_, journals_, statistics_,
+                            [this](const QString& text) { Tell(text); }};
     game::Game game_;
     std::unique_ptr<ui::MainWindow> main_;
     std::optional<std::uint32_t> seed_;

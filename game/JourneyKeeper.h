@@ -11,6 +11,9 @@ class JourneyKeeper {
 public:
     virtual ~JourneyKeeper() = default;
 
+    // The journey under way is about to be given up for a new one: `game` still holds it.
+    virtual void JourneyGivenUp(const Game& game) = 0;
+
     // A new journey has begun: whatever was kept of another one is given up.
     virtual void JourneyBegan(const Game& game) = 0;
 

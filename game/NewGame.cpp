@@ -10,6 +10,7 @@ namespace {
 
 class KeepsNothing final : public JourneyKeeper {
 public:
+    void JourneyGivenUp(const Game& /*game*/) override {}
     void JourneyBegan(const Game& /*game*/) override {}
     void JourneyMoved(const Game& /*game*/) override {}
 };
@@ -35,6 +36,10 @@ void Game::Start(std::uint32_t seed) {
 }
 
 void Game::SetUpNewGame(std::uint32_t seed) {
+    // Before the first start there is no journey, and an ended run is not given up.
+    if (state_.day >= 1 && !RunIsOver(state_)) {
+        keeper_.JourneyGivenUp(*this);
+    }
     state_ = GameState{};
     undoable_.clear();
     state_.seed = seed;

@@ -1176,6 +1176,26 @@
         <source>已复制到剪贴板</source>
         <translation>Copied to the clipboard</translation>
     </message>
+    <message>
+        <source>日志(&amp;J)</source>
+        <translation>&amp;Journal</translation>
+    </message>
+    <message>
+        <source>日志</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>打开选中的一局的日志</source>
+        <translation>Opens the journal of the selected run</translation>
+    </message>
+    <message>
+        <source>这一局的日志已经不在了。</source>
+        <translation>This run&apos;s journal is no longer kept.</translation>
+    </message>
+    <message>
+        <source>%1的日志</source>
+        <translation>Journal of %1</translation>
+    </message>
 </context>
 <context>
     <name>tp::ui::JournalWindow</name>
@@ -1432,6 +1452,10 @@ This journey will not go into the hall of fame.</translation>
     <message>
         <source>日志</source>
         <translation>Journal</translation>
+    </message>
+    <message>
+        <source>统计(&amp;T)</source>
+        <translation>S&amp;tatistics</translation>
     </message>
 </context>
 <context>

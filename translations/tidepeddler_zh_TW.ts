@@ -1176,6 +1176,26 @@
         <source>已复制到剪贴板</source>
         <translation>已複製到剪貼簿</translation>
     </message>
+    <message>
+        <source>日志(&amp;J)</source>
+        <translation>日誌(&amp;J)</translation>
+    </message>
+    <message>
+        <source>日志</source>
+        <translation>日誌</translation>
+    </message>
+    <message>
+        <source>打开选中的一局的日志</source>
+        <translation>開啟選中的一局的日誌</translation>
+    </message>
+    <message>
+        <source>这一局的日志已经不在了。</source>
+        <translation>這一局的日誌已經不在了。</translation>
+    </message>
+    <message>
+        <source>%1的日志</source>
+        <translation>%1的日誌</translation>
+    </message>
 </context>
 <context>
     <name>tp::ui::JournalWindow</name>
@@ -1432,6 +1452,10 @@
     <message>
         <source>日志</source>
         <translation>日誌</translation>
+    </message>
+    <message>
+        <source>统计(&amp;T)</source>
+        <translation>統計(&amp;T)</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "game/Places.h"
 #include "halloffame/HallOfFameStore.h"
 #include "journey/JournalText.h"
+#include "statistics/StatisticsStore.h"
 #include "ui/Accessibility.h"
 #include "ui/DiaryWindow.h"
 #include "ui/GameFonts.h"
@@ -12,6 +13,7 @@
 #include "ui/Messages.h"
 #include "ui/PriceBookWindow.h"
 #include "ui/ServiceWindow.h"
+#include "ui/StatisticsWindow.h"
 #include "ui/TradeDialog.h"
 #include "ui/WindowParts.h"
 #include "ui/halloffame/HallOfFameWindow.h"
@@ -91,12 +93,11 @@ QTreeWidgetItem* Row(const QStringList& texts, const QIcon& icon) {
 
 } // namespace
 
-MainWindow::MainWindow(game::Game& game, EndOfRun& endOfRun,
-                       halloffame::HallOfFameStore& hallOfFame)
+MainWindow::MainWindow(game::Game& game, EndOfRun& endOfRun, Records records)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
-      game_(game), endOfRun_(endOfRun), hallOfFame_(hallOfFame) {
+      game_(game), endOfRun_(endOfRun), records_(records) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(tr("潮汐货郎 V1.00"));
     setFixedSize(514, 327);
@@ -297,6 +298,7 @@ void MainWindow::BuildActions() {
     action(tr("日志(&J)"), QKeySequence(Qt::CTRL | Qt::Key_J), &MainWindow::OpenJournal);
     action(tr("价格簿(&P)"), QKeySequence(Qt::CTRL | Qt::Key_P), &MainWindow::OpenPriceBook);
     action(tr("富豪榜(&H)"), QKeySequence(Qt::CTRL | Qt::Key_H), &MainWindow::ShowHallOfFame);
+    action(tr("统计(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T), &MainWindow::ShowStatistics);
     action(tr("改名(&R)"), QKeySequence(Qt::Key_F2), &MainWindow::Rename);
     action(tr("帮助(&E)"), QKeySequence(Qt::Key_F1), &MainWindow::OpenHelp);
     // Quitting keeps the journey, as closing the window does: it was saved after every action.
@@ -465,8 +467,15 @@ void MainWindow::Rename() {
 
 void MainWindow::ShowHallOfFame() {
     // Read only now: the file costs nothing until the player asks for it.
-    const halloffame::Table table = hallOfFame_.Read();
-    HallOfFameWindow window(table.ranked, std::nullopt, table.problem, this);
+    const halloffame::Table table = records_.hallOfFame.Read();
+    HallOfFameWindow window(table.ranked, std::nullopt, table.problem, &records_.journals, this);
+    RunModal(window, endOfRun_);
+}
+
+void MainWindow::ShowStatistics() {
+    // Read only now, like the hall of fame.
+    const statistics::Found found = records_.statistics.Read();
+    StatisticsWindow window(found.statistics, found.problem, this);
     RunModal(window, endOfRun_);
 }
 

@@ -26,6 +26,14 @@ namespace tp::halloffame {
 class HallOfFameStore;
 }
 
+namespace tp::journey {
+class JournalArchive;
+}
+
+namespace tp::statistics {
+class StatisticsStore;
+}
+
 namespace tp::ui {
 
 class ClickableLabel;
@@ -36,6 +44,13 @@ class PriceBookWindow;
 class RowList;
 class ServiceWindow;
 class TradeDialog;
+
+// What outlives a run, which the main window's menu shows.
+struct Records {
+    halloffame::HallOfFameStore& hallOfFame;
+    statistics::StatisticsStore& statistics;
+    const journey::JournalArchive& journals;
+};
 
 // The figures of the status block; the name as the player gave it.
 struct StatusValues {
@@ -52,7 +67,7 @@ struct StatusValues {
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    MainWindow(game::Game& game, EndOfRun& endOfRun, halloffame::HallOfFameStore& hallOfFame);
+    MainWindow(game::Game& game, EndOfRun& endOfRun, Records records);
 
     // The title bar's text.
     void ShowCaption(const QString& caption);
@@ -115,11 +130,12 @@ private:
     void Undo();
     void Rename();
     void ShowHallOfFame();
+    void ShowStatistics();
     void StartNewJourney();
 
     game::Game& game_;
     EndOfRun& endOfRun_;
-    halloffame::HallOfFameStore& hallOfFame_;
+    Records records_;
 
     ClickableLabel* nameBox_ = nullptr;
     QLabel* cashBox_ = nullptr;

@@ -2,6 +2,7 @@
 #include "app/JourneyKeeping.h"
 #include "journey/JournalArchive.h"
 #include "journey/JourneyStore.h"
+#include "statistics/StatisticsStore.h"
 #include "tests/game/FakeView.h"
 
 #include <QFile>
@@ -44,7 +45,11 @@ protected:
     journey::JourneyStore store{path, [](const QString&) {}};
     QStringList told;
     journey::JournalArchive journals{store.Path()};
-    JourneyKeeping keeping{store, journals, [this](const QString& text) { told << text; }};
+    statistics::StatisticsStore statistics{dir.filePath(QStringLiteral("statistics.json")),
+                                           [](const QString&) {}};
+    JourneyKeeping keeping{store, journals, statistics,
+                           [this](const QString& text) { told << text; }};
+    statistics::Statistics Counted() const { return statistics.Read().statistics; }
     FakeView view;
     runtime::Random random;
     game::Game game{view, random, keeping};
@@ -72,6 +77,8 @@ TEST_F(Keeping, ANewJourneyGivesUpTheOldOneAndIsKeptFromItsFirstAction) {
     game.Start(4);
     EXPECT_NE(keeping.JourneyId(), id) << "every journey has a name of its own";
     EXPECT_TRUE(told.isEmpty());
+    EXPECT_EQ(Counted().givenUp, 1);
+    EXPECT_EQ(Counted().daysTravelled, 1);
 }
 
 TEST_F(Keeping, AJourneyGoneOnWithKeepsItsName) {
@@ -92,6 +99,10 @@ TEST_F(Keeping, AReturnHomeIsKeptUntilTheHallOfFameHoldsIt) {
     ASSERT_TRUE(Kept()->ended.has_value()) << "the finished run waits for the hall of fame";
     EXPECT_EQ(*Kept()->ended, *game.Finished());
     EXPECT_EQ(Kept()->id, keeping.JourneyId());
+    EXPECT_EQ(journals.Open(keeping.JourneyId()).journal, game.Journal());
+    EXPECT_EQ(Counted().cameHome, 1);
+    EXPECT_EQ(Counted().bestAmount, game.Finished()->amount);
+    EXPECT_EQ(Counted().daysTravelled, game::LastDay);
 
     // Nothing after the end changes it.
     game.ConfirmBank(game.OpenBank(), 0);
@@ -110,6 +121,9 @@ TEST_F(Keeping, ADeathLeavesNothingToGoOnWith) {
     game.Travel(0);
     ASSERT_LE(game.State().health, 0);
     EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_EQ(journals.Latest(), keeping.JourneyId()) << "a death's journal is kept too";
+    EXPECT_EQ(Counted().died, 1);
+    EXPECT_EQ(Counted().currentStreak, 0);
 }
 
 TEST_F(Keeping, AGameThatDoesNotHoldTheJourneyLeavesItAlone) {

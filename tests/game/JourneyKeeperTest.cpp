@@ -13,6 +13,10 @@ using testing::StateForJourney;
 class FakeKeeper : public JourneyKeeper {
 public:
     explicit FakeKeeper(FakeView& view) : view_(view) {}
+    void JourneyGivenUp(const Game& game) override {
+        view_.log.push_back({"given up", {}, {}});
+        kept.push_back(game.Snapshot());
+    }
     void JourneyBegan(const Game& game) override {
         view_.log.push_back({"began", {}, {}});
         kept.push_back(game.Snapshot());
@@ -53,8 +57,13 @@ TEST(JourneyKeeper, HearsOfANewJourneyOnceItStands) {
     game.Start(7);
     ASSERT_EQ(view.KindsLogged(), (std::vector<std::string>{"began"}));
     EXPECT_EQ(keeper.kept.back(), game.Snapshot()) << "the market is drawn before it hears";
+    random.SeedWith(StateForJourney(-1)); // a day with no event to tell
+    game.Travel(3);
+    const GameState underWay = game.State();
     game.Start();
-    EXPECT_EQ(view.KindsLogged(), (std::vector<std::string>{"began", "began"}));
+    EXPECT_EQ(view.KindsLogged(), (std::vector<std::string>{"began", "kept", "given up", "began"}));
+    EXPECT_EQ(keeper.kept.at(2).state, underWay)
+        << "it hears of the journey given up while it stands";
 }
 
 // Each action a player takes is kept once it has run to its end, with the state after it.

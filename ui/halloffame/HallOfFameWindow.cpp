@@ -2,9 +2,11 @@
 #include "ui/halloffame/HallOfFameWindow.h"
 
 #include "halloffame/Names.h"
+#include "journey/JournalArchive.h"
 #include "ui/Accessibility.h"
 #include "ui/DayChart.h"
 #include "ui/GameFonts.h"
+#include "ui/JournalWindow.h"
 #include "ui/WindowParts.h"
 
 #include <QClipboard>
@@ -15,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -31,6 +34,8 @@ enum Column { RankColumn, NameColumn, AmountColumn, DebtColumn, DateColumn, Seed
 constexpr int NameColumns = 32;
 constexpr int TooltipColumns = 160;
 constexpr int SeedRole = Qt::UserRole;
+constexpr int JourneyRole = Qt::UserRole + 1;
+constexpr int NameRole = Qt::UserRole + 2;
 
 // This run's row keeps its own colours in every theme: dark text on pale gold.
 const QColor HighlightBackground(255, 226, 140);
@@ -59,8 +64,8 @@ QLabel* WrappedLabel(QWidget* parent, const QString& objectName, const QString& 
 
 HallOfFameWindow::HallOfFameWindow(const QList<halloffame::Entry>& ranked,
                                    std::optional<ThisRun> thisRun, const QString& problem,
-                                   QWidget* parent)
-    : QDialog(parent) {
+                                   const journey::JournalArchive* journals, QWidget* parent)
+    : QDialog(parent), journals_(journals) {
     setObjectName(QStringLiteral("hallOfFame"));
     setWindowTitle(tr("富豪榜"));
     setModal(true);
@@ -161,11 +166,19 @@ HallOfFameWindow::HallOfFameWindow(const QList<halloffame::Entry>& ranked,
     close->setObjectName(QStringLiteral("close"));
     close->setDefault(true);
     SetAccessibleText(*close, tr("关闭"), tr("关闭富豪榜"));
+    journal_ = new QPushButton(tr("日志(&J)"), this);
+    journal_->setObjectName(QStringLiteral("openJournal"));
+    journal_->setAutoDefault(false);
+    journal_->setEnabled(false);
+    journal_->setVisible(journals_ != nullptr && (rows > 0 || below));
+    SetAccessibleText(*journal_, tr("日志"), tr("打开选中的一局的日志"));
+    buttons->addWidget(journal_);
     buttons->addStretch(1);
     buttons->addWidget(close);
     layout->addLayout(buttons);
 
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(journal_, &QPushButton::clicked, this, &HallOfFameWindow::OpenJournal);
     connect(copy_, &QPushButton::clicked, this, &HallOfFameWindow::CopyCommand);
     connect(table_, &QTableWidget::itemSelectionChanged, this,
             [this] { Follow(*table_, thisRunRow_); });
@@ -221,6 +234,8 @@ void HallOfFameWindow::AddRow(QTableWidget& table, int row, int rank,
                             column == SeedColumn || column == RankColumn;
         item->setTextAlignment(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
         item->setData(SeedRole, static_cast<qulonglong>(entry.seed));
+        item->setData(JourneyRole, entry.journey);
+        item->setData(NameRole, entry.name);
         if (highlighted) {
             item->setBackground(HighlightBackground);
             item->setForeground(HighlightText);
@@ -293,6 +308,26 @@ void HallOfFameWindow::Follow(QTableWidget& selected, QTableWidget* other) {
         Command(static_cast<std::uint32_t>(items.first()->data(SeedRole).toULongLong())));
     copy_->setEnabled(true);
     copied_->clear();
+    selectedJourney_ = items.first()->data(JourneyRole).toString();
+    selectedName_ = items.first()->data(NameRole).toString();
+    journal_->setEnabled(journals_ != nullptr && journals_->Has(selectedJourney_));
+}
+
+void HallOfFameWindow::OpenJournal() {
+    if (journals_ == nullptr) {
+        return;
+    }
+    const journey::JournalArchive::Read read = journals_->Open(selectedJourney_);
+    if (!read.problem.isEmpty() || !read.found) {
+        journal_->setEnabled(false);
+        QMessageBox::information(this, tr("提示"),
+                                 read.found ? read.problem : tr("这一局的日志已经不在了。"));
+        return;
+    }
+    JournalWindow window(tr("%1的日志").arg(halloffame::ShownName(selectedName_, NameColumns)),
+                         this);
+    window.ShowJournal(read.journal);
+    window.exec();
 }
 
 QString HallOfFameWindow::ReplayCommand() const {

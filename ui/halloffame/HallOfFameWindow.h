@@ -16,6 +16,10 @@ class QLineEdit;
 class QPushButton;
 class QTableWidget;
 
+namespace tp::journey {
+class JournalArchive;
+}
+
 namespace tp::ui {
 
 class DayChart;
@@ -31,7 +35,7 @@ struct ThisRun {
 // and seed. After a run its row is highlighted and has the focus; when it did not reach the ten
 // it is shown under the table with its rank, and a chart shows its worth day by day. The
 // replay command of the selected row can be selected and copied. Enter, Esc and the close box
-// close it. Show it with exec().
+// close it, and the selected run's journal opens from it when it is kept. Show it with exec().
 class HallOfFameWindow : public QDialog {
     Q_OBJECT
 public:
@@ -40,8 +44,10 @@ public:
     // `ranked`: the recorded runs, best first (HallOfFameStore's Table or Recorded); only the
     // first ShownRuns are shown. When `thisRun` ranks within them, ranked[rank - 1] is that
     // run. `problem` is said plainly above the table (e.g. that the run could not be saved).
+    // The journal of a listed run opens from `journals`, where it is kept.
     HallOfFameWindow(const QList<halloffame::Entry>& ranked, std::optional<ThisRun> thisRun = {},
-                     const QString& problem = {}, QWidget* parent = nullptr);
+                     const QString& problem = {}, const journey::JournalArchive* journals = nullptr,
+                     QWidget* parent = nullptr);
 
     // The command that replays the selected row: "tidepeddler --seed N"; empty without one.
     QString ReplayCommand() const;
@@ -53,6 +59,7 @@ private:
     void FitColumns();
     void Follow(QTableWidget& selected, QTableWidget* other);
     void CopyCommand();
+    void OpenJournal();
 
     QTableWidget* table_ = nullptr;
     QTableWidget* thisRunRow_ = nullptr;
@@ -60,6 +67,10 @@ private:
     QLineEdit* command_ = nullptr;
     QPushButton* copy_ = nullptr;
     QLabel* copied_ = nullptr;
+    QPushButton* journal_ = nullptr;
+    const journey::JournalArchive* journals_;
+    QString selectedJourney_; // the journey the selected run ended
+    QString selectedName_;
 };
 
 } // namespace tp::ui

@@ -242,12 +242,12 @@ TEST_F(StartAndJourney, TheMenuHoldsEveryActionWithItsKeys) {
             items << action->text() + QLatin1Char(' ') + action->shortcut().toString();
         }
     }
-    EXPECT_EQ(
-        items,
-        (QStringList{QStringLiteral("新的旅程(&N) Ctrl+N"), QStringLiteral("退回一步(&U) Ctrl+Z"),
-                     QStringLiteral("日志(&J) Ctrl+J"), QStringLiteral("价格簿(&P) Ctrl+P"),
-                     QStringLiteral("富豪榜(&H) Ctrl+H"), QStringLiteral("改名(&R) F2"),
-                     QStringLiteral("帮助(&E) F1"), QStringLiteral("退出(&Q) Ctrl+Q")}));
+    EXPECT_EQ(items,
+              (QStringList{QStringLiteral("新的旅程(&N) Ctrl+N"),
+                           QStringLiteral("退回一步(&U) Ctrl+Z"), QStringLiteral("日志(&J) Ctrl+J"),
+                           QStringLiteral("价格簿(&P) Ctrl+P"), QStringLiteral("富豪榜(&H) Ctrl+H"),
+                           QStringLiteral("统计(&T) Ctrl+T"), QStringLiteral("改名(&R) F2"),
+                           QStringLiteral("帮助(&E) F1"), QStringLiteral("退出(&Q) Ctrl+Q")}));
     EXPECT_FALSE(menu->actions().at(1)->isEnabled()) << "nothing to take back on arrival";
     QTest::keyClick(menu, Qt::Key_Escape);
     EXPECT_EQ(openMenu(), nullptr);
