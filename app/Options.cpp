@@ -59,6 +59,12 @@ Options ParseOptions(const QStringList& arguments, const QTranslator* catalogue)
         say(QT_TRANSLATE_NOOP("CommandLine",
                               "Print the statistics of every journey ended so far, and exit.")));
     parser.addOption(statisticsOption);
+    const QCommandLineOption journalOption(
+        QStringLiteral("journal"),
+        say(QT_TRANSLATE_NOOP("CommandLine",
+                              "Print the journal of the saved journey, or of the last run that "
+                              "ended, and exit.")));
+    parser.addOption(journalOption);
     const QCommandLineOption seedOption(
         QStringLiteral("seed"),
         say(QT_TRANSLATE_NOOP(
@@ -105,6 +111,10 @@ Options ParseOptions(const QStringList& arguments, const QTranslator* catalogue)
     }
     if (parser.isSet(statisticsOption)) {
         options.action = Options::Action::ShowStatistics;
+        return options;
+    }
+    if (parser.isSet(journalOption)) {
+        options.action = Options::Action::ShowJournal;
         return options;
     }
     if (!parser.positionalArguments().isEmpty()) {

@@ -16,7 +16,15 @@ namespace tp::app {
 // system is touched, so it works with no display at all. A new option of that kind is one more
 // action here, one more branch in ParseOptions and one more case where main() answers.
 struct Options {
-    enum class Action { Play, ShowHelp, ShowVersion, ShowScores, ShowStatistics, Fail };
+    enum class Action {
+        Play,
+        ShowHelp,
+        ShowVersion,
+        ShowScores,
+        ShowStatistics,
+        ShowJournal,
+        Fail
+    };
     Action action = Action::Play;
     std::optional<std::uint32_t> seed;
     QString error;    // one line, for Action::Fail

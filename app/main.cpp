@@ -6,6 +6,9 @@
 #include "app/WindowSet.h"
 #include "halloffame/HallOfFameStore.h"
 #include "halloffame/ScoresTable.h"
+#include "journey/JournalArchive.h"
+#include "journey/JournalText.h"
+#include "journey/JourneyStore.h"
 #include "runtime/Random.h"
 #include "statistics/StatisticsStore.h"
 #include "statistics/StatisticsText.h"
@@ -53,6 +56,27 @@ QString StatisticsText(const tp::statistics::Statistics& statistics) {
     return text;
 }
 
+// The journal a line an entry; 1, and one line on standard error, when there is none.
+int PrintJournal() {
+    QString problem;
+    const std::vector<tp::game::JournalEntry> journal =
+        tp::journey::LatestJournal(tp::journey::JourneyStore::DefaultPath(), &problem);
+    if (!problem.isEmpty()) {
+        Print(stderr, QStringLiteral("tidepeddler: %1\n").arg(problem));
+    }
+    if (journal.empty()) {
+        if (problem.isEmpty()) {
+            Print(stderr, QStringLiteral("tidepeddler: %1\n")
+                              .arg(QCoreApplication::translate(
+                                  "CommandLine",
+                                  "no journal to show: no journey is saved and no run has ended")));
+        }
+        return 1;
+    }
+    Print(stdout, tp::journey::JournalLines(journal).join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    return 0;
+}
+
 // The answer to a command line that only asks to print something, and the exit status.
 int Answer(const tp::app::Options& options, QTranslator* catalogue, int argc, char* argv[]) {
     switch (options.action) {
@@ -63,11 +87,16 @@ int Answer(const tp::app::Options& options, QTranslator* catalogue, int argc, ch
         Print(stdout, QStringLiteral("tidepeddler %1\n").arg(QStringLiteral(TP_VERSION)));
         return 0;
     case tp::app::Options::Action::ShowScores:
-    case tp::app::Options::Action::ShowStatistics: {
-        // The table and the figures speak the player's language too; they need no display.
+    case tp::app::Options::Action::ShowStatistics:
+    case tp::app::Options::Action::ShowJournal: {
+        // The table, the figures and the journal speak the player's language too; they need no
+        // display.
         QCoreApplication application(argc, argv);
         if (catalogue != nullptr) {
             QCoreApplication::installTranslator(catalogue);
+        }
+        if (options.action == tp::app::Options::Action::ShowJournal) {
+            return PrintJournal();
         }
         if (options.action == tp::app::Options::Action::ShowStatistics) {
             // As the table: a damaged file is only reported, and moved aside when the next

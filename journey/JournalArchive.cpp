@@ -2,6 +2,7 @@
 #include "journey/JournalArchive.h"
 
 #include "journey/JournalFile.h"
+#include "journey/JourneyFile.h"
 #include "storage/JourneyId.h"
 #include "storage/KeptFiles.h"
 #include "storage/VersionedJson.h"
@@ -78,7 +79,7 @@ bool JournalArchive::Has(const QString& journey) const {
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
-JournalArchive::Read JournalArchive::Open(const QString& journey) const {
+JournalArchive::Read JournalArchive::Open(const QString& journey, bool peeking) const {
     Read read;
     const QString path = PathOf(journey);
     if (path.isEmpty()) {
@@ -88,6 +89,9 @@ JournalArchive::Read JournalArchive::Open(const QString& journey) const {
     read.found = loaded.state != storage::KeptFile::State::Missing;
     if (loaded.state == storage::KeptFile::State::Read) {
         read.journal = std::move(loaded.contents);
+    } else if (loaded.state == storage::KeptFile::State::Unusable && peeking) {
+        read.problem = QCoreApplication::translate("tp::journey::JournalArchive",
+                                                   "这一局的日志已损坏，无法打开。");
     } else if (loaded.state == storage::KeptFile::State::Unusable) {
         const QString aside = storage::SetAside(path);
         read.problem = aside.isEmpty()
@@ -127,6 +131,28 @@ void JournalArchive::KeepOnly(const QStringList& journeys) const {
             QFile::remove(file.filePath());
         }
     }
+}
+
+std::vector<game::JournalEntry> LatestJournal(const QString& journeyPath, QString* problem) {
+    if (journeyPath.isEmpty()) {
+        return {};
+    }
+    const auto saved = storage::LoadKeptFile(journeyPath, MaxJourneyFileBytes, ParseJourneyFile);
+    if (saved.state == storage::KeptFile::State::Read && saved.contents.journey &&
+        !saved.contents.journey->journal.empty()) {
+        return saved.contents.journey->journal;
+    }
+    if (saved.state == storage::KeptFile::State::Unusable && problem != nullptr) {
+        *problem = QCoreApplication::translate("tp::journey::JournalArchive",
+                                               "the saved journey is damaged: %1")
+                       .arg(saved.reason);
+    }
+    const JournalArchive archive(journeyPath);
+    JournalArchive::Read last = archive.Open(archive.Latest(), true);
+    if (!last.problem.isEmpty() && problem != nullptr) {
+        *problem = last.problem;
+    }
+    return std::move(last.journal);
 }
 
 } // namespace tp::journey

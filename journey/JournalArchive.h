@@ -35,8 +35,9 @@ public:
         // When damaged, for the player in plain words; the file has been set aside.
         QString problem;
     };
-    // The journal of the run that ended `journey`. A damaged one is moved aside.
-    Read Open(const QString& journey) const;
+    // The journal of the run that ended `journey`. A damaged one is moved aside, unless only
+    // `peeking`, which never changes a file.
+    Read Open(const QString& journey, bool peeking = false) const;
     bool Has(const QString& journey) const;
 
     // The journey whose run ended last; empty when no journal is kept.
@@ -50,5 +51,10 @@ private:
 
     QString folder_;
 };
+
+// The journal the player last made: the saved journey's, or with none saved (or one kept before
+// the game kept journals), the last finished run's. Reads the files at `journeyPath` and beside it
+// without changing them; `problem` says, for standard error, what was damaged on the way.
+std::vector<game::JournalEntry> LatestJournal(const QString& journeyPath, QString* problem);
 
 } // namespace tp::journey

@@ -59,6 +59,14 @@
         <source>Print the statistics of every journey ended so far, and exit.</source>
         <translation>Print the statistics of every journey ended so far, and exit.</translation>
     </message>
+    <message>
+        <source>Print the journal of the saved journey, or of the last run that ended, and exit.</source>
+        <translation>Print the journal of the saved journey, or of the last run that ended, and exit.</translation>
+    </message>
+    <message>
+        <source>no journal to show: no journey is saved and no run has ended</source>
+        <translation>no journal to show: no journey is saved and no run has ended</translation>
+    </message>
 </context>
 <context>
     <name>Diary</name>
@@ -628,6 +636,10 @@
     <message>
         <source>这一局的日志已损坏，无法打开；原文件已改名为 %1 保留。</source>
         <translation>This run&apos;s journal is damaged and cannot be opened; the file has been kept as %1.</translation>
+    </message>
+    <message>
+        <source>the saved journey is damaged: %1</source>
+        <translation>the saved journey is damaged: %1</translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,14 @@
         <source>Print the statistics of every journey ended so far, and exit.</source>
         <translation>印出以前每次旅程的統計後結束。</translation>
     </message>
+    <message>
+        <source>Print the journal of the saved journey, or of the last run that ended, and exit.</source>
+        <translation>印出儲存的旅程的日誌（沒有時，印出上一局走完的旅程的日誌）後結束。</translation>
+    </message>
+    <message>
+        <source>no journal to show: no journey is saved and no run has ended</source>
+        <translation>沒有日誌可看：沒有儲存的旅程，也沒有走完的旅程</translation>
+    </message>
 </context>
 <context>
     <name>Diary</name>
@@ -628,6 +636,10 @@
     <message>
         <source>这一局的日志已损坏，无法打开；原文件已改名为 %1 保留。</source>
         <translation>這一局的日誌已損壞，無法開啟；原檔案已改名為 %1 保留。</translation>
+    </message>
+    <message>
+        <source>the saved journey is damaged: %1</source>
+        <translation>儲存的旅程已損壞：%1</translation>
     </message>
 </context>
 <context>

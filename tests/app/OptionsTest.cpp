@@ -69,6 +69,7 @@ TEST(ParseOptions, AnswersHelpAndVersion) {
     EXPECT_EQ(Parse({QStringLiteral("-v")}).action, Options::Action::ShowVersion);
     EXPECT_EQ(Parse({QStringLiteral("--scores")}).action, Options::Action::ShowScores);
     EXPECT_EQ(Parse({QStringLiteral("--stats")}).action, Options::Action::ShowStatistics);
+    EXPECT_EQ(Parse({QStringLiteral("--journal")}).action, Options::Action::ShowJournal);
     EXPECT_TRUE(help.helpText.contains(QStringLiteral("--scores")));
     // Answering takes precedence over a seed given too.
     EXPECT_EQ(Parse({QStringLiteral("--seed=5"), QStringLiteral("--scores")}).action,

@@ -68,6 +68,11 @@ out=$(XDG_DATA_HOME="$scratch/data" "$program" --stats 2>"$scratch/err"); status
 [ "$status" -eq 0 ] && [ "$(wc -l <"$scratch/err")" -eq 1 ] && [ -e "$kept" ] ||
   fail "--stats on a damaged file ended with $status, said '$(cat "$scratch/err")'"
 
+# With no journey saved and no run ended there is no journal: one line says so.
+out=$(XDG_DATA_HOME="$scratch/none" "$program" --journal 2>"$scratch/err"); status=$?
+[ "$status" -eq 1 ] && [ -z "$out" ] && [ "$(wc -l <"$scratch/err")" -eq 1 ] ||
+  fail "--journal with none ended with $status, said '$out' and '$(cat "$scratch/err")'"
+
 for args in "--seed abc" "--seed -1" "--seed 4294967296" "--seed" "--colour" "extra" "--help-all"; do
   # shellcheck disable=SC2086
   err=$(timeout 10 "$program" $args 2>&1 >/dev/null); status=$?

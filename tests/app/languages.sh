@@ -110,8 +110,8 @@ play() { # locale, title, diary's title, question's title
   echo "languages: $locale read"
 }
 
-# What the program writes on the command line: its help, a refused option, the hall of fame and
-# the statistics.
+# What the program writes on the command line: its help, a refused option, the hall of fame, the
+# statistics and a journal.
 # The game's Chinese name may stand beside its English one.
 said() { # locale
   {
@@ -119,6 +119,8 @@ said() { # locale
     LC_ALL=$1 LANG=$1 "$program" --no-such-option 2>&1 || true
     LC_ALL=$1 LANG=$1 XDG_DATA_HOME="$work/$1" "$program" --scores
     LC_ALL=$1 LANG=$1 XDG_DATA_HOME="$work/$1" "$program" --stats
+    # The journal kept in one language reads in every other.
+    LC_ALL=$1 LANG=$1 XDG_DATA_HOME="$work/zh_TW.UTF-8" "$program" --journal
   } | sed 's/潮汐货郎 (Tide Peddler)/Tide Peddler/' >"$work/$1-command-line.txt"
 }
 
@@ -141,18 +143,23 @@ holds zh_TW.UTF-8 diary "一個要飯的教給俺幾句青島方言"
 holds zh_TW.UTF-8 end "你在青島總共賺到了"
 holds zh_TW.UTF-8 command-line "用法："
 holds zh_TW.UTF-8 command-line "走過的天數"
+holds zh_TW.UTF-8 command-line "第 2 天　去了"
+holds zh_TW.UTF-8 command-line "回到故鄉，共賺到"
 holds en_US.UTF-8 main $'push button\tBuy'
 holds en_US.UTF-8 main $'tree\tToday\'s market'
 holds en_US.UTF-8 diary "A beggar taught me some Qingdao talk"
 holds en_US.UTF-8 end "you made ￥"
 holds en_US.UTF-8 command-line "Usage:"
 holds en_US.UTF-8 command-line "Days travelled"
+holds en_US.UTF-8 command-line "A beggar taught me some Qingdao talk"
+holds en_US.UTF-8 command-line "Went home with"
 holds zh_CN.UTF-8 main $'push button\t买入'
 holds zh_CN.UTF-8 main $'tree\t今日市场'
 holds zh_CN.UTF-8 diary "一个要饭的教给俺几句青岛方言"
 holds zh_CN.UTF-8 end "你在青岛共赚到了:￥"
 # The command line has always spoken English in the game's own language.
 holds zh_CN.UTF-8 command-line "Usage: tidepeddler [options]"
+holds zh_CN.UTF-8 command-line "第 1 天　来到青岛，开始新的旅程（种子 16）。"
 
 # No character of what the Traditional game showed is one the converter would write otherwise,
 # but for the form Taiwan itself writes (吃).
