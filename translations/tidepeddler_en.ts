@@ -1657,6 +1657,19 @@ your name to rename; map buttons move you on.</translation>
         <source>游戏帮助</source>
         <translation>How to Play</translation>
     </message>
+    <message>
+        <source>按键：
+Ctrl+N 新的旅程&#x3000;Ctrl+Z 退回一步
+Ctrl+J 日志&#x3000;Ctrl+P 价格簿&#x3000;Ctrl+H 富豪榜
+Ctrl+T 统计&#x3000;F2 改名&#x3000;F1 帮助&#x3000;Ctrl+Q 退出
+Shift+F10、菜单键或右键：打开菜单</source>
+        <translation>Keys:
+Ctrl+N new journey    Ctrl+Z undo
+Ctrl+J journal    Ctrl+P price book
+Ctrl+H hall of fame    Ctrl+T statistics
+F2 rename    F1 help    Ctrl+Q quit
+Shift+F10, the Menu key or a right click: menu</translation>
+    </message>
 </context>
 <context>
     <name>tp::ui::StatisticsWindow</name>

@@ -1656,6 +1656,18 @@
         <source>游戏帮助</source>
         <translation>遊戲說明</translation>
     </message>
+    <message>
+        <source>按键：
+Ctrl+N 新的旅程&#x3000;Ctrl+Z 退回一步
+Ctrl+J 日志&#x3000;Ctrl+P 价格簿&#x3000;Ctrl+H 富豪榜
+Ctrl+T 统计&#x3000;F2 改名&#x3000;F1 帮助&#x3000;Ctrl+Q 退出
+Shift+F10、菜单键或右键：打开菜单</source>
+        <translation>按鍵：
+Ctrl+N 新的旅程&#x3000;Ctrl+Z 退回一步
+Ctrl+J 日誌&#x3000;Ctrl+P 價格簿&#x3000;Ctrl+H 富豪榜
+Ctrl+T 統計&#x3000;F2 改名&#x3000;F1 說明&#x3000;Ctrl+Q 退出
+Shift+F10、選單鍵或右鍵：開啟選單</translation>
+    </message>
 </context>
 <context>
     <name>tp::ui::StatisticsWindow</name>

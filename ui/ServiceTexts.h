@@ -36,6 +36,15 @@ inline constexpr const char* Help =
                                                "所可以增加购买量（默认200），换名字只要点击名字\n"
                                                "即可。换买卖场地选地图上的按钮。");
 
+// Follows the help, after a blank line: the keys of the actions that have no button, each line
+// as wide as the help's lines at most.
+inline constexpr const char* Keys =
+    QT_TRANSLATE_NOOP("tp::ui::ServiceWindow", "按键：\n"
+                                               "Ctrl+N 新的旅程　Ctrl+Z 退回一步\n"
+                                               "Ctrl+J 日志　Ctrl+P 价格簿　Ctrl+H 富豪榜\n"
+                                               "Ctrl+T 统计　F2 改名　F1 帮助　Ctrl+Q 退出\n"
+                                               "Shift+F10、菜单键或右键：打开菜单");
+
 // The internet café's sign: an invented site on a domain reserved for examples.
 inline constexpr const char* CafeSite =
     QT_TRANSLATE_NOOP("tp::ui::ServiceWindow", "潮汐网吧 www.chaoxi-wang.example");

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 
 namespace tp::ui {
 
@@ -170,8 +171,16 @@ void ServiceWindow::BuildStatementAndHelp() {
     Chain({statementCloseButton, statementText});
     auto* helpCloseButton =
         CancelButton(this, helpPanel_, "helpCloseButton", Box(224, 120, 73, 25), tr("明白了"));
-    auto* helpText =
-        FixedText(helpPanel_, "helpText", Box(8, 16, 297, 97), tr("游戏帮助"), tr(texts::Help));
+    // The keys follow the help below its last line. The box keeps its size and its lines; a
+    // scroll bar as slim as the room beside the lines shows that there is more.
+    auto* helpText = FixedText(helpPanel_, "helpText", Box(8, 16, 297, 97), tr("游戏帮助"),
+                               tr(texts::Help) + QStringLiteral("\n\n") + tr(texts::Keys));
+    helpText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    helpText->verticalScrollBar()->setStyleSheet(QStringLiteral(
+        "QScrollBar:vertical { width: 5px; background: palette(button); margin: 0; }"
+        "QScrollBar::handle:vertical { background: palette(mid); min-height: 16px; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
     Chain({helpCloseButton, helpText});
 }
 

@@ -19,7 +19,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -185,7 +187,13 @@ int main(int argc, char** argv) {
         Click(main, "agencyButton");
         modals.Expect(QStringLiteral("statement"));
         Click(main, "statementButton");
-        modals.Expect(QStringLiteral("help"));
+        modals.Expect(QStringLiteral("help"), [&out](QWidget& window) {
+            // The keys, below the help's own lines.
+            auto* text = Find<QPlainTextEdit>(window, "helpText");
+            text->verticalScrollBar()->setValue(text->verticalScrollBar()->maximum());
+            Save(window, out, QStringLiteral("help-keys"));
+            window.close();
+        });
         Click(main, "helpButton");
 
         // Trading: a refusal, a purchase, a sale.

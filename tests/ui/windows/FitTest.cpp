@@ -83,8 +83,9 @@ public:
                 continue;
             }
             // A fixed text is broken into lines that each fit; a story wraps, but must still
-            // fit the box without a scroll bar.
-            if (memo->verticalScrollBar()->maximum() > 0) {
+            // fit the box, unless the box shows its scroll bar.
+            if (memo->verticalScrollBar()->maximum() > 0 &&
+                memo->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff) {
                 found_ << QStringLiteral("%1 / %2: the text needs a scroll bar: %3")
                               .arg(where, memo->objectName(), memo->toPlainText().left(40));
             }
