@@ -6,6 +6,7 @@
 
 #include "app/Language.h"
 #include "app/WindowSet.h"
+#include "journey/JournalArchive.h"
 #include "runtime/Random.h"
 #include "tests/game/FakeView.h"
 #include "tests/ui/halloffame/WindowTestData.h"
@@ -162,6 +163,7 @@ int main(int argc, char** argv) {
 
     QTemporaryDir data;
     tp::runtime::Random random;
+    std::vector<tp::game::JournalEntry> runJournal;
     {
         tp::app::WindowSet windows(random, 1u,
                                    tp::app::Places{data.filePath(QStringLiteral("fame.json")),
@@ -253,6 +255,7 @@ int main(int argc, char** argv) {
         Find<QTableWidget>(*book, "priceTable")
             ->setCurrentCell(windows.Game().State().market[1].good - 1, 0);
         Save(*book, out, QStringLiteral("price-book"));
+        runJournal = windows.Game().Journal();
 
         // The keys' windows: renaming, a new journey, the hall of fame.
         modals.Expect(QStringLiteral("rename"));
@@ -283,12 +286,20 @@ int main(int argc, char** argv) {
     {
         using namespace tp::ui::fametest;
         QList<tp::halloffame::Entry> ranked = Ranked(14);
-        const tp::halloffame::Entry mine = Entry(QStringLiteral("小二黑"), 830000, 20261208, 0);
+        tp::halloffame::Entry mine = Entry(QStringLiteral("小二黑"), 830000, 20261208, 0);
+        mine.journey = QStringLiteral("0123-abcd");
         ranked.insert(2, mine);
-        tp::ui::HallOfFameWindow window(ranked, tp::ui::ThisRun{mine, 3, Worth()});
+        // This run's journal, kept as a run's end keeps it, opens from the window.
+        tp::journey::JournalArchive journals(data.filePath(QStringLiteral("journey.json")));
+        journals.Keep(mine.journey, runJournal);
+        tp::ui::HallOfFameWindow window(ranked, tp::ui::ThisRun{mine, 3, Worth()}, QString(),
+                                        &journals);
         window.show();
         window.resize(window.sizeHint());
         Save(window, out, QStringLiteral("hall-of-fame-after-run"));
+        Modals modals(out);
+        modals.Expect(QStringLiteral("journal-of-a-run"));
+        Click(window, "openJournal");
     }
     {
         // Journeys enough for every figure to run to several digits, and the longest problem.
