@@ -10,6 +10,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+
 namespace {
 
 using namespace tp::game;
@@ -62,10 +64,22 @@ void BM_WriteJourneyFile(benchmark::State& st) {
 }
 BENCHMARK(BM_WriteJourneyFile);
 
+// The journey late in a run with a journal of `entries` entries: a restless player's run writes
+// a few hundred, and the journal stops at MaxJournalEntries.
+SavedJourney WithJournalOf(std::size_t entries) {
+    SavedJourney journey = LateJourney();
+    const std::vector<JournalEntry> played = journey.journal;
+    while (journey.journal.size() < entries) {
+        journey.journal.push_back(played[journey.journal.size() % played.size()]);
+    }
+    journey.journal.resize(std::min(journey.journal.size(), entries));
+    return journey;
+}
+
 // The whole save after an action: the file written beside the old one, flushed to the disk and
-// put in its place.
+// put in its place, with a journal of the size given.
 void BM_SaveAfterAnAction(benchmark::State& st) {
-    const SavedJourney journey = LateJourney();
+    const SavedJourney journey = WithJournalOf(static_cast<std::size_t>(st.range(0)));
     QTemporaryDir dir;
     tp::journey::JourneyStore store(dir.filePath(QStringLiteral("journey.json")));
     store.Take();
@@ -76,7 +90,11 @@ void BM_SaveAfterAnAction(benchmark::State& st) {
         }
     }
 }
-BENCHMARK(BM_SaveAfterAnAction)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveAfterAnAction)
+    ->Arg(150)
+    ->Arg(600)
+    ->Arg(static_cast<std::int64_t>(MaxJournalEntries))
+    ->Unit(benchmark::kMillisecond);
 
 void BM_ReadJourneyFile(benchmark::State& st) {
     const QByteArray bytes = tp::journey::SerializeJourney(LateJourney(), Id);

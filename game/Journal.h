@@ -67,8 +67,8 @@ inline JournalEntry ActionEntry(JournalEntry::Kind kind, std::int32_t quantity, 
     return entry;
 }
 
-// No run comes near it (sixty stops of a few entries each); a journal kept to it stays a file of a
-// few megabytes, and a longer one was not written by the game.
-constexpr std::size_t MaxJournalEntries = 10000;
+// Sixty stops of sixty entries each: no run of a player's comes near it. A journal kept to it is
+// still saved after every action within a frame, and a longer one was not written by the game.
+constexpr std::size_t MaxJournalEntries = 3600;
 
 } // namespace tp::game

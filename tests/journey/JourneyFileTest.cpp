@@ -203,7 +203,7 @@ INSTANTIATE_TEST_SUITE_P(
         Edit{"a journal longer than a run writes",
              [](QJsonObject& o) {
                  QJsonArray journal = o.value("journal").toArray();
-                 while (journal.size() <= 10000) {
+                 while (journal.size() <= static_cast<qsizetype>(game::MaxJournalEntries)) {
                      journal.append(journal.at(1));
                  }
                  o.insert("journal", journal);
