@@ -98,15 +98,17 @@ QString What(const JournalEntry& entry) {
         return Tr(QT_TRANSLATE_NOOP("tp::journey::JournalText", "改名为“%1”。"))
             .arg(QString::fromStdString(entry.name));
     case Kind::Undo:
-        return Tr(QT_TRANSLATE_NOOP("tp::journey::JournalText", "退回一步：%1 %2"))
+        return Tr(QT_TRANSLATE_NOOP("tp::journey::JournalText", "退回一步：%1%2"))
             .arg(Action(entry.undone, entry), Figures(entry));
     case Kind::Home:
-        return Tr(QT_TRANSLATE_NOOP("tp::journey::JournalText", "回到故乡，共赚到 %1。 %2"))
+        return Tr(QT_TRANSLATE_NOOP("tp::journey::JournalText", "回到故乡，共赚到 %1。%2"))
             .arg(QString::number(entry.quantity), Figures(entry));
     case Kind::Death:
         return Tr(QT_TRANSLATE_NOOP("tp::journey::JournalText", "病死在青岛，旅程到此为止。"));
     default:
-        return Action(entry.kind, entry) + QLatin1Char(' ') + Figures(entry);
+        //: An action, then the cash, deposit and debt it left.
+        return Tr(QT_TRANSLATE_NOOP("tp::journey::JournalText", "%1%2"))
+            .arg(Action(entry.kind, entry), Figures(entry));
     }
 }
 

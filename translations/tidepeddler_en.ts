@@ -736,14 +736,6 @@
         <translation>Took the name “%1”.</translation>
     </message>
     <message>
-        <source>退回一步：%1 %2</source>
-        <translation>Took back: %1 %2</translation>
-    </message>
-    <message>
-        <source>回到故乡，共赚到 %1。 %2</source>
-        <translation>Went home with %1. %2</translation>
-    </message>
-    <message>
         <source>病死在青岛，旅程到此为止。</source>
         <translation>Fell ill and died in Qingdao; the journey ends here.</translation>
     </message>
@@ -751,6 +743,19 @@
         <source>第 %1 天&#x3000;%2</source>
         <extracomment>%1 the day, %2 what happened on it.</extracomment>
         <translation>Day %1  %2</translation>
+    </message>
+    <message>
+        <source>退回一步：%1%2</source>
+        <translation>Took back: %1 %2</translation>
+    </message>
+    <message>
+        <source>回到故乡，共赚到 %1。%2</source>
+        <translation>Went home with %1. %2</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <extracomment>An action, then the cash, deposit and debt it left.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
