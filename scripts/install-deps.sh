@@ -34,6 +34,8 @@ play=(
   qt6-l10n-tools qt6-tools-dev
   # the Song face for characters a player types that the game's own faces lack
   fonts-arphic-uming
+  # the linear programming solver the planner of best runs bounds a seed's runs with
+  coinor-libclp-dev
 )
 resources=(
   # what resources/make-resources.sh paints and cuts the game's faces with: the brush-style

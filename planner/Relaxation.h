@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "game/GameState.h"
+#include "planner/World.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class ClpSimplex;
+
+namespace tp::planner {
+
+// Where a run stands on arrival at a stop, before anything is traded there.
+struct Standing {
+    std::size_t stop = 0;                           // index into World::stops
+    double money = 2000;                            // cash plus deposit
+    std::array<double, game::GoodsCount> carried{}; // units of each good, by catalogue number - 1
+    int health = 100;
+    bool storageBought = false;
+};
+
+// The run from `from` on with whole units, whole health points and the floor of the interest let
+// go: a linear programme whose best is at least what any real run from there reaches, and whose
+// choices at the first stop guide the plan.
+struct Relaxed {
+    bool solved = false;
+    double amount = 0; // the best amount it allows at the end
+    // Its choices at the stop it starts from: what to carry on, health to buy, storage bought.
+    std::array<double, game::GoodsCount> keep{};
+    double treatment = 0;
+    double storage = 0;
+};
+
+// The relaxed run from one stop on, built once and solved from any standing there, each solve
+// going on from the last one's basis.
+class Relaxation {
+public:
+    Relaxation(const World& world, std::size_t stop);
+    ~Relaxation();
+    Relaxation(const Relaxation&) = delete;
+    Relaxation& operator=(const Relaxation&) = delete;
+
+    Relaxed Solve(const Standing& from);
+
+private:
+    std::unique_ptr<ClpSimplex> model_;
+    int arrivalRow_ = -1;
+    int moneyRow_ = -1;
+    int boughtColumn_ = -1;
+    int treatmentColumn_ = -1;
+    std::array<int, game::GoodsCount> carriedRows_{};
+    std::array<int, game::GoodsCount> keptColumns_{};
+    double homeGain_ = 0;
+};
+
+Relaxed Relax(const World& world, const Standing& from);
+
+} // namespace tp::planner
