@@ -65,6 +65,17 @@ Options ParseOptions(const QStringList& arguments, const QTranslator* catalogue)
                               "Print the journal of the saved journey, or of the last run that "
                               "ended, and exit.")));
     parser.addOption(journalOption);
+    const QCommandLineOption bestRunOption(
+        QStringLiteral("best-run"),
+        say(QT_TRANSLATE_NOOP("CommandLine",
+                              "Print the best run found for seed <N>: its plan, the amount it "
+                              "reaches and the bound no run of the seed passes; then exit.")),
+        QStringLiteral("N"));
+    parser.addOption(bestRunOption);
+    const QCommandLineOption jsonOption(
+        QStringLiteral("json"),
+        say(QT_TRANSLATE_NOOP("CommandLine", "With --best-run: print it as one JSON object.")));
+    parser.addOption(jsonOption);
     const QCommandLineOption seedOption(
         QStringLiteral("seed"),
         say(QT_TRANSLATE_NOOP(
@@ -115,6 +126,25 @@ Options ParseOptions(const QStringList& arguments, const QTranslator* catalogue)
     }
     if (parser.isSet(journalOption)) {
         options.action = Options::Action::ShowJournal;
+        return options;
+    }
+    if (parser.isSet(jsonOption) && !parser.isSet(bestRunOption)) {
+        options.action = Options::Action::Fail;
+        options.error =
+            say(QT_TRANSLATE_NOOP("CommandLine", "The option --json goes with --best-run."));
+        return options;
+    }
+    if (parser.isSet(bestRunOption)) {
+        options.seed = ParseSeed(parser.values(bestRunOption).last());
+        options.json = parser.isSet(jsonOption);
+        options.action = options.seed ? Options::Action::ShowBestRun : Options::Action::Fail;
+        if (!options.seed) {
+            options.error =
+                say(QT_TRANSLATE_NOOP(
+                        "CommandLine",
+                        "Invalid seed '%1': expected a whole number from 0 to 4294967295."))
+                    .arg(parser.values(bestRunOption).last());
+        }
         return options;
     }
     if (!parser.positionalArguments().isEmpty()) {

@@ -23,10 +23,12 @@ struct Options {
         ShowScores,
         ShowStatistics,
         ShowJournal,
+        ShowBestRun, // of `seed`, as JSON when `json`
         Fail
     };
     Action action = Action::Play;
     std::optional<std::uint32_t> seed;
+    bool json = false;
     QString error;    // one line, for Action::Fail
     QString helpText; // usage, for ShowHelp and after an error
 };

@@ -21,7 +21,12 @@
 #include <QTranslator>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include <unistd.h>
 
 namespace {
 
@@ -77,6 +82,26 @@ int PrintJournal() {
     return 0;
 }
 
+// The planner is a program of its own beside this one: the solver it links is never loaded by
+// the game. It is given the same command line, and answers in this program's place.
+int RunPlanner(char* argv[]) {
+    // Beside the program in a build tree; under lib/tidepeddler once installed (/usr/games
+    // finds /usr/lib/tidepeddler).
+    std::error_code error;
+    const std::filesystem::path folder =
+        std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    std::string planner = (folder / "tidepeddler-planner").string();
+    if (!std::filesystem::is_regular_file(planner, error)) {
+        planner = (folder.parent_path() / "lib/tidepeddler/tidepeddler-planner").string();
+    }
+    argv[0] = const_cast<char*>(planner.c_str());
+    execv(planner.c_str(), argv);
+    Print(stderr,
+          QStringLiteral("tidepeddler: cannot run %1: %2\n")
+              .arg(QString::fromStdString(planner), QString::fromLocal8Bit(strerror(errno))));
+    return 1;
+}
+
 // The answer to a command line that only asks to print something, and the exit status.
 int Answer(const tp::app::Options& options, QTranslator* catalogue, int argc, char* argv[]) {
     switch (options.action) {
@@ -120,6 +145,8 @@ int Answer(const tp::app::Options& options, QTranslator* catalogue, int argc, ch
         Print(stdout, tp::halloffame::FormatScoresTable(table.ranked));
         return 0;
     }
+    case tp::app::Options::Action::ShowBestRun:
+        return RunPlanner(argv);
     case tp::app::Options::Action::Fail:
         Print(stderr, QStringLiteral("tidepeddler: %1\n\n%2").arg(options.error, options.helpText));
         return 2;

@@ -67,6 +67,18 @@
         <source>no journal to show: no journey is saved and no run has ended</source>
         <translation>no journal to show: no journey is saved and no run has ended</translation>
     </message>
+    <message>
+        <source>Print the best run found for seed &lt;N&gt;: its plan, the amount it reaches and the bound no run of the seed passes; then exit.</source>
+        <translation>Print the best run found for seed &lt;N&gt;: its plan, the amount it reaches and the bound no run of the seed passes; then exit.</translation>
+    </message>
+    <message>
+        <source>With --best-run: print it as one JSON object.</source>
+        <translation>With --best-run: print it as one JSON object.</translation>
+    </message>
+    <message>
+        <source>The option --json goes with --best-run.</source>
+        <translation>The option --json goes with --best-run.</translation>
+    </message>
 </context>
 <context>
     <name>Diary</name>
@@ -442,6 +454,13 @@
     <message>
         <source>长途站</source>
         <translation>Coach Station</translation>
+    </message>
+</context>
+<context>
+    <name>tp::app::BestRun</name>
+    <message>
+        <source>这个种子找到的最好一局赚到 %1；它的任何一局都到不了 %2 以上。</source>
+        <translation>The best run found for this seed makes %1; no run of it can pass %2.</translation>
     </message>
 </context>
 <context>

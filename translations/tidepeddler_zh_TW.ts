@@ -67,6 +67,18 @@
         <source>no journal to show: no journey is saved and no run has ended</source>
         <translation>沒有日誌可看：沒有儲存的旅程，也沒有走完的旅程</translation>
     </message>
+    <message>
+        <source>Print the best run found for seed &lt;N&gt;: its plan, the amount it reaches and the bound no run of the seed passes; then exit.</source>
+        <translation>印出種子 &lt;N&gt; 找到的最好一局：它的每一步、賺到的金額，以及這個種子的任何一局都超不過的上限；然後結束。</translation>
+    </message>
+    <message>
+        <source>With --best-run: print it as one JSON object.</source>
+        <translation>與 --best-run 一起用：印成一個 JSON 物件。</translation>
+    </message>
+    <message>
+        <source>The option --json goes with --best-run.</source>
+        <translation>選項 --json 要和 --best-run 一起用。</translation>
+    </message>
 </context>
 <context>
     <name>Diary</name>
@@ -442,6 +454,13 @@
     <message>
         <source>长途站</source>
         <translation>長途客運站</translation>
+    </message>
+</context>
+<context>
+    <name>tp::app::BestRun</name>
+    <message>
+        <source>这个种子找到的最好一局赚到 %1；它的任何一局都到不了 %2 以上。</source>
+        <translation>這個種子找到的最好一局賺到 %1；它的任何一局都到不了 %2 以上。</translation>
     </message>
 </context>
 <context>

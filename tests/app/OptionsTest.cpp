@@ -70,6 +70,14 @@ TEST(ParseOptions, AnswersHelpAndVersion) {
     EXPECT_EQ(Parse({QStringLiteral("--scores")}).action, Options::Action::ShowScores);
     EXPECT_EQ(Parse({QStringLiteral("--stats")}).action, Options::Action::ShowStatistics);
     EXPECT_EQ(Parse({QStringLiteral("--journal")}).action, Options::Action::ShowJournal);
+    const Options best =
+        Parse({QStringLiteral("--best-run"), QStringLiteral("42"), QStringLiteral("--json")});
+    EXPECT_EQ(best.action, Options::Action::ShowBestRun);
+    EXPECT_EQ(best.seed, 42u);
+    EXPECT_TRUE(best.json);
+    EXPECT_EQ(Parse({QStringLiteral("--json")}).action, Options::Action::Fail);
+    EXPECT_EQ(Parse({QStringLiteral("--best-run"), QStringLiteral("x")}).action,
+              Options::Action::Fail);
     EXPECT_TRUE(help.helpText.contains(QStringLiteral("--scores")));
     // Answering takes precedence over a seed given too.
     EXPECT_EQ(Parse({QStringLiteral("--seed=5"), QStringLiteral("--scores")}).action,

@@ -73,6 +73,14 @@ out=$(XDG_DATA_HOME="$scratch/none" "$program" --journal 2>"$scratch/err"); stat
 [ "$status" -eq 1 ] && [ -z "$out" ] && [ "$(wc -l <"$scratch/err")" -eq 1 ] ||
   fail "--journal with none ended with $status, said '$out' and '$(cat "$scratch/err")'"
 
+# The best run of a seed, for a player and for programs, with no display.
+out=$("$program" --best-run 42 2>"$scratch/err"); status=$?
+[ "$status" -eq 0 ] && grep -q '63016798' <<<"$(tail -n 1 <<<"$out")" ||
+  fail "--best-run 42 ended with $status, said '$(tail -n 2 <<<"$out")' and '$(cat "$scratch/err")'"
+"$program" --best-run 42 --json | /usr/bin/python3 -c \
+  'import json, sys; run = json.load(sys.stdin); sys.exit(run["seed"] != 42 or not run["plan"])' ||
+  fail "--best-run 42 --json printed no best run"
+
 for args in "--seed abc" "--seed -1" "--seed 4294967296" "--seed" "--colour" "extra" "--help-all"; do
   # shellcheck disable=SC2086
   err=$(timeout 10 "$program" $args 2>&1 >/dev/null); status=$?

@@ -10,8 +10,9 @@
 #     and status 1;
 #   - its dependencies are installed runtime packages, none of them for development; it
 #     recommends Qt's Wayland platform plugin, and its description names the three languages;
-#   - every library and font the running program maps comes from a declared dependency or from
-#     theirs, and every declared dependency provides at least one of them (no more, no less);
+#   - every library and font the running program maps, and every library of the planner it runs
+#     for --best-run, comes from a declared dependency or from theirs, and every declared
+#     dependency provides at least one of them (no more, no less);
 #   - the desktop entry's TryExec and Exec name the packaged program by its full path, so a
 #     session whose PATH lacks /usr/games starts it too; started so, with such a PATH, the main
 #     window maps with "(1/60)" in its title, the faces are mapped from the package's
@@ -259,6 +260,20 @@ while read -r file; do
     problems=1
   fi
 done <<<"$mapped"
+# The planner the game runs for --best-run, installed off the path, loads the solver the game
+# never does: its libraries count as used too, and must come from declared dependencies.
+if ! "$root/usr/games/tidepeddler" --best-run 1 | tail -n 1 | grep -q '[0-9]'; then
+  echo "check-package: the packaged --best-run printed no best run" >&2
+  problems=1
+fi
+while read -r file; do
+  package=$(owner_of "$file") || continue
+  used+=("$package")
+  if ! grep -qxF "$package" <<<"$closure"; then
+    echo "check-package: the planner's $file comes from $package, which no declared dependency brings" >&2
+    problems=1
+  fi
+done < <(ldd "$root/usr/lib/tidepeddler/tidepeddler-planner" | awk '$3 ~ /^\// {print $3}')
 for name in "${declared[@]}"; do
   if ! printf '%s\n' "${used[@]}" | grep -qxF "$name"; then
     echo "check-package: declares $name, but the running program loads nothing of it" >&2
