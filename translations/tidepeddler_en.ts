@@ -1493,6 +1493,34 @@ This journey will not go into the hall of fame.</translation>
         <source>统计(&amp;T)</source>
         <translation>S&amp;tatistics</translation>
     </message>
+    <message>
+        <source>今天的旅程(&amp;D)</source>
+        <translation>To&amp;day&apos;s Journey</translation>
+    </message>
+    <message>
+        <source>同一种子再来(&amp;A)</source>
+        <translation>This Seed &amp;Again</translation>
+    </message>
+    <message>
+        <source>放弃这次旅程，开始今天的旅程吗？
+今天人人走同一局（种子 %1）；这次旅程不会记入富豪榜。</source>
+        <translation>Give up this journey and start today&apos;s?
+Today everyone plays the same run (seed %1); this journey will not go into the hall of fame.</translation>
+    </message>
+    <message>
+        <source>今天的旅程</source>
+        <translation>Today&apos;s Journey</translation>
+    </message>
+    <message>
+        <source>放弃这次旅程，用同一个种子（%1）从头再来吗？
+这次旅程不会记入富豪榜。</source>
+        <translation>Give up this journey and start the same seed (%1) again?
+This journey will not go into the hall of fame.</translation>
+    </message>
+    <message>
+        <source>从头再来</source>
+        <translation>Start Over</translation>
+    </message>
 </context>
 <context>
     <name>tp::ui::Messages</name>
@@ -1683,12 +1711,14 @@ your name to rename; map buttons move you on.</translation>
     </message>
     <message>
         <source>按键：
-Ctrl+N 新的旅程&#x3000;Ctrl+Z 退回一步
+Ctrl+N 新的旅程&#x3000;Ctrl+D 今天的旅程
+Ctrl+R 同一种子再来&#x3000;Ctrl+Z 退回一步
 Ctrl+J 日志&#x3000;Ctrl+P 价格簿&#x3000;Ctrl+H 富豪榜
 Ctrl+T 统计&#x3000;F2 改名&#x3000;F1 帮助&#x3000;Ctrl+Q 退出
 Shift+F10、菜单键或右键：打开菜单</source>
         <translation>Keys:
-Ctrl+N new journey    Ctrl+Z undo
+Ctrl+N new journey    Ctrl+D today&apos;s journey
+Ctrl+R this seed again    Ctrl+Z undo
 Ctrl+J journal    Ctrl+P price book
 Ctrl+H hall of fame    Ctrl+T statistics
 F2 rename    F1 help    Ctrl+Q quit

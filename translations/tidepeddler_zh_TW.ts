@@ -1493,6 +1493,34 @@
         <source>统计(&amp;T)</source>
         <translation>統計(&amp;T)</translation>
     </message>
+    <message>
+        <source>今天的旅程(&amp;D)</source>
+        <translation>今天的旅程(&amp;D)</translation>
+    </message>
+    <message>
+        <source>同一种子再来(&amp;A)</source>
+        <translation>同一種子再來(&amp;A)</translation>
+    </message>
+    <message>
+        <source>放弃这次旅程，开始今天的旅程吗？
+今天人人走同一局（种子 %1）；这次旅程不会记入富豪榜。</source>
+        <translation>放棄這次旅程，開始今天的旅程嗎？
+今天人人走同一局（種子 %1）；這次旅程不會記入富豪榜。</translation>
+    </message>
+    <message>
+        <source>今天的旅程</source>
+        <translation>今天的旅程</translation>
+    </message>
+    <message>
+        <source>放弃这次旅程，用同一个种子（%1）从头再来吗？
+这次旅程不会记入富豪榜。</source>
+        <translation>放棄這次旅程，用同一個種子（%1）從頭再來嗎？
+這次旅程不會記入富豪榜。</translation>
+    </message>
+    <message>
+        <source>从头再来</source>
+        <translation>從頭再來</translation>
+    </message>
 </context>
 <context>
     <name>tp::ui::Messages</name>
@@ -1682,12 +1710,14 @@
     </message>
     <message>
         <source>按键：
-Ctrl+N 新的旅程&#x3000;Ctrl+Z 退回一步
+Ctrl+N 新的旅程&#x3000;Ctrl+D 今天的旅程
+Ctrl+R 同一种子再来&#x3000;Ctrl+Z 退回一步
 Ctrl+J 日志&#x3000;Ctrl+P 价格簿&#x3000;Ctrl+H 富豪榜
 Ctrl+T 统计&#x3000;F2 改名&#x3000;F1 帮助&#x3000;Ctrl+Q 退出
 Shift+F10、菜单键或右键：打开菜单</source>
         <translation>按鍵：
-Ctrl+N 新的旅程&#x3000;Ctrl+Z 退回一步
+Ctrl+N 新的旅程&#x3000;Ctrl+D 今天的旅程
+Ctrl+R 同一種子再來&#x3000;Ctrl+Z 退回一步
 Ctrl+J 日誌&#x3000;Ctrl+P 價格簿&#x3000;Ctrl+H 富豪榜
 Ctrl+T 統計&#x3000;F2 改名&#x3000;F1 說明&#x3000;Ctrl+Q 退出
 Shift+F10、選單鍵或右鍵：開啟選單</translation>

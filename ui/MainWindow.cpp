@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/MainWindow.h"
 
+#include "game/DailySeed.h"
 #include "game/Game.h"
 #include "game/Places.h"
 #include "halloffame/HallOfFameStore.h"
@@ -28,6 +29,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDate>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -294,6 +296,10 @@ void MainWindow::BuildActions() {
         return made;
     };
     action(tr("新的旅程(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::StartNewJourney);
+    action(tr("今天的旅程(&D)"), QKeySequence(Qt::CTRL | Qt::Key_D),
+           &MainWindow::StartTodaysJourney);
+    action(tr("同一种子再来(&A)"), QKeySequence(Qt::CTRL | Qt::Key_R),
+           &MainWindow::StartThisSeedAgain);
     undoAction_ = action(tr("退回一步(&U)"), QKeySequence(Qt::CTRL | Qt::Key_Z), &MainWindow::Undo);
     action(tr("日志(&J)"), QKeySequence(Qt::CTRL | Qt::Key_J), &MainWindow::OpenJournal);
     action(tr("价格簿(&P)"), QKeySequence(Qt::CTRL | Qt::Key_P), &MainWindow::OpenPriceBook);
@@ -519,6 +525,28 @@ void MainWindow::StartNewJourney() {
     if (Messages(endOfRun_, this)
             .Confirm(tr("放弃这次旅程，重新开始吗？\n这次旅程不会记入富豪榜。"), tr("重新开始"))) {
         game_.Start();
+    }
+}
+
+void MainWindow::StartTodaysJourney() {
+    const QDate today = QDate::currentDate();
+    const std::uint32_t seed = game::DailySeed(today.year(), today.month(), today.day());
+    if (Messages(endOfRun_, this)
+            .Confirm(tr("放弃这次旅程，开始今天的旅程吗？\n今天人人走同一局（种子 %1）；"
+                        "这次旅程不会记入富豪榜。")
+                         .arg(seed),
+                     tr("今天的旅程"))) {
+        game_.Start(seed);
+    }
+}
+
+void MainWindow::StartThisSeedAgain() {
+    const std::uint32_t seed = game_.State().seed;
+    if (Messages(endOfRun_, this)
+            .Confirm(tr("放弃这次旅程，用同一个种子（%1）从头再来吗？\n这次旅程不会记入富豪榜。")
+                         .arg(seed),
+                     tr("从头再来"))) {
+        game_.Start(seed);
     }
 }
 

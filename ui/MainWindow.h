@@ -132,6 +132,8 @@ private:
     void ShowHallOfFame();
     void ShowStatistics();
     void StartNewJourney();
+    void StartTodaysJourney();
+    void StartThisSeedAgain();
 
     game::Game& game_;
     EndOfRun& endOfRun_;

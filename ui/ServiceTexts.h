@@ -40,7 +40,8 @@ inline constexpr const char* Help =
 // as wide as the help's lines at most.
 inline constexpr const char* Keys =
     QT_TRANSLATE_NOOP("tp::ui::ServiceWindow", "按键：\n"
-                                               "Ctrl+N 新的旅程　Ctrl+Z 退回一步\n"
+                                               "Ctrl+N 新的旅程　Ctrl+D 今天的旅程\n"
+                                               "Ctrl+R 同一种子再来　Ctrl+Z 退回一步\n"
                                                "Ctrl+J 日志　Ctrl+P 价格簿　Ctrl+H 富豪榜\n"
                                                "Ctrl+T 统计　F2 改名　F1 帮助　Ctrl+Q 退出\n"
                                                "Shift+F10、菜单键或右键：打开菜单");

@@ -54,10 +54,10 @@ listener=$!
 sleep 1
 xdotool windowfocus --sync "$main" key shift+F10
 sleep 0.5
-xdotool key --delay 100 --repeat 9 Down
+xdotool key --delay 100 --repeat 11 Down
 xdotool key Escape
 wait "$listener"
-for item in 新的旅程:Ctrl+N 退回一步:Ctrl+Z 日志:Ctrl+J 价格簿:Ctrl+P 富豪榜:Ctrl+H 统计:Ctrl+T \
+for item in 新的旅程:Ctrl+N 今天的旅程:Ctrl+D 同一种子再来:Ctrl+R 退回一步:Ctrl+Z 日志:Ctrl+J 价格簿:Ctrl+P 富豪榜:Ctrl+H 统计:Ctrl+T \
   改名:F2 帮助:F1 退出:Ctrl+Q; do
   grep -qP "^menu item\t${item%%:*}\\(.\\)\t.*\t\\Q${item#*:}\\E$" "$work/focus" ||
     fail "the menu's item ${item%%:*} is not read with ${item#*:}: $(cat "$work/focus")"
@@ -68,14 +68,14 @@ choose() { # n
   sleep 0.5
   xdotool key --delay 50 --repeat "$1" Down key Return
 }
-for window in 3:日志 4:价格簿 6:统计; do
+for window in 5:日志 6:价格簿 8:统计; do
   choose "${window%%:*}"
   shown=$(timeout 10 xdotool search --sync --onlyvisible --name "^${window#*:}\$") ||
     fail "the menu item ${window#*:} opened no window"
   xdotool windowfocus --sync "$(head -n 1 <<<"$shown")" key Escape
   xdotool windowfocus --sync "$main"
 done
-choose 9
+choose 11
 for _ in $(seq 100); do
   kill -0 "$pid" 2>/dev/null || break
   sleep 0.1

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "FakeView.h"
 #include "game/Catalogue.h"
+#include "game/DailySeed.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,12 @@ namespace tp::game {
 namespace {
 
 using testing::Fixture;
+
+// Every player's journey of a day has the date's digits for its seed.
+TEST(Start, TheDaysSeedIsItsDatesDigits) {
+    EXPECT_EQ(DailySeed(2026, 12, 9), 20261209u);
+    EXPECT_EQ(DailySeed(2027, 1, 1), 20270101u);
+}
 
 TEST(Start, SetsTheStartValuesAndShowsThem) {
     Fixture f;

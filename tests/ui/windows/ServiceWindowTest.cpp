@@ -304,10 +304,10 @@ TEST_F(ServiceWindow, StatementAndHelpShowTheirTextsAndCloseWithEscape) {
         EXPECT_EQ(window.windowTitle(), QStringLiteral("游戏帮助"));
         // The help's seven lines, then the keys of the actions without a button.
         const QStringList help = LinesOf(window, "游戏帮助");
-        ASSERT_EQ(help.size(), 13);
+        ASSERT_EQ(help.size(), 14);
         EXPECT_TRUE(help[6].startsWith(QStringLiteral("即可。")));
         EXPECT_EQ(help[7], QString());
-        EXPECT_TRUE(help[12].startsWith(QStringLiteral("Shift+F10")));
+        EXPECT_TRUE(help[13].startsWith(QStringLiteral("Shift+F10")));
         // Esc leaves wherever the focus is, in the text too.
         Key(window, Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), Text(window, "游戏帮助"));

@@ -242,13 +242,15 @@ TEST_F(StartAndJourney, TheMenuHoldsEveryActionWithItsKeys) {
             items << action->text() + QLatin1Char(' ') + action->shortcut().toString();
         }
     }
-    EXPECT_EQ(items,
-              (QStringList{QStringLiteral("新的旅程(&N) Ctrl+N"),
-                           QStringLiteral("退回一步(&U) Ctrl+Z"), QStringLiteral("日志(&J) Ctrl+J"),
-                           QStringLiteral("价格簿(&P) Ctrl+P"), QStringLiteral("富豪榜(&H) Ctrl+H"),
-                           QStringLiteral("统计(&T) Ctrl+T"), QStringLiteral("改名(&R) F2"),
-                           QStringLiteral("帮助(&E) F1"), QStringLiteral("退出(&Q) Ctrl+Q")}));
-    EXPECT_FALSE(menu->actions().at(1)->isEnabled()) << "nothing to take back on arrival";
+    EXPECT_EQ(
+        items,
+        (QStringList{QStringLiteral("新的旅程(&N) Ctrl+N"), QStringLiteral("今天的旅程(&D) Ctrl+D"),
+                     QStringLiteral("同一种子再来(&A) Ctrl+R"),
+                     QStringLiteral("退回一步(&U) Ctrl+Z"), QStringLiteral("日志(&J) Ctrl+J"),
+                     QStringLiteral("价格簿(&P) Ctrl+P"), QStringLiteral("富豪榜(&H) Ctrl+H"),
+                     QStringLiteral("统计(&T) Ctrl+T"), QStringLiteral("改名(&R) F2"),
+                     QStringLiteral("帮助(&E) F1"), QStringLiteral("退出(&Q) Ctrl+Q")}));
+    EXPECT_FALSE(menu->actions().at(3)->isEnabled()) << "nothing to take back on arrival";
     QTest::keyClick(menu, Qt::Key_Escape);
     EXPECT_EQ(openMenu(), nullptr);
 
@@ -261,6 +263,15 @@ TEST_F(StartAndJourney, TheMenuHoldsEveryActionWithItsKeys) {
     });
     QTest::keyClick(menu, Qt::Key_R);
     EXPECT_EQ(script.Pending(), 0u) << "the rename item opened no input box";
+
+    // This seed again: after asking, the same run from its first day.
+    NextJourney(-1);
+    Click(PlaceButton(0));
+    script.Then([this](QWidget& window) { Key(window, Qt::Key_Return); });
+    Key(Main(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(script.Pending(), 0u) << "Ctrl+R asked nothing";
+    EXPECT_EQ(State().seed, 7u);
+    EXPECT_EQ(State().day, 1);
 }
 
 TEST_F(StartAndJourney, CancellingTheNameBoxGivesTheDefault) {
