@@ -132,7 +132,8 @@ std::vector<Purchase> Purchases(const game::GameState& s, const Relaxed& relaxed
 // One stop: money out of the bank, goods sold down to what the relaxed run keeps, health bought
 // for the next journey; then of the purchases worth weighing, the one after which the relaxed run
 // from the next stop reaches most. Returns that relaxed run, which guides the next stop.
-Relaxed TradeAt(Planning& planning, const World& world, std::size_t k, const Relaxed& relaxed) {
+Relaxed TradeAt(Planning& planning, const World& world, std::size_t k, const Relaxed& relaxed,
+                const std::vector<double>& wealth) {
     const game::GameState& s = planning.State();
     planning.Do({Kind::Withdraw, 0, s.deposit});
     const auto& market = world.stops[k].market;
@@ -172,7 +173,7 @@ Relaxed TradeAt(Planning& planning, const World& world, std::size_t k, const Rel
     double best = -1;
     std::optional<Relaxation> onward;
     if (!last) {
-        onward.emplace(world, k + 1);
+        onward.emplace(world, k + 1, wealth);
     }
     for (const Purchase& purchase : Purchases(s, relaxed)) {
         scratch.Resume(here);
@@ -196,12 +197,12 @@ Relaxed TradeAt(Planning& planning, const World& world, std::size_t k, const Rel
 }
 
 // The plan that follows the relaxed run from wherever it stands, stop by stop.
-Plan Follow(const World& world, const Relaxed& whole) {
+Plan Follow(const World& world, const Relaxed& whole, const std::vector<double>& wealth) {
     Planning planning(world.seed);
     Relaxed here = whole;
     for (std::size_t k = 0; k < world.stops.size(); ++k) {
         if (here.solved) {
-            here = TradeAt(planning, world, k, here);
+            here = TradeAt(planning, world, k, here, wealth);
         }
         planning.Do({Kind::Travel, 0, 0});
     }
@@ -214,14 +215,15 @@ BestRun FindBestRun(std::uint32_t seed) {
     const World world = WorldOf(seed);
     BestRun best;
     best.seed = seed;
-    const Relaxed whole = Relax(world, Standing{});
+    const std::vector<double> wealth = WealthBounds(world);
+    const Relaxed whole = Relax(world, Standing{}, wealth);
     // The programme's own tolerance, and the floor of the amount the game pays out in whole yuan.
     best.bound = whole.solved
                      ? std::min<std::int64_t>(
                            std::numeric_limits<std::int32_t>::max(),
                            static_cast<std::int64_t>(std::floor(whole.amount * (1 + 1e-9) + 1e-6)))
                      : std::numeric_limits<std::int32_t>::max();
-    best.plan = Follow(world, whole);
+    best.plan = Follow(world, whole, wealth);
     const Played played = Play(seed, best.plan);
     best.amount = played.valid ? played.amount : 0;
     return best;

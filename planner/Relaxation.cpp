@@ -6,6 +6,8 @@
 #include <ClpSimplex.hpp>
 #include <CoinPackedMatrix.hpp>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -94,9 +96,11 @@ void ArrivalHealth(Programme& p, int arrival, int before, int event) {
 
 } // namespace
 
-Relaxation::Relaxation(const World& world, std::size_t from) {
+Relaxation::Relaxation(const World& world, std::size_t from, const std::vector<double>& wealth,
+                       std::size_t until) {
     Programme p;
-    const std::size_t stops = world.stops.size();
+    const std::size_t stops = std::min(until, world.stops.size());
+    const bool home = stops == world.stops.size();
     int money = -1;   // money carried on from the last stop
     int storage = -1; // share of the agency's storage bought so far
     int health = -1;  // health on departure from the last stop
@@ -123,7 +127,7 @@ Relaxation::Relaxation(const World& world, std::size_t from) {
         }
         // Trading at the market's prices, and what is carried on.
         std::vector<std::pair<int, double>> moneyRow;
-        const int left = p.Column(0, Infinite, k + 1 == stops ? Interest : 0);
+        const int left = p.Column(0, Infinite, k + 1 < stops ? 0 : (home ? Interest : 1));
         moneyRow.push_back({left, 1});
         moneyRow.push_back({treatment, PointPrice});
         moneyRow.push_back({bought, StoragePrice});
@@ -138,7 +142,9 @@ Relaxation::Relaxation(const World& world, std::size_t from) {
         std::array<std::vector<std::pair<int, double>>, game::GoodsCount> flows;
         for (const game::GoodsRecord& slot : stop.market) {
             const auto g = static_cast<std::size_t>(slot.good - 1);
-            const int buy = p.Column(0, Infinite);
+            // No run buys more whole units than the most money it can have here pays for.
+            const int buy = p.Column(
+                0, k < wealth.size() ? std::floor(wealth[k] / std::max(1, slot.price)) : Infinite);
             const int sell = p.Column(0, Infinite);
             moneyRow.push_back({buy, slot.price});
             moneyRow.push_back({sell, -static_cast<double>(slot.price)});
@@ -171,11 +177,36 @@ Relaxation::Relaxation(const World& world, std::size_t from) {
         storage = bought;
         health = after;
     }
-    // Home alive.
-    const int home = p.Column(1, 100);
-    ArrivalHealth(p, home, health, world.homeEvent);
-    homeGain_ = MoneyGained(world.homeEvent);
+    if (home) {
+        // Home alive.
+        const int arrivedHome = p.Column(1, 100);
+        ArrivalHealth(p, arrivedHome, health, world.homeEvent);
+        homeGain_ = MoneyGained(world.homeEvent);
+    }
     model_ = p.Load();
+}
+
+std::vector<double> WealthBounds(const World& world) {
+    // Past this much at a stop, the caps no longer hold anything back: the storage does first.
+    double dearest = 1;
+    for (const Stop& stop : world.stops) {
+        for (const game::GoodsRecord& slot : stop.market) {
+            dearest = std::max(dearest, static_cast<double>(slot.price));
+        }
+    }
+    const double enough = (BaseStorage + ExtraStorage) * dearest;
+    std::vector<double> wealth{Standing{}.money};
+    while (wealth.size() < world.stops.size() && wealth.back() < enough) {
+        const std::size_t k = wealth.size();
+        // The most money the run may have at stop k, each stop before it bounded already: its
+        // money left there, with nothing bought, and the programme's own tolerance on top.
+        const Relaxed most = Relaxation(world, 0, wealth, k + 1).Solve(Standing{});
+        if (!most.solved) {
+            break;
+        }
+        wealth.push_back(most.amount * (1 + 1e-9) + 1e-6);
+    }
+    return wealth;
 }
 
 Relaxation::~Relaxation() = default;
@@ -210,8 +241,8 @@ Relaxed Relaxation::Solve(const Standing& from) {
     return relaxed;
 }
 
-Relaxed Relax(const World& world, const Standing& from) {
-    return Relaxation(world, from.stop).Solve(from);
+Relaxed Relax(const World& world, const Standing& from, const std::vector<double>& wealth) {
+    return Relaxation(world, from.stop, wealth).Solve(from);
 }
 
 } // namespace tp::planner

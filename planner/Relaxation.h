@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <memory>
+#include <vector>
 
 class ClpSimplex;
 
@@ -37,7 +39,11 @@ struct Relaxed {
 // going on from the last one's basis.
 class Relaxation {
 public:
-    Relaxation(const World& world, std::size_t stop);
+    // From stop `stop` to the journey home, or only up to the stop before `until` with the money
+    // left there to be made most of. `wealth` bounds the money of any real run at each stop it
+    // covers, from WealthBounds: no run buys more whole units than that pays for.
+    Relaxation(const World& world, std::size_t stop, const std::vector<double>& wealth = {},
+               std::size_t until = std::numeric_limits<std::size_t>::max());
     ~Relaxation();
     Relaxation(const Relaxation&) = delete;
     Relaxation& operator=(const Relaxation&) = delete;
@@ -55,6 +61,10 @@ private:
     double homeGain_ = 0;
 };
 
-Relaxed Relax(const World& world, const Standing& from);
+Relaxed Relax(const World& world, const Standing& from, const std::vector<double>& wealth = {});
+
+// For each stop from the start, as far as it holds anything back, the most money a real run can
+// have there to buy with: each from a relaxation up to that stop, bounded by the ones before it.
+std::vector<double> WealthBounds(const World& world);
 
 } // namespace tp::planner
