@@ -171,7 +171,6 @@ Relaxation::Relaxation(const World& world, std::size_t from, const std::vector<d
         p.Row(room, -Infinite, BaseStorage);
         if (first) {
             boughtColumn_ = bought;
-            treatmentColumn_ = treatment;
         }
         money = left;
         storage = bought;
@@ -236,7 +235,6 @@ Relaxed Relaxation::Solve(const Standing& from) {
     for (std::size_t g = 0; g < game::GoodsCount; ++g) {
         relaxed.keep[g] = solution[keptColumns_[g]];
     }
-    relaxed.treatment = solution[treatmentColumn_];
     relaxed.storage = solution[boughtColumn_];
     return relaxed;
 }

@@ -29,9 +29,8 @@ struct Standing {
 struct Relaxed {
     bool solved = false;
     double amount = 0; // the best amount it allows at the end
-    // Its choices at the stop it starts from: what to carry on, health to buy, storage bought.
+    // Its choices at the stop it starts from: what to carry on, and the storage bought.
     std::array<double, game::GoodsCount> keep{};
-    double treatment = 0;
     double storage = 0;
 };
 
@@ -55,7 +54,6 @@ private:
     int arrivalRow_ = -1;
     int moneyRow_ = -1;
     int boughtColumn_ = -1;
-    int treatmentColumn_ = -1;
     std::array<int, game::GoodsCount> carriedRows_{};
     std::array<int, game::GoodsCount> keptColumns_{};
     double homeGain_ = 0;
