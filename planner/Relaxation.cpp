@@ -186,16 +186,18 @@ Relaxation::Relaxation(const World& world, std::size_t from, const std::vector<d
 }
 
 std::vector<double> WealthBounds(const World& world) {
-    // Past this much at a stop, the caps no longer hold anything back: the storage does first.
-    double dearest = 1;
-    for (const Stop& stop : world.stops) {
-        for (const game::GoodsRecord& slot : stop.market) {
-            dearest = std::max(dearest, static_cast<double>(slot.price));
+    // Past what pays for a full storage of the dearest good still to be met, the caps hold nothing
+    // back: the storage does first. Stops left unbounded are only bounded less.
+    std::vector<double> dearest(world.stops.size() + 1, 1);
+    for (std::size_t k = world.stops.size(); k-- > 0;) {
+        dearest[k] = dearest[k + 1];
+        for (const game::GoodsRecord& slot : world.stops[k].market) {
+            dearest[k] = std::max(dearest[k], static_cast<double>(slot.price));
         }
     }
-    const double enough = (BaseStorage + ExtraStorage) * dearest;
     std::vector<double> wealth{Standing{}.money};
-    while (wealth.size() < world.stops.size() && wealth.back() < enough) {
+    while (wealth.size() < world.stops.size() &&
+           wealth.back() < (BaseStorage + ExtraStorage) * dearest[wealth.size() - 1]) {
         const std::size_t k = wealth.size();
         // The most money the run may have at stop k, each stop before it bounded already: its
         // money left there, with nothing bought, and the programme's own tolerance on top.
