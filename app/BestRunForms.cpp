@@ -122,9 +122,8 @@ std::optional<planner::Plan> PlanFromJson(const QByteArray& bytes, QString* reas
 }
 
 QString BestRunText(const planner::BestRun& best) {
-    const planner::Played played = planner::Play(best.seed, best.plan);
     QStringList lines;
-    for (const game::JournalEntry& entry : played.journal) {
+    for (const game::JournalEntry& entry : best.journal) {
         // The markets are the seed's, not the plan's.
         if (entry.kind != game::JournalEntry::Kind::Market) {
             lines << journey::JournalLine(entry);

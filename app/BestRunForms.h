@@ -24,8 +24,9 @@ QByteArray BestRunJson(const planner::BestRun& best);
 // The plan of such an object; nothing, and why in `reason`, when it holds anything else.
 std::optional<planner::Plan> PlanFromJson(const QByteArray& bytes, QString* reason);
 
-// The best run for a player: its journal a line an action, each with its day, what, how many, at
-// what price and the cash after, then the amount and the bound; in the player's language.
+// The best run for a player: the journal of its played plan a line an action, each with its day,
+// what, how many, at what price and the cash after, then the amount and the bound; in the player's
+// language.
 QString BestRunText(const planner::BestRun& best);
 
 } // namespace tp::app

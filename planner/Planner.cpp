@@ -61,18 +61,6 @@ private:
     Plan plan_;
 };
 
-Standing StandingAt(const game::GameState& s, std::size_t stop) {
-    Standing standing;
-    standing.stop = stop;
-    standing.money = static_cast<double>(s.cash) + s.deposit;
-    for (const game::CarriedGoods& row : s.carried) {
-        standing.carried[static_cast<std::size_t>(row.good - 1)] += row.quantity;
-    }
-    standing.health = s.health;
-    standing.storageBought = s.storageBought;
-    return standing;
-}
-
 // How the cash is spent at a stop, once the goods are sold and the health bought: the agency's
 // storage or not, then the units of each market row, in order.
 struct Purchase {
@@ -184,7 +172,7 @@ Relaxed TradeAt(Planning& planning, const World& world, std::size_t k, const Rel
             after.solved = true;
             after.amount = static_cast<double>(scratch.State().cash) + scratch.State().deposit;
         } else if (scratch.State().health > 0) {
-            after = onward->Solve(StandingAt(scratch.State(), k + 1));
+            after = onward->Solve(StandingOf(scratch.State(), k + 1));
         }
         if (after.solved && after.amount > best) {
             best = after.amount;
@@ -216,7 +204,7 @@ BestRun FindBestRun(std::uint32_t seed) {
     BestRun best;
     best.seed = seed;
     const std::vector<double> wealth = WealthBounds(world);
-    const Relaxed whole = Relax(world, Standing{}, wealth);
+    const Relaxed whole = Relax(world, StandingOf(world.start, 0), wealth);
     // The programme's own tolerance, and the floor of the amount the game pays out in whole yuan.
     best.bound = whole.solved
                      ? std::min<std::int64_t>(
@@ -224,8 +212,9 @@ BestRun FindBestRun(std::uint32_t seed) {
                            static_cast<std::int64_t>(std::floor(whole.amount * (1 + 1e-9) + 1e-6)))
                      : std::numeric_limits<std::int32_t>::max();
     best.plan = Follow(world, whole, wealth);
-    const Played played = Play(seed, best.plan);
+    Played played = Play(seed, best.plan);
     best.amount = played.valid ? played.amount : 0;
+    best.journal = std::move(played.journal);
     return best;
 }
 

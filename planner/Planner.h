@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "game/Journal.h"
 #include "planner/Plan.h"
 
 #include <cstdint>
@@ -11,8 +12,9 @@ namespace tp::planner {
 struct BestRun {
     std::uint32_t seed = 0;
     Plan plan;
-    std::int32_t amount = 0; // what the plan reaches, played through the rules
-    std::int64_t bound = 0;  // what no run of the seed reaches beyond
+    std::int32_t amount = 0;                 // what the plan reaches, played through the rules
+    std::int64_t bound = 0;                  // what no run of the seed reaches beyond
+    std::vector<game::JournalEntry> journal; // the plan's run as the rules played it
 };
 
 // Plans a run of `seed` stop by stop: at each stop the relaxed run from where the plan stands

@@ -185,6 +185,18 @@ Relaxation::Relaxation(const World& world, std::size_t from, const std::vector<d
     model_ = p.Load();
 }
 
+Standing StandingOf(const game::GameState& state, std::size_t stop) {
+    Standing standing;
+    standing.stop = stop;
+    standing.money = static_cast<double>(state.cash) + state.deposit;
+    for (const game::CarriedGoods& row : state.carried) {
+        standing.carried[static_cast<std::size_t>(row.good - 1)] += row.quantity;
+    }
+    standing.health = state.health;
+    standing.storageBought = state.storageBought;
+    return standing;
+}
+
 std::vector<double> WealthBounds(const World& world) {
     // Past what pays for a full storage of the dearest good still to be met, the caps hold nothing
     // back: the storage does first. Stops left unbounded are only bounded less.
@@ -195,13 +207,14 @@ std::vector<double> WealthBounds(const World& world) {
             dearest[k] = std::max(dearest[k], static_cast<double>(slot.price));
         }
     }
-    std::vector<double> wealth{Standing{}.money};
+    const Standing start = StandingOf(world.start, 0);
+    std::vector<double> wealth{start.money};
     while (wealth.size() < world.stops.size() &&
            wealth.back() < (BaseStorage + ExtraStorage) * dearest[wealth.size() - 1]) {
         const std::size_t k = wealth.size();
         // The most money the run may have at stop k, each stop before it bounded already: its
         // money left there, with nothing bought, and the programme's own tolerance on top.
-        const Relaxed most = Relaxation(world, 0, wealth, k + 1).Solve(Standing{});
+        const Relaxed most = Relaxation(world, 0, wealth, k + 1).Solve(start);
         if (!most.solved) {
             break;
         }

@@ -17,11 +17,14 @@ namespace tp::planner {
 // Where a run stands on arrival at a stop, before anything is traded there.
 struct Standing {
     std::size_t stop = 0;                           // index into World::stops
-    double money = 2000;                            // cash plus deposit
+    double money = 0;                               // cash plus deposit
     std::array<double, game::GoodsCount> carried{}; // units of each good, by catalogue number - 1
-    int health = 100;
+    int health = 0;
     bool storageBought = false;
 };
+
+// Where `state` stands on arrival at stop `stop`, before anything is traded there.
+Standing StandingOf(const game::GameState& state, std::size_t stop);
 
 // The run from `from` on with whole units, whole health points and the floor of the interest let
 // go: a linear programme whose best is at least what any real run from there reaches, and whose

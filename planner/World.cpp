@@ -12,6 +12,9 @@ World WorldOf(std::uint32_t seed) {
     runtime::Random random;
     game::Game game(view, random);
     game.Start(seed);
+    World world;
+    world.seed = seed;
+    world.start = game.State();
     while (!game::RunIsOver(game.State())) {
         // Kept alive and in funds whatever the events do: they draw nothing of what follows.
         game::SavedJourney healthy = game.Snapshot();
@@ -19,8 +22,6 @@ World WorldOf(std::uint32_t seed) {
         game.Resume(healthy);
         game.Travel(0);
     }
-    World world;
-    world.seed = seed;
     int event = -1;
     for (const game::JournalEntry& entry : game.Journal()) {
         using Kind = game::JournalEntry::Kind;

@@ -19,6 +19,7 @@ struct Stop {
 
 struct World {
     std::uint32_t seed = 0;
+    game::GameState start;   // the run as it stands on its first day, before anything is traded
     std::vector<Stop> stops; // where the player may trade, the start first
     int homeEvent = -1;      // the event of the journey home, which ends the run on arrival
 };
