@@ -521,33 +521,37 @@ void MainWindow::OpenPriceBook() {
     OpenBeside(priceBook_, [this] { return new PriceBookWindow(this); });
 }
 
-void MainWindow::StartNewJourney() {
-    if (Messages(endOfRun_, this)
-            .Confirm(tr("放弃这次旅程，重新开始吗？\n这次旅程不会记入富豪榜。"), tr("重新开始"))) {
+void MainWindow::StartAfterAsking(const QString& question, const QString& answer,
+                                  std::optional<std::uint32_t> seed) {
+    if (!Messages(endOfRun_, this).Confirm(question, answer)) {
+        return;
+    }
+    if (seed) {
+        game_.Start(*seed);
+    } else {
         game_.Start();
     }
+}
+
+void MainWindow::StartNewJourney() {
+    StartAfterAsking(tr("放弃这次旅程，重新开始吗？\n这次旅程不会记入富豪榜。"), tr("重新开始"),
+                     std::nullopt);
 }
 
 void MainWindow::StartTodaysJourney() {
     const QDate today = QDate::currentDate();
     const std::uint32_t seed = game::DailySeed(today.year(), today.month(), today.day());
-    if (Messages(endOfRun_, this)
-            .Confirm(tr("放弃这次旅程，开始今天的旅程吗？\n今天人人走同一局（种子 %1）；"
+    StartAfterAsking(tr("放弃这次旅程，开始今天的旅程吗？\n今天人人走同一局（种子 %1）；"
                         "这次旅程不会记入富豪榜。")
                          .arg(seed),
-                     tr("今天的旅程"))) {
-        game_.Start(seed);
-    }
+                     tr("今天的旅程"), seed);
 }
 
 void MainWindow::StartThisSeedAgain() {
     const std::uint32_t seed = game_.State().seed;
-    if (Messages(endOfRun_, this)
-            .Confirm(tr("放弃这次旅程，用同一个种子（%1）从头再来吗？\n这次旅程不会记入富豪榜。")
-                         .arg(seed),
-                     tr("从头再来"))) {
-        game_.Start(seed);
-    }
+    StartAfterAsking(
+        tr("放弃这次旅程，用同一个种子（%1）从头再来吗？\n这次旅程不会记入富豪榜。").arg(seed),
+        tr("从头再来"), seed);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -11,6 +11,8 @@
 #include "game/Journal.h"
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <span>
 
 class QAction;
@@ -131,6 +133,10 @@ private:
     void Rename();
     void ShowHallOfFame();
     void ShowStatistics();
+    // Gives up the journey under way for a new one of `seed` (the clock's without), if the
+    // player says so.
+    void StartAfterAsking(const QString& question, const QString& answer,
+                          std::optional<std::uint32_t> seed);
     void StartNewJourney();
     void StartTodaysJourney();
     void StartThisSeedAgain();
